@@ -24,7 +24,9 @@ int Lookup(const CodePair* begin, const CodePair* end, std::uint32_t key) {
   return it->to;
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 }  // namespace
 
@@ -93,7 +95,9 @@ int Cp932CodeOf(char32_t ch) {
   return Lookup(std::begin(kUnicodeToCp932), std::end(kUnicodeToCp932), ch);
 }
 
-std::size_t Cp932CharLength(unsigned char lead) { return IsLeadByte(lead) ? 2 : 1; }
+std::size_t Cp932CharLength(unsigned char lead) {
+  return IsLeadByte(lead) ? 2 : 1;
+}
 
 Cp932Conversion Utf8ToCp932(std::string_view utf8) {
   Cp932Conversion result;

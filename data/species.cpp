@@ -1,0 +1,61 @@
+#include "data/species.h"
+
+namespace kerumina::data {
+
+const EggGroupRecord EGG_GROUPS[EGG_GROUP_COUNT] = {
+    {-1, "怪獣"},     {-1, "水中－１"}, {-1, "虫"},       {-1, "飛行"},
+    {-1, "陸上"},     {-1, "妖精"},     {-1, "植物"},     {-1, "人型"},
+    {3, "水中－３"},  {-1, "鉱物"},     {-1, "不定形"},   {3, "水中－２"},
+    {-1, "ドラゴン"}, {-1, "性別不明"}, {-1, "メタモン"}, {-1, "未発見"},
+};
+
+StatBlock BaseStats(SpeciesId id) {
+  StatBlock stats{};
+  for (int s = 0; s < STAT_COUNT; ++s)
+    stats[s] = SPECIES_TABLE[id].base[DISPLAY_TO_SPECIES_STAT[s]];
+  return stats;
+}
+
+int FindEvolutionFrom(SpeciesId id) {
+  int i = 0;
+  while (i < EVOLUTION_COUNT && EVOLUTION_TABLE[i].from - 1 != id) ++i;
+  return i;
+}
+
+int FindEvolutionTo(SpeciesId id) {
+  int i = 0;
+  while (i < EVOLUTION_COUNT && EVOLUTION_TABLE[i].to - 1 != id) ++i;
+  return i;
+}
+
+SpeciesId PreEvolutionOf(SpeciesId id) {
+  const int i = FindEvolutionTo(id);
+  return i == EVOLUTION_COUNT ? NO_SPECIES : EVOLUTION_TABLE[i].from - 1;
+}
+
+std::vector<SpeciesId> Evolutions(SpeciesId id) {
+  std::vector<SpeciesId> result;
+  for (const EvolutionRecord& record : EVOLUTION_TABLE) {
+    if (record.from - 1 == id) result.push_back(record.to - 1);
+  }
+  return result;
+}
+
+std::array<SpeciesId, 2> PreEvolutionPair(SpeciesId id) {
+  const SpeciesId p1 = PreEvolutionOf(id);
+  const SpeciesId p2 = p1 == NO_SPECIES ? NO_SPECIES : PreEvolutionOf(p1);
+  return p1 <= p2 ? std::array{p1, p2} : std::array{p2, p1};
+}
+
+std::vector<SpeciesId> Descendants(SpeciesId id) {
+  constexpr std::size_t kMaxDescendants = 10;
+  std::vector<SpeciesId> result = Evolutions(id);
+  for (std::size_t i = 0; i < result.size() && result.size() < kMaxDescendants; ++i) {
+    for (SpeciesId next : Evolutions(result[i])) {
+      if (result.size() < kMaxDescendants) result.push_back(next);
+    }
+  }
+  return result;
+}
+
+}  // namespace kerumina::data
