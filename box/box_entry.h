@@ -11,6 +11,8 @@ namespace kerumina::box {
 
 inline constexpr std::size_t NAME_BYTES = 32;
 inline constexpr std::size_t NAME_MAX_TEXT_BYTES = 31;
+inline constexpr std::int32_t LEVEL_MIN = 1;
+inline constexpr std::int32_t LEVEL_MAX = 100;
 inline constexpr std::int32_t IV_EV_MAX = 255;  // what the edit window accepts
 inline constexpr std::int32_t STAT_MIN = 1;
 inline constexpr std::int32_t STAT_MAX = 999;
