@@ -2,11 +2,11 @@
 // because the report columns line up in the byte widths of the original Shift-JIS text.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 namespace kerumina::text {
 
@@ -15,8 +15,7 @@ class FormatArg {
  public:
   enum class Kind { Integer, Real, Text };
 
-  template <typename T>
-    requires std::is_integral_v<T>
+  template <std::integral T>
   FormatArg(T value) : kind_(Kind::Integer), integer_(static_cast<std::int64_t>(value)) {}
   FormatArg(double value) : kind_(Kind::Real), real_(value) {}
   FormatArg(std::string_view value) : kind_(Kind::Text), text_(value) {}
@@ -35,10 +34,10 @@ class FormatArg {
   std::string_view text_;
 };
 
-// Conversions: %d %i %u %x %X %c %s %f %% with the flags '-', '0', '+', ' ', a width and a
-// precision (also '*'). %s pads and truncates (precision) by cp932 bytes, never splitting a
-// character. A missing or mismatched argument formats as nothing rather than reading past
-// the list.
+// Conversions: %d %i %u %x %X %c %s %f %% (and %o %e %g) with the flags '-', '0', '+', ' ',
+// a width and a precision (also '*'). %s pads and truncates (precision) by cp932 bytes, never
+// splitting a character. A missing or mismatched argument formats as nothing rather than
+// reading past the list.
 std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args);
 
 template <typename... Args>

@@ -7,9 +7,10 @@
 
 namespace kerumina::text {
 
-// Order of sorted pickers, on UTF-8 text: a leading blank first, then symbols, then kana in
-// syllabary order (katakana read as hiragana, small kana as large, voiced marks ignored,
-// "ー" read as the vowel before it), then everything else; cp932 byte order breaks ties.
+// Order of sorted pickers, on UTF-8 text: a leading blank first, then symbols (digits last
+// among them, full-width forms read as ASCII), then kana in syllabary order (katakana read as
+// hiragana, small kana as large, voiced marks ignored, "ー" read as the vowel before it), then
+// everything else; cp932 byte order breaks ties.
 // Returns <0, 0 or >0.
 int CompareJapanese(std::string_view a, std::string_view b);
 inline bool JapaneseLess(std::string_view a, std::string_view b) {
