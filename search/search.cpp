@@ -142,6 +142,7 @@ SearchResultRow BuildResultRow(SpeciesId species) {
 
 std::vector<SearchResultRow> RunSearch(const SearchConditions& conditions) {
   std::vector<SearchResultRow> rows;
+  rows.reserve(data::SPECIES_COUNT);
   for (SpeciesId s = 0; s < data::SPECIES_COUNT; ++s) {
     if (s == data::EGG_SPECIES || s == data::DAMAGED_EGG_SPECIES) continue;
     if (Matches(conditions, s)) rows.push_back(BuildResultRow(s));
