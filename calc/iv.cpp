@@ -38,7 +38,11 @@ struct BitContribution {
   std::int32_t powerBits;
 };
 
-using ClassList = std::vector<BitContribution>;
+// At most the four classes of the two low bits; fixed storage keeps the search off the heap.
+struct ClassList {
+  std::array<BitContribution, 4> items{};
+  int count = 0;
+};
 
 ClassList ClassesInRange(int d, const IvBound& bound) {
   ClassList classes;
@@ -47,7 +51,7 @@ ClassList ClassesInRange(int d, const IvBound& bound) {
   for (std::int32_t iv = bound.lo; iv <= last; ++iv) {
     data::StatBlock single{};
     single[d] = iv;
-    classes.push_back({HiddenPowerTypeBits(single), HiddenPowerPowerBits(single)});
+    classes.items[classes.count++] = {HiddenPowerTypeBits(single), HiddenPowerPowerBits(single)};
   }
   return classes;
 }
@@ -58,8 +62,10 @@ void VisitClasses(const std::array<ClassList, data::STAT_COUNT>& classes, int d,
     Include(ranges[HiddenPowerTypeFromBits(typeBits)], HiddenPowerPowerFromBits(powerBits));
     return;
   }
-  for (const BitContribution& c : classes[d])
+  for (int i = 0; i < classes[d].count; ++i) {
+    const BitContribution& c = classes[d].items[i];
     VisitClasses(classes, d + 1, typeBits + c.typeBits, powerBits + c.powerBits, ranges);
+  }
 }
 
 }  // namespace
