@@ -21,8 +21,6 @@ TEST(CalcStat, WorkedValues) {
       {100, 31, 252, 100, 11, 328},
       // The EV is quartered before it is added: 3 EVs add nothing.
       {100, 31, 3, 50, 10, 120},
-      // A hindering nature can swallow a rise of the core: (5 + 5) and (6 + 5) both give 9.
-      {1, 0, 0, 100, 9, 6},
   };
   for (const StatCase& c : cases)
     EXPECT_EQ(CalcStat(c.base, c.iv, c.ev, c.level, c.tenths), c.expected)
@@ -49,16 +47,6 @@ TEST(BaseStat, SpeedIsStoredFourthButShownLast) {
   const data::SpeciesId charmander = 3;  // stored 39 52 43 65 60 50
   const std::int32_t expected[] = {39, 52, 43, 60, 50, 65};
   for (int d = 0; d < data::STAT_COUNT; ++d) EXPECT_EQ(BaseStat(charmander, d), expected[d]);
-}
-
-TEST(NatureMultiplier, ReadsTenthsOfTheDisplayStat) {
-  const data::NatureId lonely = 0;  // Atk up, Def down
-  EXPECT_EQ(NatureMultiplier(lonely, data::STAT_ATK), 11);
-  EXPECT_EQ(NatureMultiplier(lonely, data::STAT_DEF), 9);
-  const data::NatureId timid = 16;  // Speed up, Atk down
-  EXPECT_EQ(NatureMultiplier(timid, data::STAT_SPEED), 11);
-  EXPECT_EQ(NatureMultiplier(timid, data::STAT_ATK), 9);
-  EXPECT_EQ(NatureMultiplier(timid, data::STAT_SPATK), 10);
 }
 
 TEST(CalcStatBlock, AppliesNaturePerStat) {
