@@ -1,0 +1,54 @@
+#include "tests/ui/shell_fixture.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace kerumina::ui {
+
+namespace fs = std::filesystem;
+
+void ShellTest::SetUp() {
+  previousDirectory_ = fs::current_path();
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  folder = fs::temp_directory_path() /
+           ("kerumina-ui-" + std::to_string(::getpid()) + "-" + info->name());
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  iniPath = folder / "kerumina.ini";
+  host = platform::HeadlessHost((folder / "kerumina").string());
+}
+
+void ShellTest::TearDown() {
+  fs::current_path(previousDirectory_);
+  fs::remove_all(folder);
+}
+
+void ShellTest::RunProgram(const std::function<void(CTopWindowDlg&)>& script) {
+  host.ScriptModal([&script](platform::CDialog& dialog) {
+    auto& launcher = dynamic_cast<CTopWindowDlg&>(dialog);
+    script(launcher);
+  });
+  CMainApp app(host);
+  EXPECT_FALSE(app.InitInstance());
+}
+
+std::string ShellTest::IniText() const {
+  std::ifstream in(iniPath, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void ShellTest::WriteIni(const std::string& text) const {
+  std::ofstream(iniPath, std::ios::binary) << text;
+}
+
+int ShellTest::Setting(const char* section, const char* key, int defaultValue) const {
+  platform::Profile profile;
+  profile.SetPath(iniPath.string());
+  return profile.GetProfileInt(section, key, defaultValue);
+}
+
+}  // namespace kerumina::ui

@@ -1,0 +1,39 @@
+// A temporary program folder for one test: the headless host reports an executable in it,
+// so the settings file of the run lands there and nowhere else.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/headless_host.h"
+#include "platform/profile.h"
+#include "ui/main_app.h"
+#include "ui/top_window_dlg.h"
+
+namespace kerumina::ui {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs the whole program; script acts while the launcher is up (an Escape on the
+  // launcher follows unless the script closed it).
+  void RunProgram(const std::function<void(CTopWindowDlg&)>& script);
+
+  std::string IniText() const;
+  void WriteIni(const std::string& text) const;
+  int Setting(const char* section, const char* key, int defaultValue = -999) const;
+
+  std::filesystem::path folder;
+  std::filesystem::path iniPath;
+  platform::HeadlessHost host{""};
+
+ private:
+  std::filesystem::path previousDirectory_;
+};
+
+}  // namespace kerumina::ui
