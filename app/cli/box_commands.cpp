@@ -1,0 +1,102 @@
+#include "app/cli/box_commands.h"
+
+#include <istream>
+#include <iterator>
+#include <memory>
+#include <ostream>
+
+#include "app/cli/entry_json.h"
+#include "app/cli/json_lines.h"
+
+namespace kerumina::cli {
+
+namespace {
+
+int Failure(std::ostream& err, const std::string& message) {
+  err << Dump(Json{{"error", message}}) << '\n';
+  return 1;
+}
+
+// The box is 147 KB: kept on the heap.
+std::unique_ptr<box::Box> LoadOrNull(const std::filesystem::path& file) {
+  auto loaded = std::make_unique<box::Box>();
+  if (!box::LoadBox(*loaded, file)) return nullptr;
+  return loaded;
+}
+
+}  // namespace
+
+Json BoxListLine(const box::BoxEntry& entry, int index) {
+  Json line = EntryToJson(entry);
+  line["index"] = index;
+  line["speciesName"] = box::SpeciesText(entry);
+  line["valid"] = box::IsValidEntry(entry);
+  return line;
+}
+
+ParsedEntries EntriesFromJson(std::string_view text) {
+  ParsedEntries parsed;
+  const Json input = Json::parse(text, nullptr, false);
+  if (input.is_discarded()) {
+    parsed.errors.push_back("not valid JSON");
+    return parsed;
+  }
+  if (!input.is_array()) {
+    parsed.errors.push_back("expected a JSON array of entries");
+    return parsed;
+  }
+  if (input.size() > static_cast<std::size_t>(box::BOX_CAPACITY)) {
+    parsed.errors.push_back(std::to_string(input.size()) + " entries: a box holds at most " +
+                            std::to_string(box::BOX_CAPACITY));
+    return parsed;
+  }
+  for (std::size_t i = 0; i < input.size(); ++i) {
+    try {
+      parsed.entries.push_back(EntryFromJson(input[i], "entries[" + std::to_string(i) + "]"));
+    } catch (const InputError& error) {
+      parsed.errors.push_back(error.what());
+    }
+  }
+  if (!parsed.errors.empty()) parsed.entries.clear();
+  return parsed;
+}
+
+int RunBoxList(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<box::Box> loaded = LoadOrNull(file);
+  if (!loaded) return Failure(err, "cannot read " + file.string());
+  const int count = box::AppendIndex(*loaded);
+  for (int i = 0; i < count; ++i) out << Dump(BoxListLine(loaded->entries[i], i)) << '\n';
+  out.flush();
+  return 0;
+}
+
+int RunBoxExport(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<box::Box> loaded = LoadOrNull(file);
+  if (!loaded) return Failure(err, "cannot read " + file.string());
+  // One entry per line keeps the file readable and easy to compare.
+  const int count = box::AppendIndex(*loaded);
+  out << '[';
+  for (int i = 0; i < count; ++i) {
+    out << (i == 0 ? "\n" : ",\n") << Dump(EntryToJson(loaded->entries[i]));
+  }
+  out << "\n]\n";
+  out.flush();
+  return 0;
+}
+
+int RunBoxCreate(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const ParsedEntries parsed = EntriesFromJson(text);
+  if (!parsed.errors.empty()) {
+    for (const std::string& message : parsed.errors) Failure(err, message);
+    return 1;
+  }
+  auto created = std::make_unique<box::Box>();
+  for (const box::BoxEntry& entry : parsed.entries) box::Append(*created, entry);
+  if (!box::SaveBox(*created, file)) return Failure(err, "cannot write " + file.string());
+  out << Dump(Json{{"entries", parsed.entries.size()}}) << '\n';
+  return 0;
+}
+
+}  // namespace kerumina::cli

@@ -1,0 +1,105 @@
+#include "app/cli/commands.h"
+#include "app/cli/entry_json.h"
+#include "calc/damage.h"
+#include "calc/damage_report.h"
+
+namespace kerumina::cli {
+
+namespace {
+
+constexpr std::int32_t DIRECT_POWER_STEP = 5;
+
+std::optional<box::BoxEntry> SideField(FieldReader& reader, std::string_view key) {
+  // null (side not chosen) is allowed, absence is not.
+  if (!reader.Present(key)) Fail(reader.PathOf(key), "required field is missing (null if none)");
+  const Json* value = reader.Optional(key);
+  if (value == nullptr) return std::nullopt;
+  return EntryFromJson(*value, reader.PathOf(key));
+}
+
+calc::RowKind RowField(FieldReader& reader) {
+  const std::string row = reader.Word("row", {"own", "list", "direct"});
+  if (row == "own") return calc::RowKind::OwnMove;
+  if (row == "list") return calc::RowKind::ListMove;
+  return calc::RowKind::Direct;
+}
+
+void DirectFields(FieldReader& reader, calc::DamageRequest& request) {
+  request.directPower = reader.Int("power", DIRECT_POWER_STEP, calc::DIRECT_POWER_MAX);
+  if (request.directPower % DIRECT_POWER_STEP != 0) {
+    Fail(reader.PathOf("power"), "expected a multiple of 5 from 5 to 200");
+  }
+  request.directCategory = reader.Int("category", 0, data::MOVE_CATEGORY_COUNT - 1);
+  request.directType = reader.Int("type", 0, data::TYPE_COUNT - 1);
+  if (request.directType == data::PLACEHOLDER_TYPE) {
+    Fail(reader.PathOf("type"), "type 9 is a placeholder no move has");
+  }
+}
+
+calc::DamageRequest RequestFromJson(const Json& input) {
+  FieldReader reader(input);
+  calc::DamageRequest request;
+  request.attacker = SideField(reader, "attacker");
+  request.defender = SideField(reader, "defender");
+  request.rowKind = RowField(reader);
+  if (request.rowKind == calc::RowKind::Direct) {
+    DirectFields(reader, request);
+  } else {
+    request.moveId = reader.MoveSlot("move");
+  }
+  request.weather = reader.IntOr("weather", 0, calc::WEATHER_COUNT - 1, calc::WEATHER_NONE);
+  request.attackStage = reader.IntOr("attackStage", calc::STAGE_MIN, calc::STAGE_MAX, 0);
+  request.defenceStage = reader.IntOr("defenceStage", calc::STAGE_MIN, calc::STAGE_MAX, 0);
+  request.helpingHand = reader.BoolOr("helpingHand", false);
+  request.burned = reader.BoolOr("burned", false);
+  request.flowerGift = reader.BoolOr("flowerGift", false);
+  request.reflect = reader.BoolOr("reflect", false);
+  request.lightScreen = reader.BoolOr("lightScreen", false);
+  request.gravity = reader.BoolOr("gravity", false);
+  request.foresight = reader.BoolOr("foresight", false);
+  request.abilityActive = reader.BoolOr("abilityActive", false);
+  request.berryActive = reader.BoolOr("berryActive", false);
+  request.doubleBattle = reader.BoolOr("doubleBattle", false);
+  reader.Finish();
+  return request;
+}
+
+// The rule lines only: an immune row's trace ends with the two result lines.
+Json TraceJson(const calc::DamageResult& result) {
+  std::vector<std::string> lines = result.trace;
+  if (result.immune) {
+    for (const char* resultLine : {"必要攻撃回数： 無効", "ダメージ： 無効"}) {
+      if (!lines.empty() && lines.back() == resultLine) lines.pop_back();
+    }
+  }
+  return lines;
+}
+
+Json NumberOrNull(bool shown, std::int64_t value) {
+  return shown ? Json(value) : Json(nullptr);
+}
+
+}  // namespace
+
+Json AnswerDamage(const Json& input) {
+  const calc::DamageRequest request = RequestFromJson(input);
+  const calc::DamageResult result = calc::ComputeDamage(request);
+  const bool computed = !result.skipped && !result.notComputable;
+  const bool damaging = computed && !result.immune;
+  return Json{{"skipped", result.skipped},
+              {"notComputable", result.notComputable},
+              {"immune", result.immune},
+              {"multiplier", computed ? Json(result.multiplierText) : Json(nullptr)},
+              {"maxDamage", NumberOrNull(computed, result.maxDamage)},
+              {"minDamage", NumberOrNull(damaging, result.minDamage)},
+              {"hitsMin", NumberOrNull(damaging, result.hitsMin)},
+              {"hitsMax", NumberOrNull(damaging, result.hitsMax)},
+              {"damageCell", result.damageText},
+              {"hitsCell", result.hitsText},
+              {"type", NumberOrNull(!result.skipped, result.moveType)},
+              {"power", NumberOrNull(!result.skipped, result.movePower)},
+              {"trace", TraceJson(result)},
+              {"report", calc::DamageReport(request, result)}};
+}
+
+}  // namespace kerumina::cli

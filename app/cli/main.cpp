@@ -1,0 +1,78 @@
+// kerumina-cli: the calculation core from the command line, JSON in and JSON out.
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <string>
+
+#include "app/cli/box_commands.h"
+#include "app/cli/commands.h"
+#include "app/cli/json_lines.h"
+
+namespace {
+
+using kerumina::cli::Answer;
+
+constexpr int EXIT_USAGE = 2;
+
+struct LineCommand {
+  const char* name;
+  const char* help;
+  Answer answer;
+};
+
+int RunLines(const Answer& answer) {
+  return kerumina::cli::RunJsonLines(std::cin, std::cout, answer) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  CLI::App app{
+      "ケルミナ: stats, IV judgement, damage, species search and the box file from the command "
+      "line. Calculating commands read one JSON object per line on standard input and write "
+      "one JSON object per line."};
+  app.set_version_flag("--version", "ケルミナ Ver 0.8.2");
+  app.require_subcommand(1);
+
+  const LineCommand lineCommands[] = {
+      {"stats", "{species, level, nature, iv[6], ev[6]} -> {stats[6]}", kerumina::cli::AnswerStats},
+      {"iv", "{species, level, nature, bounds?, hiddenPower?} -> candidates, thresholds, report",
+       kerumina::cli::AnswerIv},
+      {"damage", "{attacker, defender, row, move | power+category+type, conditions} -> damage",
+       kerumina::cli::AnswerDamage},
+      {"search", "SearchConditions -> {rows}", kerumina::cli::AnswerSearch},
+      {"learn", "{species, move} -> {canLearn}", kerumina::cli::AnswerLearn},
+      {"species", "{species, level?} -> the detail view's data", kerumina::cli::AnswerSpecies},
+  };
+  int status = 0;
+  for (const LineCommand& command : lineCommands) {
+    app.add_subcommand(command.name, command.help)->callback([&status, &command] {
+      status = RunLines(command.answer);
+    });
+  }
+
+  CLI::App* boxCommand = app.add_subcommand("box", "Read or write a box file (kerumina.vbd)");
+  boxCommand->require_subcommand(1);
+  std::string file;
+  CLI::App* list = boxCommand->add_subcommand("list", "One JSON line per used entry");
+  list->add_option("FILE", file, "Box file")->required();
+  list->callback([&] { status = kerumina::cli::RunBoxList(file, std::cout, std::cerr); });
+  CLI::App* exportCommand =
+      boxCommand->add_subcommand("export", "A JSON array of the used entries");
+  exportCommand->add_option("FILE", file, "Box file")->required();
+  exportCommand->callback(
+      [&] { status = kerumina::cli::RunBoxExport(file, std::cout, std::cerr); });
+  CLI::App* create = boxCommand->add_subcommand(
+      "create", "Write a box file from a JSON array of entries on standard input");
+  create->add_option("FILE", file, "Box file to write")->required();
+  create->callback(
+      [&] { status = kerumina::cli::RunBoxCreate(file, std::cin, std::cout, std::cerr); });
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : EXIT_USAGE;
+  }
+  return status;
+}
