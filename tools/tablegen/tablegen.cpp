@@ -182,9 +182,11 @@ SlotRows GroupSlots(const std::vector<Row>& rows, std::size_t versionColumn, std
     for (std::size_t i = 0; i < valueColumns.size(); ++i) {
       int v = Int(r, valueColumns[i]);
       if (i == 0) v += addToFirst;
-      value += (i ? "," : "") + std::to_string(v);
+      if (i > 0) value += ',';
+      value += std::to_string(v);
     }
-    slots.push_back(valueColumns.size() > 1 ? "{" + value + "}" : value);
+    if (valueColumns.size() > 1) value = '{' + value + '}';
+    slots.push_back(value);
   }
   return grouped;
 }
