@@ -1,0 +1,465 @@
+#include "platform/wx/window_peer.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+namespace kerumina::platform::wx {
+
+namespace {
+
+wxString Wx(std::string_view text) {
+  return wxString::FromUTF8(text.data(), text.size());
+}
+std::string Utf8(const wxString& text) {
+  return std::string(text.utf8_str());
+}
+
+// A report list that draws straight from the model: no copy of the rows in the widget.
+class ModelListCtrl : public wxListCtrl {
+ public:
+  ModelListCtrl(wxWindow* parent, const ListView& model, const wxPoint& position,
+                const wxSize& size)
+      : wxListCtrl(parent, wxID_ANY, position, size,
+                   wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL | wxBORDER_SUNKEN),
+        model_(model) {}
+
+  wxString OnGetItemText(long item, long column) const override {
+    return Wx(model_.GetItemText(static_cast<int>(item), static_cast<int>(column)));
+  }
+
+ private:
+  const ListView& model_;
+};
+
+wxListColumnFormat ToWx(ColumnAlign align) {
+  switch (align) {
+    case ColumnAlign::Right:
+      return wxLIST_FORMAT_RIGHT;
+    case ColumnAlign::Center:
+      return wxLIST_FORMAT_CENTRE;
+    case ColumnAlign::Left:
+      break;
+  }
+  return wxLIST_FORMAT_LEFT;
+}
+
+long TextAlignment(const Control& control) {
+  if (control.HasStyle(STYLE_CENTER)) return wxALIGN_CENTRE_HORIZONTAL;
+  if (control.HasStyle(STYLE_RIGHT)) return wxALIGN_RIGHT;
+  return wxALIGN_LEFT;
+}
+
+void SyncItems(wxItemContainer& widget, const ItemListControl& model) {
+  wxArrayString items;
+  items.reserve(model.GetCount());
+  for (int i = 0; i < model.GetCount(); ++i) items.push_back(Wx(model.GetText(i)));
+  widget.Clear();
+  if (!items.empty()) widget.Append(items);
+}
+
+// The widget under a list control that shows the rows (the other child is the header).
+wxWindow* RowArea(wxWindow* list) {
+  wxWindow* rows = list;
+  int largest = -1;
+  for (wxWindow* child : list->GetChildren()) {
+    wxSize size = child->GetSize();
+    if (size.x * size.y > largest) {
+      largest = size.x * size.y;
+      rows = child;
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+template <class Handler>
+auto WxWindowPeer::Guarded(Handler handler) {
+  return [alive = std::weak_ptr<bool>(alive_), handler](auto& event) {
+    if (alive.expired()) {
+      event.Skip();
+      return;
+    }
+    handler(event);
+  };
+}
+
+WxWindowPeer::WxWindowPeer(CDialog& dialog, const wxFont& font) : dialog_(dialog) {
+  const DialogTemplate& t = dialog.dialogTemplate();
+  long style = wxCAPTION;
+  if (t.style & DIALOG_SYSTEM_MENU) style |= wxSYSTEM_MENU | wxCLOSE_BOX;
+  if (t.style & DIALOG_MINIMIZE_BOX) style |= wxMINIMIZE_BOX;
+  window_ = new wxDialog(nullptr, wxID_ANY, Wx(t.caption), wxDefaultPosition, wxDefaultSize,
+                         style | wxDIALOG_NO_PARENT);
+  // The layout follows the font, as dialog units do on Windows; fix it before measuring.
+  window_->SetFont(font);
+  wxClientDC dc(window_);
+  dc.SetFont(font);
+  wxCoord width = 0;
+  wxCoord height = 0;
+  dc.GetTextExtent(wxASCII_STR("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), &width,
+                   &height);
+  baseUnits_ = wxSize(std::max(1, (width / 26 + 1) / 2), std::max(1, height));
+  window_->SetClientSize(ToPixels(t.width, t.height).x, ToPixels(t.width, t.height).y);
+  CreateWidgets();
+  BindDialogEvents();
+}
+
+WxWindowPeer::~WxWindowPeer() {
+  alive_.reset();
+  for (Widget& widget : widgets_) widget.control->Attach(nullptr, nullptr);
+  window_->Hide();
+  window_->Destroy();
+}
+
+wxPoint WxWindowPeer::ToPixels(int x, int y) const {
+  return wxPoint((x * baseUnits_.x + 2) / 4, (y * baseUnits_.y + 4) / 8);
+}
+
+void WxWindowPeer::CreateWidgets() {
+  const auto& templates = dialog_.dialogTemplate().controls;
+  const auto& controls = dialog_.controls();
+  // Frames first, so that they lie beneath the controls they enclose.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      bool frame = controls[i]->kind() == ControlKind::GroupBox;
+      if (frame != (pass == 0)) continue;
+      wxWindow* window = CreateWidget(*controls[i], templates[i]);
+      widgetIndex_[controls[i].get()] = widgets_.size();
+      widgets_.push_back(Widget{controls[i].get(), window});
+    }
+  }
+  for (Widget& widget : widgets_) Sync(widget);
+}
+
+wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t) {
+  wxPoint position = ToPixels(t.rect.x, t.rect.y);
+  wxPoint corner = ToPixels(t.rect.x + t.rect.width, t.rect.y + t.rect.height);
+  wxSize size(corner.x - position.x, corner.y - position.y);
+  wxString label = Wx(control.GetWindowText());
+  switch (control.kind()) {
+    case ControlKind::Button: {
+      auto* button = new wxButton(window_, wxID_ANY, label, position, size);
+      auto& model = static_cast<Button&>(control);
+      button->Bind(wxEVT_BUTTON, Guarded([&model](wxCommandEvent&) { model.UserClick(); }));
+      return button;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new wxCheckBox(window_, wxID_ANY, label, position, size);
+      auto& model = static_cast<CheckBox&>(control);
+      box->Bind(wxEVT_CHECKBOX, Guarded([this, &model](wxCommandEvent&) {
+                  if (!syncing_) model.UserClick();
+                }));
+      return box;
+    }
+    case ControlKind::RadioButton: {
+      // Grouping stays with the model: a GTK group cannot show "none checked".
+      auto* radio = new wxRadioButton(window_, wxID_ANY, label, position, size, wxRB_SINGLE);
+      auto& model = static_cast<RadioButton&>(control);
+      radio->Bind(wxEVT_RADIOBUTTON, Guarded([this, &model](wxCommandEvent&) {
+                    if (!syncing_) model.UserClick();
+                  }));
+      return radio;
+    }
+    case ControlKind::GroupBox:
+      return new wxStaticBox(window_, wxID_ANY, label, position, size);
+    case ControlKind::StaticText: {
+      long style = TextAlignment(control) | wxST_NO_AUTORESIZE;
+      if (control.HasStyle(STYLE_SUNKEN)) style |= wxBORDER_SUNKEN;
+      return new wxStaticText(window_, wxID_ANY, label, position, size, style);
+    }
+    case ControlKind::Edit: {
+      long style = control.HasStyle(STYLE_CENTER)  ? wxTE_CENTRE
+                   : control.HasStyle(STYLE_RIGHT) ? wxTE_RIGHT
+                                                   : 0;
+      if (control.HasStyle(STYLE_READONLY)) style |= wxTE_READONLY;
+      auto* edit = new wxTextCtrl(window_, wxID_ANY, label, position, size, style);
+      auto& model = static_cast<Edit&>(control);
+      edit->Bind(wxEVT_TEXT, Guarded([this, &model, edit](wxCommandEvent&) {
+                   if (!syncing_) model.UserType(Utf8(edit->GetValue()));
+                 }));
+      return edit;
+    }
+    case ControlKind::ComboBox: {
+      auto* choice = new wxChoice(window_, wxID_ANY, position, wxSize(size.x, -1));
+      auto& model = static_cast<ComboBox&>(control);
+      choice->Bind(wxEVT_CHOICE, Guarded([this, &model, choice](wxCommandEvent&) {
+                     if (!syncing_) model.UserChoose(choice->GetSelection());
+                   }));
+      return choice;
+    }
+    case ControlKind::ListBox: {
+      auto* list = new wxListBox(window_, wxID_ANY, position, size, 0, nullptr, wxLB_SINGLE);
+      auto& model = static_cast<ListBox&>(control);
+      list->Bind(wxEVT_LISTBOX, Guarded([this, &model, list](wxCommandEvent&) {
+                   if (!syncing_) model.UserChoose(list->GetSelection());
+                 }));
+      return list;
+    }
+    case ControlKind::ListView: {
+      auto& model = static_cast<ListView&>(control);
+      auto* list = new ModelListCtrl(window_, model, position, size);
+      BindListViewEvents(model, list);
+      return list;
+    }
+  }
+  return nullptr;
+}
+
+void WxWindowPeer::BindListViewEvents(ListView& model, wxWindow* widget) {
+  auto* list = static_cast<wxListCtrl*>(widget);
+  list->Bind(wxEVT_LIST_COL_CLICK,
+             Guarded([&model](wxListEvent& event) { model.UserClickColumn(event.GetColumn()); }));
+  list->Bind(wxEVT_LIST_ITEM_SELECTED, Guarded([this, &model](wxListEvent& event) {
+               if (!syncing_) model.UserSelectItem(static_cast<int>(event.GetIndex()));
+             }));
+  // Clicks report row and column, also beside the rows, after the list has selected.
+  auto hit = [list](wxMouseEvent& event) {
+    int flags = 0;
+    long column = -1;
+    long item = list->HitTest(event.GetPosition(), flags, &column);
+    if (item != wxNOT_FOUND && column < 0) {
+      int x = event.GetPosition().x;
+      for (int c = 0, left = 0; c < list->GetColumnCount(); ++c) {
+        left += list->GetColumnWidth(c);
+        if (x < left) {
+          column = c;
+          break;
+        }
+      }
+    }
+    return std::make_pair(static_cast<int>(item), static_cast<int>(column));
+  };
+  wxWindow* rows = RowArea(list);
+  rows->Bind(wxEVT_LEFT_DOWN, Guarded([this, &model, hit](wxMouseEvent& event) {
+               auto [item, column] = hit(event);
+               event.Skip();
+               window_->CallAfter([alive = std::weak_ptr<bool>(alive_), &model, item, column] {
+                 if (!alive.expired()) model.UserClickItem(item, column);
+               });
+             }));
+  rows->Bind(wxEVT_LEFT_DCLICK, Guarded([this, &model, hit](wxMouseEvent& event) {
+               auto [item, column] = hit(event);
+               event.Skip();
+               window_->CallAfter([alive = std::weak_ptr<bool>(alive_), &model, item, column] {
+                 if (!alive.expired()) model.UserDoubleClickItem(item, column);
+               });
+             }));
+}
+
+void WxWindowPeer::BindDialogEvents() {
+  window_->Bind(wxEVT_CLOSE_WINDOW, Guarded([this](wxCloseEvent& event) {
+                  if (!event.CanVeto()) {
+                    event.Skip();
+                    return;
+                  }
+                  event.Veto();
+                  dialog_.UserClose();
+                }));
+  window_->Bind(wxEVT_CHAR_HOOK, Guarded([this](wxKeyEvent& event) {
+                  int key = event.GetKeyCode();
+                  if (key == WXK_ESCAPE) {
+                    dialog_.UserPressEscape();
+                    return;
+                  }
+                  bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+                  if (enter && wxDynamicCast(wxWindow::FindFocus(), wxButton) == nullptr) {
+                    dialog_.UserPressEnter();
+                    return;
+                  }
+                  event.Skip();
+                }));
+  window_->Bind(wxEVT_ICONIZE, Guarded([this](wxIconizeEvent& event) {
+                  if (event.IsIconized()) {
+                    dialog_.UserMinimize();
+                  } else {
+                    dialog_.UserRestore();
+                  }
+                }));
+  // GTK offers no window menu to extend: its entries open on a right click instead.
+  window_->Bind(wxEVT_CONTEXT_MENU, Guarded([this](wxContextMenuEvent&) { ShowSystemMenu(); }));
+}
+
+void WxWindowPeer::ShowSystemMenu() {
+  const auto& items = dialog_.systemMenu();
+  if (items.empty()) return;
+  wxMenu menu;
+  for (const SystemMenuItem& item : items) {
+    if (item.command == 0) {
+      if (menu.GetMenuItemCount() > 0) menu.AppendSeparator();
+    } else {
+      menu.Append(item.command, Wx(item.text));
+    }
+  }
+  int chosen = window_->GetPopupMenuSelectionFromUser(menu);
+  if (chosen != wxID_NONE) dialog_.UserSystemCommand(chosen);
+}
+
+wxWindow* WxWindowPeer::WidgetOf(int controlId) const {
+  for (const Widget& widget : widgets_) {
+    if (widget.control->id() == controlId) return widget.window;
+  }
+  return nullptr;
+}
+
+void WxWindowPeer::OnControlChanged(Control& control, ControlChange) {
+  if (std::find(dirty_.begin(), dirty_.end(), &control) == dirty_.end()) {
+    dirty_.push_back(&control);
+  }
+  if (flushScheduled_) return;
+  flushScheduled_ = true;
+  window_->CallAfter([alive = std::weak_ptr<bool>(alive_), this] {
+    if (!alive.expired()) Flush();
+  });
+}
+
+void WxWindowPeer::Flush() {
+  flushScheduled_ = false;
+  std::vector<Control*> dirty;
+  dirty.swap(dirty_);
+  for (Control* control : dirty) {
+    auto found = widgetIndex_.find(control);
+    if (found != widgetIndex_.end()) Sync(widgets_[found->second]);
+  }
+}
+
+void WxWindowPeer::Sync(Widget& widget) {
+  syncing_ = true;
+  Control& control = *widget.control;
+  wxWindow* window = widget.window;
+  if (window->IsEnabled() != control.IsWindowEnabled()) window->Enable(control.IsWindowEnabled());
+  if (window->IsShown() != control.IsWindowVisible()) window->Show(control.IsWindowVisible());
+  switch (control.kind()) {
+    case ControlKind::Button:
+    case ControlKind::GroupBox:
+    case ControlKind::StaticText: {
+      wxString label = Wx(control.GetWindowText());
+      if (window->GetLabel() != label) window->SetLabel(label);
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = static_cast<wxCheckBox*>(window);
+      auto& model = static_cast<CheckBox&>(control);
+      if (box->GetLabel() != Wx(model.GetWindowText())) box->SetLabel(Wx(model.GetWindowText()));
+      if (box->GetValue() != (model.GetCheck() != 0)) box->SetValue(model.GetCheck() != 0);
+      break;
+    }
+    case ControlKind::RadioButton: {
+      auto* radio = static_cast<wxRadioButton*>(window);
+      auto& model = static_cast<RadioButton&>(control);
+      if (radio->GetLabel() != Wx(model.GetWindowText())) {
+        radio->SetLabel(Wx(model.GetWindowText()));
+      }
+      if (radio->GetValue() != (model.GetCheck() != 0)) radio->SetValue(model.GetCheck() != 0);
+      break;
+    }
+    case ControlKind::Edit: {
+      auto* edit = static_cast<wxTextCtrl*>(window);
+      wxString text = Wx(control.GetWindowText());
+      if (edit->GetValue() != text) edit->ChangeValue(text);
+      break;
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: {
+      auto& model = static_cast<ItemListControl&>(control);
+      auto* items = dynamic_cast<wxItemContainer*>(window);
+      if (widget.itemsRevision != model.itemsRevision()) {
+        widget.itemsRevision = model.itemsRevision();
+        SyncItems(*items, model);
+      }
+      int selection = model.GetCurSel();
+      if (items->GetSelection() != selection) items->SetSelection(selection);
+      break;
+    }
+    case ControlKind::ListView: {
+      auto& model = static_cast<ListView&>(control);
+      auto* list = static_cast<wxListCtrl*>(window);
+      if (widget.columnsRevision != model.columnsRevision()) {
+        widget.columnsRevision = model.columnsRevision();
+        list->DeleteAllColumns();
+        for (int c = 0; c < model.GetColumnCount(); ++c) {
+          const ListColumn& column = model.GetColumn(c);
+          list->InsertColumn(c, Wx(column.heading), ToWx(column.align), column.width);
+        }
+      }
+      if (widget.rowsRevision != model.rowsRevision()) {
+        widget.rowsRevision = model.rowsRevision();
+        list->SetItemCount(model.GetItemCount());
+        list->Refresh();
+      }
+      long selected = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+      if (selected != model.GetSelectedItem()) {
+        if (selected != -1) list->SetItemState(selected, 0, wxLIST_STATE_SELECTED);
+        if (model.GetSelectedItem() != ListView::NONE) {
+          list->SetItemState(model.GetSelectedItem(), wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+          list->EnsureVisible(model.GetSelectedItem());
+        }
+      }
+      break;
+    }
+  }
+  syncing_ = false;
+}
+
+void WxWindowPeer::Show(bool visible) {
+  if (visible) Flush();
+  window_->Show(visible);
+}
+
+void WxWindowPeer::Activate() {
+  window_->Raise();
+  window_->SetFocus();
+}
+
+void WxWindowPeer::SetMinimized(bool minimized) {
+  if (window_->IsIconized() != minimized) window_->Iconize(minimized);
+}
+
+void WxWindowPeer::SetEnabled(bool enabled) {
+  window_->Enable(enabled);
+}
+
+void WxWindowPeer::SetTitle(std::string_view title) {
+  window_->SetTitle(Wx(title));
+}
+
+Rect WxWindowPeer::GetNormalRect() const {
+  wxRect rect = window_->GetRect();
+  return Rect{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+}
+
+void WxWindowPeer::SetNormalRect(const Rect& rect) {
+  window_->SetSize(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+void WxWindowPeer::SetFocus(Control& control) {
+  auto found = widgetIndex_.find(&control);
+  if (found == widgetIndex_.end()) return;
+  Flush();
+  wxWindow* window = widgets_[found->second].window;
+  window->SetFocus();
+  // The model counts bytes, the widget characters; only "all" and "none" carry over.
+  if (auto* edit = wxDynamicCast(window, wxTextCtrl)) {
+    auto& model = static_cast<Edit&>(control);
+    bool all = model.selectionStart() == 0 &&
+               model.selectionEnd() == static_cast<int>(model.GetWindowText().size());
+    if (all) {
+      edit->SelectAll();
+    } else {
+      edit->SetInsertionPointEnd();
+    }
+  }
+}
+
+}  // namespace kerumina::platform::wx
