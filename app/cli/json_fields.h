@@ -29,6 +29,8 @@ class FieldReader {
  public:
   // path: how the object itself is named in messages ("" for the input line).
   explicit FieldReader(const Json& object, std::string path = "");
+  // It keeps a reference: a temporary would dangle.
+  explicit FieldReader(Json&& object, std::string path = "") = delete;
 
   std::int32_t Int(std::string_view key, std::int64_t lo, std::int64_t hi);
   std::int32_t IntOr(std::string_view key, std::int64_t lo, std::int64_t hi, std::int32_t fallback);

@@ -1,0 +1,96 @@
+// Input checking of the command line: every refusal names the field, and a line loop never
+// stops at a bad line.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli/json_fields.h"
+#include "app/cli/json_lines.h"
+
+namespace kerumina::cli {
+namespace {
+
+std::string ErrorOf(const Json& input, const std::function<void(FieldReader&)>& read) {
+  try {
+    FieldReader reader(input);
+    read(reader);
+    reader.Finish();
+  } catch (const InputError& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(FieldReader, RefusalsNameTheField) {
+  struct Case {
+    const char* input;
+    const char* error;
+  };
+  const auto readLevel = [](FieldReader& r) { r.Int("level", 1, 100); };
+  const Case cases[] = {
+      {R"({})", R"("level": required field is missing)"},
+      {R"({"level":null})", R"("level": required field is missing)"},
+      {R"({"level":"50"})", R"("level": expected an integer from 1 to 100)"},
+      {R"({"level":50.5})", R"("level": expected an integer from 1 to 100)"},
+      {R"({"level":0})", R"("level": expected an integer from 1 to 100)"},
+      {R"({"level":18446744073709551615})", R"("level": expected an integer from 1 to 100)"},
+      {R"({"level":-9223372036854775808})", R"("level": expected an integer from 1 to 100)"},
+      {R"({"level":50,"levle":3})", R"("levle": unknown field)"},
+      {R"({"level":100})", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorOf(Json::parse(c.input), readLevel), c.error) << c.input;
+  }
+}
+
+TEST(FieldReader, ArraysAndNestedObjectsGivePaths) {
+  const Json input = Json::parse(R"({"side":{"iv":[1,2,300]},"flag":1,"moves":[466,467]})");
+  EXPECT_EQ(ErrorOf(input, [](FieldReader& r) { r.Object("side").Ints("iv", 3, 0, 255); }),
+            R"("side.iv[2]": expected an integer from 0 to 255)");
+  EXPECT_EQ(ErrorOf(input, [](FieldReader& r) { r.Object("side").Ints("iv", 6, 0, 255); }),
+            R"("side.iv": expected an array of 6 integers)");
+  EXPECT_EQ(ErrorOf(input, [](FieldReader& r) { r.BoolOr("flag", false); }),
+            R"("flag": expected true or false)");
+  EXPECT_EQ(ErrorOf(Json::parse(R"({"move":467})"), [](FieldReader& r) { r.MoveSlot("move"); }),
+            R"("move": expected a MoveId from 0 to 466 or 65535 (no move))");
+  EXPECT_EQ(ErrorOf(Json::parse(R"({"row":"own "})"),
+                    [](FieldReader& r) {
+                      r.Word("row", {"own", "direct"});
+                    }),
+            R"("row": expected one of "own", "direct")");
+  EXPECT_EQ(ErrorOf(Json::parse("[]"), [](FieldReader&) {}), "expected a JSON object");
+}
+
+// The reader keeps a reference: a temporary object must not compile.
+static_assert(!std::is_constructible_v<FieldReader, Json&&>);
+
+TEST(FieldReader, OptionalFieldsFallBack) {
+  const Json input = Json::parse(R"({"a":null,"b":true})");
+  FieldReader reader(input);
+  EXPECT_EQ(reader.IntOr("a", 0, 4, 3), 3);
+  EXPECT_EQ(reader.IntOr("missing", 0, 4, 2), 2);
+  EXPECT_TRUE(reader.BoolOr("b", false));
+  EXPECT_NO_THROW(reader.Finish());
+}
+
+TEST(JsonLines, AnswersEveryLineInOrder) {
+  std::istringstream in("{\"x\":1}\r\n{oops\n\n[]\n{\"x\":2}\n");
+  std::ostringstream out;
+  const bool ok = RunJsonLines(in, out, [](const Json& input) {
+    FieldReader reader(input);
+    const std::int32_t x = reader.Int("x", 0, 9);
+    reader.Finish();
+    return Json{{"twice", 2 * x}};
+  });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(out.str(),
+            "{\"twice\":2}\n{\"error\":\"not valid JSON\"}\n{\"error\":\"not valid JSON\"}\n"
+            "{\"error\":\"expected a JSON object\"}\n{\"twice\":4}\n");
+}
+
+TEST(JsonLines, InvalidUtf8IsReplacedNotFatal) {
+  EXPECT_EQ(Dump(Json{{"name", std::string("a\xff")}}), "{\"name\":\"a\xEF\xBF\xBD\"}");
+}
+
+}  // namespace
+}  // namespace kerumina::cli
