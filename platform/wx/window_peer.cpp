@@ -111,7 +111,11 @@ WxWindowPeer::WxWindowPeer(CDialog& dialog, const wxFont& font) : dialog_(dialog
   dc.GetTextExtent(wxASCII_STR("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"), &width,
                    &height);
   baseUnits_ = wxSize(std::max(1, (width / 26 + 1) / 2), std::max(1, height));
-  window_->SetClientSize(ToPixels(t.width, t.height).x, ToPixels(t.width, t.height).y);
+  wxPoint client = ToPixels(t.width, t.height);
+  window_->SetClientSize(client.x, client.y);
+  panel_ = new wxPanel(window_, wxID_ANY, wxPoint(0, 0), wxSize(client.x, client.y));
+  // Until a placement says otherwise a new window stands in the middle of the screen.
+  window_->Centre(wxBOTH);
   CreateWidgets();
   BindDialogEvents();
 }
@@ -136,8 +140,9 @@ void WxWindowPeer::CreateWidgets() {
       bool frame = controls[i]->kind() == ControlKind::GroupBox;
       if (frame != (pass == 0)) continue;
       wxWindow* window = CreateWidget(*controls[i], templates[i]);
+      wxWindow* outer = window->GetParent() == panel_ ? window : window->GetParent();
       widgetIndex_[controls[i].get()] = widgets_.size();
-      widgets_.push_back(Widget{controls[i].get(), window});
+      widgets_.push_back(Widget{controls[i].get(), window, outer});
     }
   }
   for (Widget& widget : widgets_) Sync(widget);
@@ -150,13 +155,13 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
   wxString label = Wx(control.GetWindowText());
   switch (control.kind()) {
     case ControlKind::Button: {
-      auto* button = new wxButton(window_, wxID_ANY, label, position, size);
+      auto* button = new wxButton(panel_, wxID_ANY, label, position, size);
       auto& model = static_cast<Button&>(control);
       button->Bind(wxEVT_BUTTON, Guarded([&model](wxCommandEvent&) { model.UserClick(); }));
       return button;
     }
     case ControlKind::CheckBox: {
-      auto* box = new wxCheckBox(window_, wxID_ANY, label, position, size);
+      auto* box = new wxCheckBox(panel_, wxID_ANY, label, position, size);
       auto& model = static_cast<CheckBox&>(control);
       box->Bind(wxEVT_CHECKBOX, Guarded([this, &model](wxCommandEvent&) {
                   if (!syncing_) model.UserClick();
@@ -164,27 +169,43 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
       return box;
     }
     case ControlKind::RadioButton: {
-      // Grouping stays with the model: a GTK group cannot show "none checked".
-      auto* radio = new wxRadioButton(window_, wxID_ANY, label, position, size, wxRB_SINGLE);
+      // A GTK group always has one button on; a hidden extra member stands for "none".
       auto& model = static_cast<RadioButton&>(control);
+      const auto& group = model.group();
+      bool first = group.empty() || group.front() == &model;
+      auto* radio =
+          new wxRadioButton(panel_, wxID_ANY, label, position, size, first ? wxRB_GROUP : 0);
       radio->Bind(wxEVT_RADIOBUTTON, Guarded([this, &model](wxCommandEvent&) {
                     if (!syncing_) model.UserClick();
                   }));
+      if (group.empty() || group.back() == &model) {
+        auto* none = new wxRadioButton(panel_, wxID_ANY, wxEmptyString, position, wxSize(0, 0));
+        none->Hide();
+        noneChecked_[group.empty() ? &model : group.front()] = none;
+      }
       return radio;
     }
     case ControlKind::GroupBox:
-      return new wxStaticBox(window_, wxID_ANY, label, position, size);
+      return new wxStaticBox(panel_, wxID_ANY, label, position, size);
     case ControlKind::StaticText: {
       long style = TextAlignment(control) | wxST_NO_AUTORESIZE;
-      if (control.HasStyle(STYLE_SUNKEN)) style |= wxBORDER_SUNKEN;
-      return new wxStaticText(window_, wxID_ANY, label, position, size, style);
+      if (!control.HasStyle(STYLE_SUNKEN)) {
+        return new wxStaticText(panel_, wxID_ANY, label, position, size, style);
+      }
+      // A GTK label draws no border of its own: the cell is a sunken panel around it.
+      auto* cell = new wxPanel(panel_, wxID_ANY, position, size, wxBORDER_SUNKEN);
+      wxSize inside = cell->GetClientSize();
+      int textHeight = cell->GetCharHeight();
+      return new wxStaticText(cell, wxID_ANY, label,
+                              wxPoint(1, std::max(0, (inside.y - textHeight) / 2)),
+                              wxSize(std::max(0, inside.x - 2), textHeight), style);
     }
     case ControlKind::Edit: {
       long style = control.HasStyle(STYLE_CENTER)  ? wxTE_CENTRE
                    : control.HasStyle(STYLE_RIGHT) ? wxTE_RIGHT
                                                    : 0;
       if (control.HasStyle(STYLE_READONLY)) style |= wxTE_READONLY;
-      auto* edit = new wxTextCtrl(window_, wxID_ANY, label, position, size, style);
+      auto* edit = new wxTextCtrl(panel_, wxID_ANY, label, position, size, style);
       auto& model = static_cast<Edit&>(control);
       edit->Bind(wxEVT_TEXT, Guarded([this, &model, edit](wxCommandEvent&) {
                    if (!syncing_) model.UserType(Utf8(edit->GetValue()));
@@ -192,7 +213,7 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
       return edit;
     }
     case ControlKind::ComboBox: {
-      auto* choice = new wxChoice(window_, wxID_ANY, position, wxSize(size.x, -1));
+      auto* choice = new wxChoice(panel_, wxID_ANY, position, wxSize(size.x, -1));
       auto& model = static_cast<ComboBox&>(control);
       choice->Bind(wxEVT_CHOICE, Guarded([this, &model, choice](wxCommandEvent&) {
                      if (!syncing_) model.UserChoose(choice->GetSelection());
@@ -200,7 +221,7 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
       return choice;
     }
     case ControlKind::ListBox: {
-      auto* list = new wxListBox(window_, wxID_ANY, position, size, 0, nullptr, wxLB_SINGLE);
+      auto* list = new wxListBox(panel_, wxID_ANY, position, size, 0, nullptr, wxLB_SINGLE);
       auto& model = static_cast<ListBox&>(control);
       list->Bind(wxEVT_LISTBOX, Guarded([this, &model, list](wxCommandEvent&) {
                    if (!syncing_) model.UserChoose(list->GetSelection());
@@ -209,7 +230,7 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
     }
     case ControlKind::ListView: {
       auto& model = static_cast<ListView&>(control);
-      auto* list = new ModelListCtrl(window_, model, position, size);
+      auto* list = new ModelListCtrl(panel_, model, position, size);
       BindListViewEvents(model, list);
       return list;
     }
@@ -288,7 +309,7 @@ void WxWindowPeer::BindDialogEvents() {
                   }
                 }));
   // GTK offers no window menu to extend: its entries open on a right click instead.
-  window_->Bind(wxEVT_CONTEXT_MENU, Guarded([this](wxContextMenuEvent&) { ShowSystemMenu(); }));
+  panel_->Bind(wxEVT_CONTEXT_MENU, Guarded([this](wxContextMenuEvent&) { ShowSystemMenu(); }));
 }
 
 void WxWindowPeer::ShowSystemMenu() {
@@ -338,8 +359,9 @@ void WxWindowPeer::Sync(Widget& widget) {
   syncing_ = true;
   Control& control = *widget.control;
   wxWindow* window = widget.window;
-  if (window->IsEnabled() != control.IsWindowEnabled()) window->Enable(control.IsWindowEnabled());
-  if (window->IsShown() != control.IsWindowVisible()) window->Show(control.IsWindowVisible());
+  wxWindow* outer = widget.outer;
+  if (outer->IsEnabled() != control.IsWindowEnabled()) outer->Enable(control.IsWindowEnabled());
+  if (outer->IsShown() != control.IsWindowVisible()) outer->Show(control.IsWindowVisible());
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::GroupBox:
@@ -361,7 +383,7 @@ void WxWindowPeer::Sync(Widget& widget) {
       if (radio->GetLabel() != Wx(model.GetWindowText())) {
         radio->SetLabel(Wx(model.GetWindowText()));
       }
-      if (radio->GetValue() != (model.GetCheck() != 0)) radio->SetValue(model.GetCheck() != 0);
+      SyncRadioGroup(model);
       break;
     }
     case ControlKind::Edit: {
@@ -412,9 +434,31 @@ void WxWindowPeer::Sync(Widget& widget) {
   syncing_ = false;
 }
 
+void WxWindowPeer::SyncRadioGroup(const RadioButton& member) {
+  const auto& group = member.group();
+  const RadioButton* first = group.empty() ? &member : group.front();
+  wxWindow* on = noneChecked_.count(first) != 0 ? noneChecked_.at(first) : nullptr;
+  for (const RadioButton* radio : group) {
+    if (radio->GetCheck() != 0) {
+      auto found = widgetIndex_.find(radio);
+      if (found != widgetIndex_.end()) on = widgets_[found->second].window;
+      break;
+    }
+  }
+  if (group.empty() && member.GetCheck() != 0) on = widgets_[widgetIndex_.at(&member)].window;
+  auto* button = static_cast<wxRadioButton*>(on);
+  if (button != nullptr && !button->GetValue()) button->SetValue(true);
+}
+
 void WxWindowPeer::Show(bool visible) {
-  if (visible) Flush();
-  window_->Show(visible);
+  if (!visible) {
+    window_->Hide();
+    return;
+  }
+  Flush();
+  window_->Show();
+  // Showing activates, as on Windows: the window comes to the front.
+  window_->Raise();
 }
 
 void WxWindowPeer::Activate() {

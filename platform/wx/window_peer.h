@@ -7,6 +7,7 @@
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/font.h>
+#include <wx/panel.h>
 
 #include <memory>
 #include <unordered_map>
@@ -44,6 +45,8 @@ class WxWindowPeer final : public WindowPeer {
   struct Widget {
     Control* control = nullptr;
     wxWindow* window = nullptr;
+    // What shows, hides and disables: the window itself or a frame drawn around it.
+    wxWindow* outer = nullptr;
     unsigned itemsRevision = ~0u;
     unsigned columnsRevision = ~0u;
     unsigned rowsRevision = ~0u;
@@ -56,14 +59,19 @@ class WxWindowPeer final : public WindowPeer {
   void BindListViewEvents(ListView& model, wxWindow* widget);
   void ShowSystemMenu();
   void Sync(Widget& widget);
+  void SyncRadioGroup(const RadioButton& member);
   template <class Handler>
   auto Guarded(Handler handler);
 
   CDialog& dialog_;
   wxDialog* window_ = nullptr;
+  // Parent of every control: a lone child of a dialog would be stretched to fill it.
+  wxWindow* panel_ = nullptr;
   wxSize baseUnits_;
   std::vector<Widget> widgets_;
   std::unordered_map<const Control*, std::size_t> widgetIndex_;
+  // Per radio group (keyed by its first member) a hidden button that is "none checked".
+  std::unordered_map<const RadioButton*, wxWindow*> noneChecked_;
   std::vector<Control*> dirty_;
   bool flushScheduled_ = false;
   bool syncing_ = false;

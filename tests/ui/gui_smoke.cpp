@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/process.h"
@@ -37,6 +38,7 @@ int failures = 0;
 
 void Check(bool condition, const char* what) {
   std::printf("%s: %s\n", condition ? "ok" : "FAILED", what);
+  std::fflush(stdout);
   if (!condition) ++failures;
 }
 
@@ -54,6 +56,69 @@ void PressButton(const CDialog& dialog, int id) {
 bool OnScreen(const CDialog* dialog) {
   wxDialog* window = dialog != nullptr ? WxHost::WindowOf(*dialog) : nullptr;
   return window != nullptr && window->IsShown() && dialog->IsWindowVisible();
+}
+
+// A window with one control of every kind, for a look at the renderer (with --hold).
+const kerumina::platform::ControlTemplate GALLERY_CONTROLS[] = {
+    {-1, kerumina::platform::ControlKind::GroupBox, "種族値による絞込み", 0, {7, 4, 150, 58}},
+    {-1, kerumina::platform::ControlKind::StaticText, "HP", 0, {14, 18, 30, 8}},
+    {1,
+     kerumina::platform::ControlKind::ComboBox,
+     "",
+     kerumina::platform::STYLE_SORT,
+     {14, 28, 64, 12}},
+    {2,
+     kerumina::platform::ControlKind::Edit,
+     "31",
+     kerumina::platform::STYLE_CENTER,
+     {84, 28, 30, 12}},
+    {3,
+     kerumina::platform::ControlKind::StaticText,
+     "－",
+     kerumina::platform::STYLE_SUNKEN | kerumina::platform::STYLE_CENTER,
+     {120, 28, 30, 12}},
+    {4, kerumina::platform::ControlKind::CheckBox, "LV技", 0, {14, 45, 40, 10}},
+    {5,
+     kerumina::platform::ControlKind::RadioButton,
+     "OR指定",
+     kerumina::platform::STYLE_GROUP,
+     {58, 45, 44, 10}},
+    {6, kerumina::platform::ControlKind::RadioButton, "AND指定", 0, {104, 45, 48, 10}},
+    {7, kerumina::platform::ControlKind::ListView, "", 0, {7, 68, 150, 60}},
+    {8, kerumina::platform::ControlKind::ListBox, "", 0, {164, 8, 60, 120}},
+    {9, kerumina::platform::ControlKind::Button, "条件クリア", 0, {164, 132, 60, 14}},
+};
+const kerumina::platform::DialogTemplate GALLERY{999, "gallery", 232, 152, 0, GALLERY_CONTROLS};
+
+void FillGallery(CDialog& gallery) {
+  using namespace kerumina::platform;
+  auto& combo = gallery.Item<ComboBox>(1);
+  for (const char* text : {"ひのこ", " 無指定", "アクアテール", "かみなり", "つるぎのまい"}) {
+    combo.AddString(text);
+  }
+  for (int i = 0; i < 470; ++i) combo.AddString("わざ" + std::to_string(i));
+  combo.SetCurSel(0);
+  gallery.CheckDlgButton(4, 1);
+  gallery.CheckDlgButton(5, 1);
+  auto& list = gallery.Item<ListView>(7);
+  list.InsertColumn(0, "番号", ColumnAlign::Center, 36);
+  list.InsertColumn(1, "名前", ColumnAlign::Left, 90);
+  list.InsertColumn(2, "タイプ１", ColumnAlign::Center, 60);
+  const char* names[] = {"ヴォルミル", "かえんどり", "みずがめ"};
+  for (int row = 0; row < 3; ++row) {
+    list.InsertItem(row, std::to_string(row + 1));
+    list.SetItemText(row, 1, names[row]);
+    list.SetItemText(row, 2, row == 1 ? "ほのお" : "みず");
+  }
+  list.SetSelectedItem(1);
+  auto& box = gallery.Item<ListBox>(8);
+  for (int stat = 100; stat < 112; ++stat) box.AddString(std::to_string(stat) + " (0-2)");
+  box.SetCurSel(3);
+}
+
+void MoveKeepingSize(CDialog& dialog, int left, int top) {
+  kerumina::platform::Rect rect = dialog.GetWindowPlacement().normalPosition;
+  dialog.UserMoveTo({left, top, left + rect.Width(), top + rect.Height()});
 }
 
 // Runs next after the given number of milliseconds, letting the toolkit draw meanwhile.
@@ -96,6 +161,9 @@ int main(int argc, char** argv) {
         host.onModalRunStarted = [&](CDialog& dialog) {
           if (dialog.dialogTemplate().resourceId == kerumina::res::IDD_ABOUTBOX) {
             Check(OnScreen(&dialog), "about box on screen");
+            if (holdMs > 0) {
+              MoveKeepingSize(dialog, 1500, 400);
+            }
             Later(holdMs, [&dialog] { PressButton(dialog, kerumina::platform::ID_OK); });
             return;
           }
@@ -111,8 +179,22 @@ int main(int argc, char** argv) {
           Check(OnScreen(launcher.searchDlg()), "search window opened");
           Check(OnScreen(launcher.damageDlg()), "box window opened");
           Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
+          static std::unique_ptr<CDialog> gallery;
+          if (holdMs > 0) {
+            // Side by side for screenshots on a large virtual screen.
+            MoveKeepingSize(launcher, 10, 10);
+            MoveKeepingSize(*launcher.paraCheckDlg(), 10, 200);
+            MoveKeepingSize(*launcher.searchDlg(), 640, 10);
+            MoveKeepingSize(*launcher.damageDlg(), 640, 610);
+            gallery = std::make_unique<CDialog>(host, GALLERY);
+            gallery->Create();
+            FillGallery(*gallery);
+            gallery->ShowWindow(kerumina::platform::SHOW_SHOW);
+            MoveKeepingSize(*gallery, 1460, 10);
+          }
           std::fflush(stdout);
           Later(holdMs, [&launcher] {
+            if (gallery) gallery->DestroyWindow();
             std::printf("stage: about box\n");
             std::fflush(stdout);
             launcher.UserSystemCommand(kerumina::res::IDM_ABOUTBOX);
