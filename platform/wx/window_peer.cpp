@@ -152,6 +152,19 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
   wxPoint position = ToPixels(t.rect.x, t.rect.y);
   wxPoint corner = ToPixels(t.rect.x + t.rect.width, t.rect.y + t.rect.height);
   wxSize size(corner.x - position.x, corner.y - position.y);
+  wxWindow* window = CreateWidgetAt(control, position, size);
+  // GTK's check and radio indicators need their full height: keep the centre line.
+  bool indicator =
+      control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton;
+  int best = window->GetBestSize().y;
+  if (indicator && best > size.y) {
+    window->SetSize(position.x, position.y - (best - size.y) / 2, size.x, best);
+  }
+  return window;
+}
+
+wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position,
+                                       const wxSize& size) {
   wxString label = Wx(control.GetWindowText());
   switch (control.kind()) {
     case ControlKind::Button: {

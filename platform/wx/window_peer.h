@@ -55,6 +55,7 @@ class WxWindowPeer final : public WindowPeer {
   wxPoint ToPixels(int x, int y) const;
   void CreateWidgets();
   wxWindow* CreateWidget(Control& control, const ControlTemplate& t);
+  wxWindow* CreateWidgetAt(Control& control, const wxPoint& position, const wxSize& size);
   void BindDialogEvents();
   void BindListViewEvents(ListView& model, wxWindow* widget);
   void ShowSystemMenu();

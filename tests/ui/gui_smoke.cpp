@@ -4,7 +4,11 @@
 // "--hold SECONDS" keeps each stage on screen that long (for screenshots).
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 
 #include <chrono>
@@ -116,6 +120,61 @@ void FillGallery(CDialog& gallery) {
   box.SetCurSel(3);
 }
 
+void CheckWidgetsMirrorTheModel(CDialog& gallery) {
+  auto* choice = wxDynamicCast(WxHost::WidgetOf(gallery, 1), wxChoice);
+  Check(choice != nullptr && choice->GetCount() == 475 && choice->GetSelection() == 0 &&
+            choice->GetString(0) == wxString::FromUTF8(" 無指定"),
+        "drop-down list mirrors items and selection");
+  auto* list = wxDynamicCast(WxHost::WidgetOf(gallery, 7), wxListCtrl);
+  Check(list != nullptr && list->GetItemCount() == 3 && list->GetColumnCount() == 3 &&
+            list->GetItemText(1, 1) == wxString::FromUTF8("かえんどり"),
+        "list view mirrors rows");
+}
+
+// Events as the toolkit sends them when a person uses the widgets.
+void ActOnWidgets(CDialog& gallery) {
+  auto* choice = wxDynamicCast(WxHost::WidgetOf(gallery, 1), wxChoice);
+  choice->SetSelection(2);
+  wxCommandEvent chosen(wxEVT_CHOICE, choice->GetId());
+  chosen.SetEventObject(choice);
+  chosen.SetInt(2);
+  choice->GetEventHandler()->ProcessEvent(chosen);
+  auto* edit = wxDynamicCast(WxHost::WidgetOf(gallery, 2), wxTextCtrl);
+  edit->SetValue(wxASCII_STR("12"));
+  auto* radio = wxDynamicCast(WxHost::WidgetOf(gallery, 6), wxRadioButton);
+  radio->SetValue(true);
+  wxCommandEvent clicked(wxEVT_RADIOBUTTON, radio->GetId());
+  clicked.SetEventObject(radio);
+  radio->GetEventHandler()->ProcessEvent(clicked);
+  // A click on the second row, in its second column.
+  auto* list = wxDynamicCast(WxHost::WidgetOf(gallery, 7), wxListCtrl);
+  wxRect row;
+  list->GetItemRect(1, row);
+  wxWindow* rows = list;
+  for (wxWindow* child : list->GetChildren()) {
+    if (child->GetSize().y > rows->GetSize().y / 2) rows = child;
+  }
+  wxMouseEvent down(wxEVT_LEFT_DOWN);
+  // Item rectangles count from the top of the list, clicks from below its header.
+  down.SetPosition(
+      wxPoint(list->GetColumnWidth(0) + 10, row.y - rows->GetPosition().y + row.height / 2));
+  down.SetEventObject(rows);
+  rows->GetEventHandler()->ProcessEvent(down);
+}
+
+void CheckUserActionsReachedTheModel(CDialog& gallery) {
+  using namespace kerumina::platform;
+  Check(gallery.Item<ComboBox>(1).GetCurSel() == 2, "choice reaches the model");
+  Check(gallery.GetDlgItemText(2) == "12", "typing reaches the model");
+  Check(gallery.IsDlgButtonChecked(6) == 1 && gallery.IsDlgButtonChecked(5) == 0,
+        "radio click reaches the model and clears its group");
+  auto* other = wxDynamicCast(WxHost::WidgetOf(gallery, 5), wxRadioButton);
+  Check(other != nullptr && !other->GetValue(), "group change mirrored into the widgets");
+  ListHit hit = gallery.Item<ListView>(7).GetLastClick();
+  std::printf("list click hit row %d column %d\n", hit.item, hit.subItem);
+  Check(hit.item == 1 && hit.subItem == 1, "list click reports row and column");
+}
+
 void MoveKeepingSize(CDialog& dialog, int left, int top) {
   kerumina::platform::Rect rect = dialog.GetWindowPlacement().normalPosition;
   dialog.UserMoveTo({left, top, left + rect.Width(), top + rect.Height()});
@@ -180,21 +239,24 @@ int main(int argc, char** argv) {
           Check(OnScreen(launcher.damageDlg()), "box window opened");
           Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
           static std::unique_ptr<CDialog> gallery;
+          gallery = std::make_unique<CDialog>(host, GALLERY);
+          gallery->Create();
+          FillGallery(*gallery);
+          gallery->ShowWindow(kerumina::platform::SHOW_SHOW);
           if (holdMs > 0) {
             // Side by side for screenshots on a large virtual screen.
             MoveKeepingSize(launcher, 10, 10);
             MoveKeepingSize(*launcher.paraCheckDlg(), 10, 200);
             MoveKeepingSize(*launcher.searchDlg(), 640, 10);
             MoveKeepingSize(*launcher.damageDlg(), 640, 610);
-            gallery = std::make_unique<CDialog>(host, GALLERY);
-            gallery->Create();
-            FillGallery(*gallery);
-            gallery->ShowWindow(kerumina::platform::SHOW_SHOW);
             MoveKeepingSize(*gallery, 1460, 10);
           }
+          CheckWidgetsMirrorTheModel(*gallery);
+          ActOnWidgets(*gallery);
+          Later(0, [] { CheckUserActionsReachedTheModel(*gallery); });
           std::fflush(stdout);
           Later(holdMs, [&launcher] {
-            if (gallery) gallery->DestroyWindow();
+            gallery->DestroyWindow();
             std::printf("stage: about box\n");
             std::fflush(stdout);
             launcher.UserSystemCommand(kerumina::res::IDM_ABOUTBOX);
