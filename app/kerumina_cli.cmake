@@ -11,6 +11,7 @@ add_library(kerumina_cli_lib STATIC
   ${CMAKE_CURRENT_LIST_DIR}/cli/iv_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli/json_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli/json_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cli/json_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli/learn_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli/search_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cli/species_command.cpp

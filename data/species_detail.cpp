@@ -50,53 +50,64 @@ bool InTutorRow(const MoveId (&row)[N], MoveId move) {
   return false;
 }
 
+std::string Blank(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 1);
+  out += ' ';
+  out += text;
+  return out;
+}
+
+// " <species name><label><detail>".
+std::string Method(SpeciesId x, std::string_view label, std::string_view detail) {
+  return Blank(SpeciesName(x)).append(label).append(detail);
+}
+std::string Method(SpeciesId x, std::string_view label, std::int32_t number) {
+  return Method(x, label, std::to_string(number));
+}
+
 class MoveListBuilder {
  public:
   MoveListBuilder(const MoveListOptions& options, std::vector<LearnableMoveRow>& rows)
       : options_(options), rows_(rows) {}
 
+  // Plain concatenation: a species' list has a few hundred rows of nine texts each.
   void Add(SpeciesId source, MoveId move, MethodClass methodClass, std::string method) {
     if (!IsValidMove(move) || !PassesFilter(move)) return;
     const MoveRecord& record = Move(move);
-    LearnableMoveRow row;
+    LearnableMoveRow& row = rows_.emplace_back();
     row.move = move;
     row.source = source;
     row.methodClass = methodClass;
-    row.number = text::Format("%d", move + 1);
+    row.number = std::to_string(move + 1);
     row.method = std::move(method);
-    row.name = text::Format(" %s", MoveName(move));
-    row.type = text::Format(" %s", TypeName(record.type));
-    row.category = text::Format(" %s", MOVE_CATEGORY_NAMES[record.category]);
-    row.power = text::Format(" %d", record.power);
-    row.accuracy = text::Format(" %d", record.accuracy);
-    row.pp = text::Format(" %d", record.pp);
-    row.target = text::Format(" %s", MOVE_TARGET_NAMES[record.target]);
-    rows_.push_back(std::move(row));
+    row.name = Blank(MoveName(move));
+    row.type = Blank(TypeName(record.type));
+    row.category = Blank(MOVE_CATEGORY_NAMES[record.category]);
+    row.power = Blank(std::to_string(record.power));
+    row.accuracy = Blank(std::to_string(record.accuracy));
+    row.pp = Blank(std::to_string(record.pp));
+    row.target = Blank(MOVE_TARGET_NAMES[record.target]);
   }
 
   void LevelUp(SpeciesId x, GameVersion version, const LevelUpEntry& entry) {
-    static constexpr const char* FORMATS[] = {" %s DP-LV:%d", " %s PT-LV:%d", " %s GS-LV:%d"};
-    Add(x, entry.move, METHOD_CLASS_LEVEL_UP,
-        text::Format(FORMATS[version], SpeciesName(x), entry.level));
+    static constexpr const char* LABELS[] = {" DP-LV:", " PT-LV:", " GS-LV:"};
+    Add(x, entry.move, METHOD_CLASS_LEVEL_UP, Method(x, LABELS[version], entry.level));
   }
 
   void Machine(SpeciesId x, bool hgss, int slot) {
     const MachineList& list = hgss ? MACHINE_LIST_HGSS : MACHINE_LIST_DPPT;
-    const char* format =
-        hgss ? (IsHiddenMachine(slot) ? " %s GS-ひでん:%d" : " %s GS-マシン:%d")
-             : (IsHiddenMachine(slot) ? " %s DPPT-ひでん:%d" : " %s DPPT-マシン:%d");
-    Add(x, list[slot] - 1, METHOD_CLASS_MACHINE,
-        text::Format(format, SpeciesName(x), MachineNumber(slot)));
+    const char* label = hgss ? (IsHiddenMachine(slot) ? " GS-ひでん:" : " GS-マシン:")
+                             : (IsHiddenMachine(slot) ? " DPPT-ひでん:" : " DPPT-マシン:");
+    Add(x, list[slot] - 1, METHOD_CLASS_MACHINE, Method(x, label, MachineNumber(slot)));
   }
 
   void Tutor(SpeciesId x, bool hgss, MoveId move) {
-    Add(x, move, METHOD_CLASS_SPECIAL,
-        text::Format(hgss ? " %s GS:%s" : " %s PT:%s", SpeciesName(x), TUTOR_LABEL));
+    Add(x, move, METHOD_CLASS_SPECIAL, Method(x, hgss ? " GS:" : " PT:", TUTOR_LABEL));
   }
 
   void Egg(SpeciesId x, bool hgss, MoveId move) {
-    Add(x, move, METHOD_CLASS_EGG,
-        text::Format(hgss ? " %s GS-遺伝" : " %s DPPT-遺伝", SpeciesName(x)));
+    Add(x, move, METHOD_CLASS_EGG, Method(x, hgss ? " GS-遺伝" : " DPPT-遺伝", ""));
   }
 
   void SpecialLearn(SpeciesId x) {
@@ -104,8 +115,7 @@ class MoveListBuilder {
       if (entry.move == 0) continue;
       const bool knownKind = entry.kind >= 1 && entry.kind <= 3;
       Add(x, entry.move - 1, METHOD_CLASS_SPECIAL,
-          text::Format(" %s 共通:%s", SpeciesName(x),
-                       knownKind ? SPECIAL_LEARN_LABELS[entry.kind] : ""));
+          Method(x, " 共通:", knownKind ? SPECIAL_LEARN_LABELS[entry.kind] : ""));
     }
   }
 

@@ -65,7 +65,7 @@ calc::DamageRequest RequestFromJson(const Json& input) {
 }
 
 // The rule lines only: an immune row's trace ends with the two result lines.
-Json TraceJson(const calc::DamageResult& result) {
+std::vector<std::string> RuleLines(const calc::DamageResult& result) {
   std::vector<std::string> lines = result.trace;
   if (result.immune) {
     for (const char* resultLine : {"必要攻撃回数： 無効", "ダメージ： 無効"}) {
@@ -75,31 +75,52 @@ Json TraceJson(const calc::DamageResult& result) {
   return lines;
 }
 
-Json NumberOrNull(bool shown, std::int64_t value) {
-  return shown ? Json(value) : Json(nullptr);
+std::optional<std::int64_t> Shown(bool shown, std::int64_t value) {
+  if (!shown) return std::nullopt;
+  return value;
 }
 
 }  // namespace
 
-Json AnswerDamage(const Json& input) {
+void AnswerDamage(const Json& input, JsonWriter& out) {
   const calc::DamageRequest request = RequestFromJson(input);
   const calc::DamageResult result = calc::ComputeDamage(request);
   const bool computed = !result.skipped && !result.notComputable;
   const bool damaging = computed && !result.immune;
-  return Json{{"skipped", result.skipped},
-              {"notComputable", result.notComputable},
-              {"immune", result.immune},
-              {"multiplier", computed ? Json(result.multiplierText) : Json(nullptr)},
-              {"maxDamage", NumberOrNull(computed, result.maxDamage)},
-              {"minDamage", NumberOrNull(damaging, result.minDamage)},
-              {"hitsMin", NumberOrNull(damaging, result.hitsMin)},
-              {"hitsMax", NumberOrNull(damaging, result.hitsMax)},
-              {"damageCell", result.damageText},
-              {"hitsCell", result.hitsText},
-              {"type", NumberOrNull(!result.skipped, result.moveType)},
-              {"power", NumberOrNull(!result.skipped, result.movePower)},
-              {"trace", TraceJson(result)},
-              {"report", calc::DamageReport(request, result)}};
+  out.BeginObject()
+      .Key("skipped")
+      .Bool(result.skipped)
+      .Key("notComputable")
+      .Bool(result.notComputable)
+      .Key("immune")
+      .Bool(result.immune)
+      .Key("multiplier");
+  if (computed) {
+    out.String(result.multiplierText);
+  } else {
+    out.Null();
+  }
+  out.Key("maxDamage")
+      .IntOrNull(Shown(computed, result.maxDamage))
+      .Key("minDamage")
+      .IntOrNull(Shown(damaging, result.minDamage))
+      .Key("hitsMin")
+      .IntOrNull(Shown(damaging, result.hitsMin))
+      .Key("hitsMax")
+      .IntOrNull(Shown(damaging, result.hitsMax))
+      .Key("damageCell")
+      .String(result.damageText)
+      .Key("hitsCell")
+      .String(result.hitsText)
+      .Key("type")
+      .IntOrNull(Shown(!result.skipped, result.moveType))
+      .Key("power")
+      .IntOrNull(Shown(!result.skipped, result.movePower))
+      .Key("trace")
+      .Strings(RuleLines(result))
+      .Key("report")
+      .String(calc::DamageReport(request, result))
+      .EndObject();
 }
 
 }  // namespace kerumina::cli

@@ -23,36 +23,47 @@ calc::IvBounds BoundsField(FieldReader& reader) {
   return bounds;
 }
 
-Json CandidatesJson(data::SpeciesId species, std::int32_t level, data::NatureId nature, int d) {
-  Json list = Json::array();
+void WriteCandidates(JsonWriter& out, data::SpeciesId species, std::int32_t level,
+                     data::NatureId nature, int d) {
+  out.BeginArray();
   for (const calc::IvCandidate& candidate : calc::BuildIvCandidates(species, level, nature, d)) {
-    list.push_back({{"stat", candidate.stat},
-                    {"ivLo", candidate.ivLo},
-                    {"ivHi", candidate.ivHi},
-                    {"text", calc::IvCandidateText(candidate)}});
+    out.BeginObject()
+        .Key("stat")
+        .Int(candidate.stat)
+        .Key("ivLo")
+        .Int(candidate.ivLo)
+        .Key("ivHi")
+        .Int(candidate.ivHi)
+        .Key("text")
+        .String(calc::IvCandidateText(candidate))
+        .EndObject();
   }
-  return list;
+  out.EndArray();
 }
 
-Json ThresholdJson(std::int32_t threshold) {
-  return threshold == calc::NO_EV_THRESHOLD ? Json(nullptr) : Json(threshold);
+std::optional<std::int64_t> Threshold(std::int32_t threshold) {
+  if (threshold == calc::NO_EV_THRESHOLD) return std::nullopt;
+  return threshold;
 }
 
-Json HiddenPowerJson(const std::optional<calc::HiddenPowerRanges>& ranges) {
-  if (!ranges) return nullptr;
-  Json list = Json::array();
+void WriteHiddenPower(JsonWriter& out, const std::optional<calc::HiddenPowerRanges>& ranges) {
+  if (!ranges) {
+    out.Null();
+    return;
+  }
+  out.BeginArray();
   for (data::TypeId type = 0; type < data::TYPE_COUNT; ++type) {
     const calc::HiddenPowerRange& range = (*ranges)[type];
-    if (range.occurs) {
-      list.push_back({{"type", type}, {"min", range.minPower}, {"max", range.maxPower}});
-    }
+    if (!range.occurs) continue;
+    out.BeginObject().Key("type").Int(type).Key("min").Int(range.minPower);
+    out.Key("max").Int(range.maxPower).EndObject();
   }
-  return list;
+  out.EndArray();
 }
 
 }  // namespace
 
-Json AnswerIv(const Json& input) {
+void AnswerIv(const Json& input, JsonWriter& out) {
   FieldReader reader(input);
   const std::int32_t species = SpeciesField(reader);
   const std::int32_t level = LevelField(reader);
@@ -63,22 +74,22 @@ Json AnswerIv(const Json& input) {
 
   const calc::IvEvaluation evaluation =
       calc::EvaluateIvs(species, level, nature, bounds, hiddenPower);
-  Json candidates = Json::array();
-  Json confirm = Json::array();
-  Json thresholds = Json::array();
+  out.BeginObject().Key("candidates").BeginArray();
+  for (int d = 0; d < data::STAT_COUNT; ++d) WriteCandidates(out, species, level, nature, d);
+  out.EndArray().Key("confirm").BeginArray();
   for (int d = 0; d < data::STAT_COUNT; ++d) {
-    candidates.push_back(CandidatesJson(species, level, nature, d));
     const calc::ConfirmLevel c = calc::FindConfirmLevel(species, level, nature, d);
-    confirm.push_back({{"candies", c.candies}, {"dopings", c.dopings}, {"stat", c.confirmStat}});
-    thresholds.push_back(
-        {ThresholdJson(evaluation.thresholdLo[d]), ThresholdJson(evaluation.thresholdHi[d])});
+    out.BeginObject().Key("candies").Int(c.candies).Key("dopings").Int(c.dopings);
+    out.Key("stat").Int(c.confirmStat).EndObject();
   }
-  return Json{{"candidates", std::move(candidates)},
-              {"confirm", std::move(confirm)},
-              {"thresholds", std::move(thresholds)},
-              {"determined", evaluation.determinedStats},
-              {"hiddenPower", HiddenPowerJson(evaluation.hiddenPower)},
-              {"report", evaluation.report}};
+  out.EndArray().Key("thresholds").BeginArray();
+  for (int d = 0; d < data::STAT_COUNT; ++d) {
+    out.BeginArray().IntOrNull(Threshold(evaluation.thresholdLo[d]));
+    out.IntOrNull(Threshold(evaluation.thresholdHi[d])).EndArray();
+  }
+  out.EndArray().Key("determined").Ints(evaluation.determinedStats).Key("hiddenPower");
+  WriteHiddenPower(out, evaluation.hiddenPower);
+  out.Key("report").String(evaluation.report).EndObject();
 }
 
 }  // namespace kerumina::cli

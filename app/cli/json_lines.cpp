@@ -5,21 +5,30 @@
 
 namespace kerumina::cli {
 
-Json AnswerLine(std::string_view line, const Answer& answer, bool& ok) {
+namespace {
+
+bool Refuse(JsonWriter& out, std::string_view message) {
+  out.Clear();
+  out.BeginObject().Key("error").String(message).EndObject();
+  return false;
+}
+
+}  // namespace
+
+bool AnswerLine(std::string_view line, const Answer& answer, JsonWriter& out) {
+  out.Clear();
   // Lines from a Windows editor end in CR LF.
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  ok = false;
   const Json input = Json::parse(line, nullptr, false);
-  if (input.is_discarded()) return Json{{"error", "not valid JSON"}};
+  if (input.is_discarded()) return Refuse(out, "not valid JSON");
   try {
-    Json output = answer(input);
-    ok = true;
-    return output;
+    answer(input, out);
+    return true;
   } catch (const InputError& error) {
-    return Json{{"error", error.what()}};
+    return Refuse(out, error.what());
   } catch (const Json::exception& error) {
-    // Only reached if a check above missed a type; still an answer, never a crash.
-    return Json{{"error", error.what()}};
+    // Only reached if a check missed a type; still an answer, never a crash.
+    return Refuse(out, error.what());
   }
 }
 
@@ -30,10 +39,10 @@ std::string Dump(const Json& value) {
 bool RunJsonLines(std::istream& in, std::ostream& out, const Answer& answer) {
   bool allOk = true;
   std::string line;
+  JsonWriter writer;
   while (std::getline(in, line)) {
-    bool ok = false;
-    out << Dump(AnswerLine(line, answer, ok)) << '\n';
-    allOk = allOk && ok;
+    allOk = AnswerLine(line, answer, writer) && allOk;
+    out << writer.Text() << '\n';
   }
   out.flush();
   return allOk;

@@ -9,13 +9,15 @@
 #include <string_view>
 
 #include "app/cli/json_fields.h"
+#include "app/cli/json_writer.h"
 
 namespace kerumina::cli {
 
-using Answer = std::function<Json(const Json&)>;
+using Answer = std::function<void(const Json& input, JsonWriter& out)>;
 
-// The answer to one input line: the command's object or {"error": "..."}.
-Json AnswerLine(std::string_view line, const Answer& answer, bool& ok);
+// Writes the answer to one input line into `out` (cleared first): the command's object or
+// {"error": "..."}. Returns whether the line succeeded.
+bool AnswerLine(std::string_view line, const Answer& answer, JsonWriter& out);
 
 // Compact one-line UTF-8 JSON; invalid UTF-8 in a text is replaced, never fatal.
 std::string Dump(const Json& value);

@@ -4,12 +4,12 @@
 
 namespace kerumina::cli {
 
-Json AnswerLearn(const Json& input) {
+void AnswerLearn(const Json& input, JsonWriter& out) {
   FieldReader reader(input);
   const std::int32_t species = SpeciesField(reader);
   const std::int32_t move = reader.Int("move", 0, data::MOVE_COUNT - 1);
   reader.Finish();
-  return Json{{"canLearn", data::CanLearnAny(species, move)}};
+  out.BeginObject().Key("canLearn").Bool(data::CanLearnAny(species, move)).EndObject();
 }
 
 }  // namespace kerumina::cli

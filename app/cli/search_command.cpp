@@ -64,7 +64,7 @@ data::GameVersions VersionsField(FieldReader& reader) {
 
 }  // namespace
 
-Json AnswerSearch(const Json& input) {
+void AnswerSearch(const Json& input, JsonWriter& out) {
   FieldReader reader(input);
   search::SearchConditions conditions;
   conditions.upper = BoundsField(reader, "upper", search::NEUTRAL_UPPER);
@@ -81,11 +81,11 @@ Json AnswerSearch(const Json& input) {
   conditions.versions = VersionsField(reader);
   reader.Finish();
 
-  Json rows = Json::array();
+  out.BeginObject().Key("rows").BeginArray();
   for (const search::SearchResultRow& row : search::RunSearch(conditions)) {
-    rows.push_back({{"species", row.species}, {"cells", row.texts}});
+    out.BeginObject().Key("species").Int(row.species).Key("cells").Strings(row.texts).EndObject();
   }
-  return Json{{"rows", std::move(rows)}};
+  out.EndArray().EndObject();
 }
 
 }  // namespace kerumina::cli

@@ -12,41 +12,43 @@ namespace {
 
 constexpr std::int32_t DEFAULT_LEVEL = 50;
 
-Json Named(std::int32_t id, std::string_view name) {
-  return Json{{"id", id}, {"name", name}};
+void WriteNamed(JsonWriter& out, std::int32_t id, std::string_view name) {
+  out.BeginObject().Key("id").Int(id).Key("name").String(name).EndObject();
 }
 
-Json SpeciesList(const std::vector<data::SpeciesId>& ids) {
-  Json list = Json::array();
+void WriteSpeciesList(JsonWriter& out, const std::vector<data::SpeciesId>& ids) {
+  out.BeginArray();
   for (data::SpeciesId id : ids) {
-    if (id != data::NO_SPECIES) list.push_back(Named(id, data::SpeciesName(id)));
+    if (id != data::NO_SPECIES) WriteNamed(out, id, data::SpeciesName(id));
   }
-  return list;
+  out.EndArray();
 }
 
-Json TypesJson(const data::SpeciesRecord& record) {
-  Json types = Json::array({Named(record.type1, data::TypeName(record.type1))});
-  if (record.type2 != record.type1)
-    types.push_back(Named(record.type2, data::TypeName(record.type2)));
-  return types;
+void WriteTypes(JsonWriter& out, const data::SpeciesRecord& record) {
+  out.BeginArray();
+  WriteNamed(out, record.type1, data::TypeName(record.type1));
+  if (record.type2 != record.type1) WriteNamed(out, record.type2, data::TypeName(record.type2));
+  out.EndArray();
 }
 
-Json AbilitiesJson(data::SpeciesId species) {
+void WriteAbilities(JsonWriter& out, data::SpeciesId species) {
   const data::SpeciesAbilities& abilities = data::SPECIES_ABILITIES[species];
-  Json list = Json::array({Named(abilities.ability1, data::AbilityName(abilities.ability1))});
+  out.BeginArray();
+  WriteNamed(out, abilities.ability1, data::AbilityName(abilities.ability1));
   if (abilities.ability2 != data::NO_ABILITY) {
-    list.push_back(Named(abilities.ability2, data::AbilityName(abilities.ability2)));
+    WriteNamed(out, abilities.ability2, data::AbilityName(abilities.ability2));
   }
-  return list;
+  out.EndArray();
 }
 
-Json EggGroupsJson(data::SpeciesId species) {
+void WriteEggGroups(JsonWriter& out, data::SpeciesId species) {
   const data::EggRecord& egg = data::EGG_TABLE[species];
-  Json list = Json::array({Named(egg.eggGroup1, data::EggGroupName(egg.eggGroup1))});
+  out.BeginArray();
+  WriteNamed(out, egg.eggGroup1, data::EggGroupName(egg.eggGroup1));
   if (egg.eggGroup2 != data::NO_EGG_GROUP) {
-    list.push_back(Named(egg.eggGroup2, data::EggGroupName(egg.eggGroup2)));
+    WriteNamed(out, egg.eggGroup2, data::EggGroupName(egg.eggGroup2));
   }
-  return list;
+  out.EndArray();
 }
 
 // The detail view's plain stats: IV 0, EV 0, neutral nature, no fixed-HP rule.
@@ -60,26 +62,38 @@ data::StatBlock StatsAtLevel(data::SpeciesId species, std::int32_t level) {
   return stats;
 }
 
-Json MovesJson(data::SpeciesId species) {
-  Json list = Json::array();
+// Every method, version and pre-evolution ticked; no category or type filter.
+void WriteMoves(JsonWriter& out, data::SpeciesId species) {
+  out.BeginArray();
   for (const data::LearnableMoveRow& row :
        data::BuildLearnableMoves(species, data::MoveListOptions{}).rows) {
-    list.push_back({{"number", row.number},
-                    {"method", row.method},
-                    {"name", row.name},
-                    {"type", row.type},
-                    {"category", row.category},
-                    {"power", row.power},
-                    {"accuracy", row.accuracy},
-                    {"pp", row.pp},
-                    {"target", row.target}});
+    out.BeginObject()
+        .Key("number")
+        .String(row.number)
+        .Key("method")
+        .String(row.method)
+        .Key("name")
+        .String(row.name)
+        .Key("type")
+        .String(row.type)
+        .Key("category")
+        .String(row.category)
+        .Key("power")
+        .String(row.power)
+        .Key("accuracy")
+        .String(row.accuracy)
+        .Key("pp")
+        .String(row.pp)
+        .Key("target")
+        .String(row.target)
+        .EndObject();
   }
-  return list;
+  out.EndArray();
 }
 
 }  // namespace
 
-Json AnswerSpecies(const Json& input) {
+void AnswerSpecies(const Json& input, JsonWriter& out) {
   FieldReader reader(input);
   const data::SpeciesId species = SpeciesField(reader);
   const std::int32_t level = reader.IntOr("level", box::LEVEL_MIN, box::LEVEL_MAX, DEFAULT_LEVEL);
@@ -88,21 +102,19 @@ Json AnswerSpecies(const Json& input) {
   const data::SpeciesRecord& record = data::Species(species);
   const data::TypeMatchup matchup = data::TypeMatchupText(record.type1, record.type2);
   const std::array<data::SpeciesId, 2> pre = data::PreEvolutionPair(species);
-  return Json{{"species", species},
-              {"name", data::SpeciesName(species)},
-              {"types", TypesJson(record)},
-              {"abilities", AbilitiesJson(species)},
-              {"eggGroups", EggGroupsJson(species)},
-              {"hatchSteps", data::HatchStepsText(species)},
-              {"femaleRatio", data::FemaleRatioText(species)},
-              {"preEvolutions", SpeciesList({pre[0], pre[1]})},
-              {"descendants", SpeciesList(data::Descendants(species))},
-              {"baseStats", data::BaseStats(species)},
-              {"level", level},
-              {"stats", StatsAtLevel(species, level)},
-              {"resistance", matchup.resistance},
-              {"weakness", matchup.weakness},
-              {"moves", MovesJson(species)}};
+  out.BeginObject().Key("species").Int(species).Key("name").String(data::SpeciesName(species));
+  WriteTypes(out.Key("types"), record);
+  WriteAbilities(out.Key("abilities"), species);
+  WriteEggGroups(out.Key("eggGroups"), species);
+  out.Key("hatchSteps").String(data::HatchStepsText(species));
+  out.Key("femaleRatio").String(data::FemaleRatioText(species));
+  WriteSpeciesList(out.Key("preEvolutions"), {pre[0], pre[1]});
+  WriteSpeciesList(out.Key("descendants"), data::Descendants(species));
+  out.Key("baseStats").Ints(data::BaseStats(species));
+  out.Key("level").Int(level).Key("stats").Ints(StatsAtLevel(species, level));
+  out.Key("resistance").String(matchup.resistance).Key("weakness").String(matchup.weakness);
+  WriteMoves(out.Key("moves"), species);
+  out.EndObject();
 }
 
 }  // namespace kerumina::cli

@@ -16,7 +16,7 @@ data::StatBlock SixValues(FieldReader& reader, std::string_view key) {
 
 }  // namespace
 
-Json AnswerStats(const Json& input) {
+void AnswerStats(const Json& input, JsonWriter& out) {
   FieldReader reader(input);
   const std::int32_t species = SpeciesField(reader);
   const std::int32_t level = LevelField(reader);
@@ -24,7 +24,8 @@ Json AnswerStats(const Json& input) {
   const data::StatBlock ivs = SixValues(reader, "iv");
   const data::StatBlock evs = SixValues(reader, "ev");
   reader.Finish();
-  return Json{{"stats", calc::CalcStatBlock(species, level, nature, ivs, evs)}};
+  out.BeginObject().Key("stats").Ints(calc::CalcStatBlock(species, level, nature, ivs, evs));
+  out.EndObject();
 }
 
 }  // namespace kerumina::cli

@@ -10,9 +10,18 @@
 namespace kerumina::cli {
 namespace {
 
-std::string ErrorOf(const std::function<Json(const Json&)>& answer, const std::string& input) {
+using AnswerFunction = void (*)(const Json&, JsonWriter&);
+
+Json Answered(AnswerFunction answer, const Json& input) {
+  JsonWriter out;
+  answer(input, out);
+  return Json::parse(out.Text());
+}
+
+std::string ErrorOf(AnswerFunction answer, const std::string& input) {
   try {
-    answer(Json::parse(input));
+    JsonWriter out;
+    answer(Json::parse(input), out);
   } catch (const InputError& error) {
     return error.what();
   }
@@ -29,13 +38,15 @@ const char* const FLYING_DEFENDER =
         "stat":[160,100,95,90,90,121],"move":[65535,65535,65535,65535]})";
 
 Json DamageOf(const std::string& extra, const char* defender = FLYING_DEFENDER) {
-  return AnswerDamage(Json::parse(std::string(R"({"attacker":)") + ATTACKER + R"(,"defender":)" +
-                                  defender + "," + extra + "}"));
+  return Answered(AnswerDamage, Json::parse(std::string(R"({"attacker":)") + ATTACKER +
+                                            R"(,"defender":)" + defender + "," + extra + "}"));
 }
 
 TEST(StatsCommand, MapsToCalcStatBlock) {
-  const Json answer = AnswerStats(Json::parse(
-      R"({"species":291,"level":100,"nature":3,"iv":[31,31,31,31,31,31],"ev":[0,252,0,0,0,252]})"));
+  const Json answer = Answered(
+      AnswerStats,
+      Json::parse(
+          R"({"species":291,"level":100,"nature":3,"iv":[31,31,31,31,31,31],"ev":[0,252,0,0,0,252]})"));
   const data::StatBlock expected =
       calc::CalcStatBlock(291, 100, 3, {31, 31, 31, 31, 31, 31}, {0, 252, 0, 0, 0, 252});
   EXPECT_EQ(answer["stats"].get<std::vector<std::int32_t>>(),
@@ -50,7 +61,7 @@ TEST(StatsCommand, MapsToCalcStatBlock) {
 }
 
 TEST(IvCommand, CandidatesConfirmAndHiddenPower) {
-  const Json plain = AnswerIv(Json::parse(R"({"species":0,"level":50,"nature":0})"));
+  const Json plain = Answered(AnswerIv, Json::parse(R"({"species":0,"level":50,"nature":0})"));
   ASSERT_EQ(plain["candidates"].size(), 6u);
   EXPECT_EQ(plain["candidates"][0][0],
             Json::parse(R"({"stat":105,"ivLo":0,"ivHi":1,"text":"105：0～1"})"));
@@ -58,20 +69,22 @@ TEST(IvCommand, CandidatesConfirmAndHiddenPower) {
   EXPECT_TRUE(plain["hiddenPower"].is_null());  // not asked for
   EXPECT_EQ(plain["determined"], Json::parse("[0,0,0,0,0,0]"));
 
-  const Json all31 = AnswerIv(Json::parse(
-      R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
+  const Json all31 =
+      Answered(AnswerIv, Json::parse(
+                             R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
           "bounds":[[31,31],[31,31],[31,31],[31,31],[31,31],[31,31]]})"));
   EXPECT_EQ(all31["hiddenPower"], Json::parse(R"([{"type":17,"min":70,"max":70}])"));
   EXPECT_NE(all31["report"].get<std::string>().find("\r\n"), std::string::npos);
 
   // lo > hi admits no combination: computed, but empty.
-  const Json empty = AnswerIv(Json::parse(
-      R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
+  const Json empty =
+      Answered(AnswerIv, Json::parse(
+                             R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
           "bounds":[[20,10],[31,31],[31,31],[31,31],[31,31],[31,31]]})"));
   EXPECT_EQ(empty["hiddenPower"], Json::array());
   // Four open stats: not computed.
-  const Json open = AnswerIv(Json::parse(
-      R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
+  const Json open = Answered(AnswerIv, Json::parse(
+                                           R"({"species":0,"level":50,"nature":0,"hiddenPower":true,
           "bounds":[[0,31],[0,31],[0,31],[0,31],[31,31],[31,31]]})"));
   EXPECT_TRUE(open["hiddenPower"].is_null());
   EXPECT_EQ(ErrorOf(AnswerIv, R"({"species":0,"level":50,"nature":0,"bounds":[[0,31]]})"),
@@ -108,8 +121,9 @@ TEST(DamageCommand, ImmuneRowDropsResultLinesFromTrace) {
 }
 
 TEST(DamageCommand, SkippedAndNotComputableRows) {
-  const Json skipped = AnswerDamage(Json::parse(std::string(R"({"attacker":null,"defender":)") +
-                                                FLYING_DEFENDER + R"(,"row":"own","move":88})"));
+  const Json skipped =
+      Answered(AnswerDamage, Json::parse(std::string(R"({"attacker":null,"defender":)") +
+                                         FLYING_DEFENDER + R"(,"row":"own","move":88})"));
   EXPECT_TRUE(skipped["skipped"].get<bool>());
   for (const char* key : {"multiplier", "maxDamage", "minDamage", "type", "power"}) {
     EXPECT_TRUE(skipped[key].is_null()) << key;
@@ -148,19 +162,20 @@ TEST(DamageCommand, RefusesBadFields) {
 }
 
 TEST(SearchCommand, NeutralConditionsAndFields) {
-  const Json all = AnswerSearch(Json::object());
+  const Json all = Answered(AnswerSearch, Json::object());
   ASSERT_EQ(all["rows"].size(), 505u);
   EXPECT_EQ(all["rows"][0]["species"], 0);
   EXPECT_EQ(all["rows"][0]["cells"].size(), 12u);
   EXPECT_EQ(all["rows"][493]["species"], 495);  // the egg rows are never listed
 
   // The single-typed flying... none; the single-typed fire species only.
-  const Json fire = AnswerSearch(Json::parse(R"({"type1":10,"type2":10})"));
+  const Json fire = Answered(AnswerSearch, Json::parse(R"({"type1":10,"type2":10})"));
   for (const Json& row : fire["rows"]) EXPECT_EQ(row["cells"][3], "－");
   // A move given with no method flag matches nothing.
-  EXPECT_TRUE(AnswerSearch(Json::parse(R"({"moves":[88]})"))["rows"].empty());
-  const Json quake = AnswerSearch(
-      Json::parse(R"({"moves":[88],"methods":{"machine":true},"versions":{"dp":true}})"));
+  EXPECT_TRUE(Answered(AnswerSearch, Json::parse(R"({"moves":[88]})"))["rows"].empty());
+  const Json quake =
+      Answered(AnswerSearch,
+               Json::parse(R"({"moves":[88],"methods":{"machine":true},"versions":{"dp":true}})"));
   EXPECT_GT(quake["rows"].size(), 0u);
   EXPECT_LT(quake["rows"].size(), 505u);
 
@@ -175,16 +190,16 @@ TEST(SearchCommand, NeutralConditionsAndFields) {
 }
 
 TEST(LearnCommand, AsksCanLearnAny) {
-  EXPECT_EQ(AnswerLearn(Json::parse(R"({"species":291,"move":102})")),
+  EXPECT_EQ(Answered(AnswerLearn, Json::parse(R"({"species":291,"move":102})")),
             Json::parse(R"({"canLearn":true})"));
-  EXPECT_EQ(AnswerLearn(Json::parse(R"({"species":289,"move":102})")),
+  EXPECT_EQ(Answered(AnswerLearn, Json::parse(R"({"species":289,"move":102})")),
             Json::parse(R"({"canLearn":false})"));
   EXPECT_EQ(ErrorOf(AnswerLearn, R"({"species":0,"move":65535})"),
             R"("move": expected an integer from 0 to 466)");
 }
 
 TEST(SpeciesCommand, DetailViewData) {
-  const Json shed = AnswerSpecies(Json::parse(R"({"species":291})"));
+  const Json shed = Answered(AnswerSpecies, Json::parse(R"({"species":291})"));
   EXPECT_EQ(shed["level"], 50);
   EXPECT_EQ(shed["stats"][0], 61);  // the view's formula: no fixed HP
   EXPECT_EQ(shed["femaleRatio"], "－");
@@ -193,12 +208,12 @@ TEST(SpeciesCommand, DetailViewData) {
             data::BuildLearnableMoves(291, data::MoveListOptions{}).rows.size());
   EXPECT_EQ(shed["moves"][0]["method"], " ヌケニン DP-LV:1");
 
-  const Json first = AnswerSpecies(Json::parse(R"({"species":0,"level":1})"));
+  const Json first = Answered(AnswerSpecies, Json::parse(R"({"species":0,"level":1})"));
   EXPECT_EQ(first["stats"][0], 45 / 50 + 11);
   EXPECT_EQ(first["types"].size(), 2u);
   EXPECT_EQ(first["hatchSteps"], "5120歩");
   EXPECT_EQ(first["descendants"].size(), 2u);
-  EXPECT_EQ(AnswerSpecies(Json::parse(R"({"species":28})"))["femaleRatio"], "特殊");
+  EXPECT_EQ(Answered(AnswerSpecies, Json::parse(R"({"species":28})"))["femaleRatio"], "特殊");
   EXPECT_EQ(ErrorOf(AnswerSpecies, R"({"species":0,"level":0})"),
             R"("level": expected an integer from 1 to 100)");
 }

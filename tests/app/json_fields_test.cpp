@@ -76,11 +76,11 @@ TEST(FieldReader, OptionalFieldsFallBack) {
 TEST(JsonLines, AnswersEveryLineInOrder) {
   std::istringstream in("{\"x\":1}\r\n{oops\n\n[]\n{\"x\":2}\n");
   std::ostringstream out;
-  const bool ok = RunJsonLines(in, out, [](const Json& input) {
+  const bool ok = RunJsonLines(in, out, [](const Json& input, JsonWriter& answer) {
     FieldReader reader(input);
     const std::int32_t x = reader.Int("x", 0, 9);
     reader.Finish();
-    return Json{{"twice", 2 * x}};
+    answer.BeginObject().Key("twice").Int(2 * x).EndObject();
   });
   EXPECT_FALSE(ok);
   EXPECT_EQ(out.str(),
@@ -90,6 +90,32 @@ TEST(JsonLines, AnswersEveryLineInOrder) {
 
 TEST(JsonLines, InvalidUtf8IsReplacedNotFatal) {
   EXPECT_EQ(Dump(Json{{"name", std::string("a\xff")}}), "{\"name\":\"a\xEF\xBF\xBD\"}");
+}
+
+TEST(JsonWriter, WritesWhatAParserReadsBack) {
+  JsonWriter out;
+  out.BeginObject()
+      .Key("s")
+      .String("\"\\\r\n\t\x01 ケルミナ")
+      .Key("n")
+      .Int(-9223372036854775807 - 1);
+  out.Key("a").BeginArray().Bool(true).Null().BeginObject().EndObject().Ints(std::vector{1, 2});
+  out.EndArray().Key("e").BeginArray().EndArray().EndObject();
+  EXPECT_EQ(
+      out.Text(),
+      R"({"s":"\"\\\r\n\t\u0001 ケルミナ","n":-9223372036854775808,"a":[true,null,{},[1,2]],"e":[]})");
+  EXPECT_EQ(Json::parse(out.Text())["s"], "\"\\\r\n\t\x01 ケルミナ");
+}
+
+TEST(JsonWriter, MalformedUtf8BecomesReplacementCharacters) {
+  for (const char* bad : {"\xff", "\xe3\x81",
+                          "a\xc0\xaf"
+                          "b",
+                          "\xed\xa0\x80"}) {
+    JsonWriter out;
+    out.String(bad);
+    EXPECT_NO_THROW(Json::parse(out.Text())) << out.Text();
+  }
 }
 
 }  // namespace
