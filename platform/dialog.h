@@ -117,6 +117,8 @@ class CDialog : private NotificationSink {
   void UserRestore();
   void UserSystemCommand(int command);
   void UserMoveTo(const Rect& rect);
+  // The keyboard focus moved to this control (clicked or tabbed into).
+  void UserSetFocus(Control& control) { focus_ = &control; }
 
  protected:
   // The framework's overridables.

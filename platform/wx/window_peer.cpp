@@ -153,6 +153,11 @@ wxWindow* WxWindowPeer::CreateWidget(Control& control, const ControlTemplate& t)
   wxPoint corner = ToPixels(t.rect.x + t.rect.width, t.rect.y + t.rect.height);
   wxSize size(corner.x - position.x, corner.y - position.y);
   wxWindow* window = CreateWidgetAt(control, position, size);
+  // Enter presses the focused button: the model must know where the focus is.
+  window->Bind(wxEVT_SET_FOCUS, Guarded([this, &control](wxFocusEvent& event) {
+                 dialog_.UserSetFocus(control);
+                 event.Skip();
+               }));
   // GTK's check and radio indicators need their full height: keep the centre line.
   bool indicator =
       control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton;
