@@ -49,7 +49,7 @@ void CToolWindowDlg::SavePlacement() {
   WriteSavedRect(app, section_, GetWindowPlacement().normalPosition);
 }
 
-void CToolWindowDlg::ShowToolWindow(int request) {
+void CToolWindowDlg::ShowToolWindow(ShowRequest request) {
   if (!placed) RestorePlacement();
   placed = true;
   if (request == platform::SHOW_MINIMIZE) {

@@ -13,6 +13,9 @@
 
 namespace kerumina::ui {
 
+// The platform's show-command numbers; 6 and 9 mean "the launcher was minimised/restored".
+using ShowRequest = int;
+
 class CToolWindowDlg : public platform::CDialog {
  public:
   CToolWindowDlg(CMainApp& app, const platform::DialogTemplate& dialogTemplate,
@@ -21,7 +24,7 @@ class CToolWindowDlg : public platform::CDialog {
   // Creates the window hidden and gives it its title.
   bool CreateToolWindow();
   // Requests 0 hide, 1 show normal, 5 show, 6 launcher minimised, 9 launcher restored.
-  void ShowToolWindow(int request);
+  void ShowToolWindow(ShowRequest request);
   // ShowToolWindow with 5 when "show" of its section says it was visible at the last
   // close, else with 0.
   void ShowAsLastClosed();
