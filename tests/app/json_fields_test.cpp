@@ -111,7 +111,7 @@ TEST(JsonWriter, MalformedUtf8BecomesReplacementCharacters) {
   for (const char* bad : {"\xff", "\xe3\x81",
                           "a\xc0\xaf"
                           "b",
-                          "\xed\xa0\x80"}) {
+                          "\xed\xa0\x80", "\xe0\x80\xaf", "\xf4\x90\x80\x80"}) {
     JsonWriter out;
     out.String(bad);
     EXPECT_NO_THROW(Json::parse(out.Text())) << out.Text();
