@@ -623,7 +623,7 @@ void Calculation::ComputeResult() {
   result_.hitsMax = CeilDiv(hp, minDamage);
 
   if (maxDamage == 1) {
-    result_.damageText = "1";
+    result_.damageText = text::Format("%d", maxDamage);  // "1"
     result_.hitsText = text::Format("%d", hp);
     return;
   }

@@ -16,16 +16,42 @@ StatBlock BaseStats(SpeciesId id) {
   return stats;
 }
 
+namespace {
+
+// First evolution record leading from and to each species. The search asks for these for
+// every species on every change of a condition, so they are derived once from the table
+// instead of scanning its 248 records each time.
+struct EvolutionIndex {
+  std::array<std::int16_t, SPECIES_COUNT> firstFrom;
+  std::array<std::int16_t, SPECIES_COUNT> firstTo;
+};
+
+EvolutionIndex BuildEvolutionIndex() {
+  EvolutionIndex index;
+  index.firstFrom.fill(EVOLUTION_COUNT);
+  index.firstTo.fill(EVOLUTION_COUNT);
+  for (int i = EVOLUTION_COUNT - 1; i >= 0; --i) {
+    const SpeciesId from = EVOLUTION_TABLE[i].from - 1;
+    const SpeciesId to = EVOLUTION_TABLE[i].to - 1;
+    if (IsValidSpecies(from)) index.firstFrom[from] = static_cast<std::int16_t>(i);
+    if (IsValidSpecies(to)) index.firstTo[to] = static_cast<std::int16_t>(i);
+  }
+  return index;
+}
+
+const EvolutionIndex& Index() {
+  static const EvolutionIndex index = BuildEvolutionIndex();
+  return index;
+}
+
+}  // namespace
+
 int FindEvolutionFrom(SpeciesId id) {
-  int i = 0;
-  while (i < EVOLUTION_COUNT && EVOLUTION_TABLE[i].from - 1 != id) ++i;
-  return i;
+  return IsValidSpecies(id) ? Index().firstFrom[id] : EVOLUTION_COUNT;
 }
 
 int FindEvolutionTo(SpeciesId id) {
-  int i = 0;
-  while (i < EVOLUTION_COUNT && EVOLUTION_TABLE[i].to - 1 != id) ++i;
-  return i;
+  return IsValidSpecies(id) ? Index().firstTo[id] : EVOLUTION_COUNT;
 }
 
 SpeciesId PreEvolutionOf(SpeciesId id) {

@@ -106,9 +106,14 @@ bool ParseSpec(std::string_view format, std::size_t& pos, ArgCursor& cursor, Spe
 }
 
 std::string PrintfSpec(const Spec& spec, std::string_view length) {
-  std::string out = "%" + spec.flags;
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + std::string.
+  std::string out = "%";
+  out += spec.flags;
   if (spec.width > 0) out += std::to_string(spec.width);
-  if (spec.precision >= 0) out += "." + std::to_string(spec.precision);
+  if (spec.precision >= 0) {
+    out += '.';
+    out += std::to_string(spec.precision);
+  }
   out += length;
   out += spec.conversion;
   return out;

@@ -90,3 +90,64 @@ TEST(Machines, SlotNumbers) {
 
 }  // namespace
 }  // namespace kerumina::data
+
+namespace kerumina::data {
+namespace {
+
+// The lookups answer from a bit index; each table's slot scan is the reference.
+TEST(MatchLearnConditions, AgreesWithTheSlotScansForEveryTable) {
+  struct Case {
+    LearnMethods methods;
+    GameVersions versions;
+    bool (*reference)(SpeciesId, MoveId);
+  };
+  const Case cases[] = {
+      {{.levelUp = true},
+       {.dp = true},
+       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_DP, s, m); }},
+      {{.levelUp = true},
+       {.pt = true},
+       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_PT, s, m); }},
+      {{.levelUp = true},
+       {.hgss = true},
+       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_HGSS, s, m); }},
+      {{.machine = true},
+       {},
+       [](SpeciesId s, MoveId m) {
+         return ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m);
+       }},
+      {{.tutor = true}, {}, [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m); }},
+      {{.egg = true}, {}, [](SpeciesId s, MoveId m) { return InSlots(EGG_MOVES_DPPT[s], m); }},
+      {{.tutor = true},
+       {.pt = true},
+       [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m) || InSlots(TUTOR_PT[s], m); }},
+      {{.tutor = true},
+       {.hgss = true},
+       [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m) || InSlots(TUTOR_HGSS[s], m); }},
+      {{.machine = true},
+       {.hgss = true},
+       [](SpeciesId s, MoveId m) {
+         return ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m) ||
+                ByMachine(MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, s, m);
+       }},
+      {{.egg = true},
+       {.hgss = true},
+       [](SpeciesId s, MoveId m) {
+         return InSlots(EGG_MOVES_DPPT[s], m) || InSlots(EGG_MOVES_HGSS[s], m);
+       }},
+  };
+  int mismatches = 0;
+  for (const Case& c : cases) {
+    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+      for (MoveId m = 0; m < MOVE_COUNT; ++m) {
+        MoveConditions conds{m, NO_MOVE, NO_MOVE, NO_MOVE};
+        const bool found = MatchLearnConditions(s, false, c.methods, c.versions, conds);
+        mismatches += found != c.reference(s, m) ? 1 : 0;
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+}  // namespace
+}  // namespace kerumina::data
