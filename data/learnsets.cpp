@@ -1,6 +1,5 @@
 #include "data/learnsets.h"
 
-#include <bitset>
 #include <memory>
 
 namespace kerumina::data {
@@ -44,10 +43,10 @@ bool InSpecialLearn(SpeciesId species, MoveId move) {
 
 namespace {
 
-// Every learnset table, one bit per move. The search tests up to four moves on up to four
-// species of each of 505 rows on every change of a condition; one bit test per table
-// instead of a slot scan keeps that instant. Derived once from the tables with the same
-// membership rules as the scans above.
+// For every species and move, one bit per learnset table that teaches it. The search tests
+// up to four moves on up to four species of each of 505 rows on every change of a
+// condition; one lookup instead of ten slot scans keeps that instant. Derived once from the
+// tables with the same membership rules as the scans above.
 enum LearnSource : int {
   LEVEL_UP_DP_SOURCE,
   LEVEL_UP_PT_SOURCE,
@@ -62,86 +61,80 @@ enum LearnSource : int {
   SOURCE_COUNT,
 };
 
-using MoveSet = std::bitset<MOVE_COUNT>;
-using LearnIndex = std::array<std::array<MoveSet, SOURCE_COUNT>, SPECIES_COUNT>;
+using SourceMask = std::uint16_t;
+using LearnIndex = std::array<std::array<SourceMask, MOVE_COUNT>, SPECIES_COUNT>;
 
-void Mark(MoveSet& set, std::int64_t move) {
-  if (IsValidMove(move)) set.set(static_cast<std::size_t>(move));
+constexpr SourceMask Bit(LearnSource source) {
+  return static_cast<SourceMask>(1u << source);
 }
 
-void MarkLevelUp(MoveSet& set, const LevelUpTable& table, SpeciesId s) {
+void Mark(LearnIndex& index, SpeciesId s, std::int64_t move, LearnSource source) {
+  if (IsValidMove(move)) index[s][static_cast<std::size_t>(move)] |= Bit(source);
+}
+
+void MarkLevelUp(LearnIndex& index, SpeciesId s, const LevelUpTable& table, LearnSource source) {
   for (const LevelUpEntry& entry : table[s]) {
-    if (entry.level != 0 || entry.move != 0) Mark(set, entry.move);
+    if (entry.level != 0 || entry.move != 0) Mark(index, s, entry.move, source);
   }
 }
 
-void MarkMachines(MoveSet& set, const MachineList& list, const MachineCompat& compat, SpeciesId s) {
+void MarkMachines(LearnIndex& index, SpeciesId s, const MachineList& list,
+                  const MachineCompat& compat, LearnSource source) {
   for (int slot = 0; slot < MACHINE_SLOTS; ++slot) {
-    if (compat[s][slot + 1] == 1) Mark(set, std::int64_t{list[slot]} - 1);
+    if (compat[s][slot + 1] == 1) Mark(index, s, std::int64_t{list[slot]} - 1, source);
   }
 }
 
 template <std::size_t N>
-void MarkSlots(MoveSet& set, const MoveId (&slots)[N]) {
+void MarkSlots(LearnIndex& index, SpeciesId s, const MoveId (&slots)[N], LearnSource source) {
   for (MoveId move : slots) {
-    if (move != 0) Mark(set, move);
+    if (move != 0) Mark(index, s, move, source);
   }
 }
 
 std::unique_ptr<const LearnIndex> BuildLearnIndex() {
   auto index = std::make_unique<LearnIndex>();
   for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
-    auto& sets = (*index)[s];
-    MarkLevelUp(sets[LEVEL_UP_DP_SOURCE], LEVEL_UP_DP, s);
-    MarkLevelUp(sets[LEVEL_UP_PT_SOURCE], LEVEL_UP_PT, s);
-    MarkLevelUp(sets[LEVEL_UP_HGSS_SOURCE], LEVEL_UP_HGSS, s);
-    MarkMachines(sets[MACHINE_DPPT_SOURCE], MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s);
-    MarkMachines(sets[MACHINE_HGSS_SOURCE], MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, s);
+    MarkLevelUp(*index, s, LEVEL_UP_DP, LEVEL_UP_DP_SOURCE);
+    MarkLevelUp(*index, s, LEVEL_UP_PT, LEVEL_UP_PT_SOURCE);
+    MarkLevelUp(*index, s, LEVEL_UP_HGSS, LEVEL_UP_HGSS_SOURCE);
+    MarkMachines(*index, s, MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, MACHINE_DPPT_SOURCE);
+    MarkMachines(*index, s, MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, MACHINE_HGSS_SOURCE);
     for (const SpecialLearnEntry& entry : SPECIAL_LEARN[s]) {
-      if (entry.move != 0) Mark(sets[SPECIAL_SOURCE], std::int64_t{entry.move} - 1);
+      if (entry.move != 0) Mark(*index, s, std::int64_t{entry.move} - 1, SPECIAL_SOURCE);
     }
-    MarkSlots(sets[TUTOR_PT_SOURCE], TUTOR_PT[s]);
-    MarkSlots(sets[TUTOR_HGSS_SOURCE], TUTOR_HGSS[s]);
-    MarkSlots(sets[EGG_DPPT_SOURCE], EGG_MOVES_DPPT[s]);
-    MarkSlots(sets[EGG_HGSS_SOURCE], EGG_MOVES_HGSS[s]);
+    MarkSlots(*index, s, TUTOR_PT[s], TUTOR_PT_SOURCE);
+    MarkSlots(*index, s, TUTOR_HGSS[s], TUTOR_HGSS_SOURCE);
+    MarkSlots(*index, s, EGG_MOVES_DPPT[s], EGG_DPPT_SOURCE);
+    MarkSlots(*index, s, EGG_MOVES_HGSS[s], EGG_HGSS_SOURCE);
   }
   return index;
 }
 
-bool Learns(SpeciesId s, MoveId m, LearnSource source) {
+SourceMask SourcesOf(SpeciesId s, MoveId m) {
   static const std::unique_ptr<const LearnIndex> index = BuildLearnIndex();
-  return IsValidSpecies(s) && IsValidMove(m) &&
-         (*index)[s][source].test(static_cast<std::size_t>(m));
+  if (!IsValidSpecies(s) || !IsValidMove(m)) return 0;
+  return (*index)[s][static_cast<std::size_t>(m)];
 }
 
-bool InAnyTable(SpeciesId s, MoveId m) {
-  for (int source = 0; source < SOURCE_COUNT; ++source) {
-    if (Learns(s, m, static_cast<LearnSource>(source))) return true;
-  }
-  return false;
-}
-
-bool FindMove(SpeciesId s, MoveId m, const LearnMethods& methods, const GameVersions& versions) {
-  if (methods.levelUp) {
-    if (versions.dp && Learns(s, m, LEVEL_UP_DP_SOURCE)) return true;
-    if (versions.pt && Learns(s, m, LEVEL_UP_PT_SOURCE)) return true;
-    if (versions.hgss && Learns(s, m, LEVEL_UP_HGSS_SOURCE)) return true;
-  }
-  if (methods.machine) {
-    // The DPPT list counts whatever the version flags say.
-    if (Learns(s, m, MACHINE_DPPT_SOURCE)) return true;
-    if (versions.hgss && Learns(s, m, MACHINE_HGSS_SOURCE)) return true;
-  }
-  if (methods.tutor) {
-    if (Learns(s, m, SPECIAL_SOURCE)) return true;
-    if (versions.pt && Learns(s, m, TUTOR_PT_SOURCE)) return true;
-    if (versions.hgss && Learns(s, m, TUTOR_HGSS_SOURCE)) return true;
-  }
-  if (methods.egg) {
-    if (Learns(s, m, EGG_DPPT_SOURCE)) return true;
-    if (versions.hgss && Learns(s, m, EGG_HGSS_SOURCE)) return true;
-  }
-  return false;
+// The tables a search consults for its method and version choices. The machine, special
+// and egg tables of DPPT count whatever the version flags say.
+SourceMask SearchedSources(const LearnMethods& methods, const GameVersions& versions) {
+  SourceMask mask = 0;
+  const auto add = [&mask](bool wanted, LearnSource source) {
+    if (wanted) mask |= Bit(source);
+  };
+  add(methods.levelUp && versions.dp, LEVEL_UP_DP_SOURCE);
+  add(methods.levelUp && versions.pt, LEVEL_UP_PT_SOURCE);
+  add(methods.levelUp && versions.hgss, LEVEL_UP_HGSS_SOURCE);
+  add(methods.machine, MACHINE_DPPT_SOURCE);
+  add(methods.machine && versions.hgss, MACHINE_HGSS_SOURCE);
+  add(methods.tutor, SPECIAL_SOURCE);
+  add(methods.tutor && versions.pt, TUTOR_PT_SOURCE);
+  add(methods.tutor && versions.hgss, TUTOR_HGSS_SOURCE);
+  add(methods.egg, EGG_DPPT_SOURCE);
+  add(methods.egg && versions.hgss, EGG_HGSS_SOURCE);
+  return mask;
 }
 
 }  // namespace
@@ -149,7 +142,7 @@ bool FindMove(SpeciesId s, MoveId m, const LearnMethods& methods, const GameVers
 bool CanLearnAny(SpeciesId species, MoveId move) {
   // The step bound only guards against a cycle in the evolution table.
   for (int steps = 0; species != NO_SPECIES && steps < SPECIES_COUNT; ++steps) {
-    if (InAnyTable(species, move)) return true;
+    if (SourcesOf(species, move) != 0) return true;
     if (species == SHARED_LEARNSET_SPECIES && CanLearnAny(SHARED_LEARNSET_SOURCE, move)) {
       return true;
     }
@@ -165,11 +158,12 @@ bool MatchLearnConditions(SpeciesId species, bool anyMode, const LearnMethods& m
     if (m != NO_MOVE) result = false;
   }
   bool allFound = true;
+  const SourceMask searched = SearchedSources(methods, versions);
   for (MoveId& m : conds) {
     if (anyMode && result) break;
     if (m == NO_MOVE) continue;
     if (!anyMode) result = false;
-    if (FindMove(species, m, methods, versions)) {
+    if ((SourcesOf(species, m) & searched) != 0) {
       result = true;
       m = NO_MOVE;
     } else {
