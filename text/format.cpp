@@ -12,7 +12,7 @@ namespace {
 // A malicious or mistaken "%999999999d" must not allocate without bound.
 constexpr int kMaxField = 4096;
 
-struct Spec {
+struct Directive {
   std::string flags;  // the printf flags as written, for snprintf
   bool leftAlign = false;
   int width = 0;
@@ -55,33 +55,35 @@ bool StarArgument(ArgCursor& cursor, std::int64_t& value) {
   return true;
 }
 
-void ParseWidth(std::string_view format, std::size_t& pos, ArgCursor& cursor, Spec& spec) {
+void ParseWidth(std::string_view format, std::size_t& pos, ArgCursor& cursor,
+                Directive& directive) {
   if (pos < format.size() && format[pos] == '*') {
     ++pos;
     std::int64_t value = 0;
     if (!StarArgument(cursor, value)) return;
     if (value < 0) {
-      spec.leftAlign = true;
-      spec.flags += '-';
+      directive.leftAlign = true;
+      directive.flags += '-';
       value = -value;
     }
-    spec.width = ClampField(value);
+    directive.width = ClampField(value);
     return;
   }
-  spec.width = ReadNumber(format, pos);
+  directive.width = ReadNumber(format, pos);
 }
 
-void ParsePrecision(std::string_view format, std::size_t& pos, ArgCursor& cursor, Spec& spec) {
+void ParsePrecision(std::string_view format, std::size_t& pos, ArgCursor& cursor,
+                    Directive& directive) {
   if (pos >= format.size() || format[pos] != '.') return;
   ++pos;
   if (pos < format.size() && format[pos] == '*') {
     ++pos;
     std::int64_t value = 0;
     // A negative precision counts as none, as in C.
-    if (StarArgument(cursor, value) && value >= 0) spec.precision = ClampField(value);
+    if (StarArgument(cursor, value) && value >= 0) directive.precision = ClampField(value);
     return;
   }
-  spec.precision = ReadNumber(format, pos);
+  directive.precision = ReadNumber(format, pos);
 }
 
 void SkipLengthModifiers(std::string_view format, std::size_t& pos) {
@@ -91,40 +93,41 @@ void SkipLengthModifiers(std::string_view format, std::size_t& pos) {
 
 // Parses the part after '%' up to and including the conversion character. Returns false
 // when the format ends before a conversion character.
-bool ParseSpec(std::string_view format, std::size_t& pos, ArgCursor& cursor, Spec& spec) {
+bool ParseDirective(std::string_view format, std::size_t& pos, ArgCursor& cursor,
+                    Directive& directive) {
   static constexpr std::string_view kFlags = "-0+ #";
   while (pos < format.size() && kFlags.find(format[pos]) != std::string_view::npos) {
-    if (format[pos] == '-') spec.leftAlign = true;
-    spec.flags += format[pos++];
+    if (format[pos] == '-') directive.leftAlign = true;
+    directive.flags += format[pos++];
   }
-  ParseWidth(format, pos, cursor, spec);
-  ParsePrecision(format, pos, cursor, spec);
+  ParseWidth(format, pos, cursor, directive);
+  ParsePrecision(format, pos, cursor, directive);
   SkipLengthModifiers(format, pos);
   if (pos >= format.size()) return false;
-  spec.conversion = format[pos++];
+  directive.conversion = format[pos++];
   return true;
 }
 
-std::string PrintfSpec(const Spec& spec, std::string_view length) {
+std::string PrintfDirective(const Directive& directive, std::string_view length) {
   // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + std::string.
   std::string out = "%";
-  out += spec.flags;
-  if (spec.width > 0) out += std::to_string(spec.width);
-  if (spec.precision >= 0) {
+  out += directive.flags;
+  if (directive.width > 0) out += std::to_string(directive.width);
+  if (directive.precision >= 0) {
     out += '.';
-    out += std::to_string(spec.precision);
+    out += std::to_string(directive.precision);
   }
   out += length;
-  out += spec.conversion;
+  out += directive.conversion;
   return out;
 }
 
 template <typename T>
-void AppendPrintf(std::string& out, const std::string& printfSpec, T value) {
-  const int size = std::snprintf(nullptr, 0, printfSpec.c_str(), value);
+void AppendPrintf(std::string& out, const std::string& printfFormat, T value) {
+  const int size = std::snprintf(nullptr, 0, printfFormat.c_str(), value);
   if (size <= 0) return;
   std::vector<char> buffer(static_cast<std::size_t>(size) + 1);
-  std::snprintf(buffer.data(), buffer.size(), printfSpec.c_str(), value);
+  std::snprintf(buffer.data(), buffer.size(), printfFormat.c_str(), value);
   out.append(buffer.data(), static_cast<std::size_t>(size));
 }
 
@@ -136,38 +139,38 @@ unsigned long long AsUnsigned(std::int64_t value) {
   return static_cast<unsigned long long>(value);
 }
 
-void AppendInteger(std::string& out, const Spec& spec, const FormatArg& arg) {
+void AppendInteger(std::string& out, const Directive& directive, const FormatArg& arg) {
   if (arg.kind() != FormatArg::Kind::Integer) return;
-  const std::string printfSpec = PrintfSpec(spec, "ll");
-  if (spec.conversion == 'd' || spec.conversion == 'i') {
-    AppendPrintf(out, printfSpec, static_cast<long long>(arg.integer()));
+  const std::string printfFormat = PrintfDirective(directive, "ll");
+  if (directive.conversion == 'd' || directive.conversion == 'i') {
+    AppendPrintf(out, printfFormat, static_cast<long long>(arg.integer()));
   } else {
-    AppendPrintf(out, printfSpec, AsUnsigned(arg.integer()));
+    AppendPrintf(out, printfFormat, AsUnsigned(arg.integer()));
   }
 }
 
-void AppendReal(std::string& out, const Spec& spec, const FormatArg& arg) {
+void AppendReal(std::string& out, const Directive& directive, const FormatArg& arg) {
   if (arg.kind() != FormatArg::Kind::Real) return;
-  AppendPrintf(out, PrintfSpec(spec, ""), arg.real());
+  AppendPrintf(out, PrintfDirective(directive, ""), arg.real());
 }
 
 // Pads UTF-8 text to the field width, measured in cp932 bytes.
-void AppendPadded(std::string& out, const Spec& spec, std::string_view text) {
+void AppendPadded(std::string& out, const Directive& directive, std::string_view text) {
   const std::size_t length = Cp932Length(text);
-  const std::size_t width = static_cast<std::size_t>(spec.width);
+  const std::size_t width = static_cast<std::size_t>(directive.width);
   const std::size_t padding = width > length ? width - length : 0;
-  if (!spec.leftAlign) out.append(padding, ' ');
+  if (!directive.leftAlign) out.append(padding, ' ');
   out.append(text);
-  if (spec.leftAlign) out.append(padding, ' ');
+  if (directive.leftAlign) out.append(padding, ' ');
 }
 
-void AppendText(std::string& out, const Spec& spec, const FormatArg& arg) {
+void AppendText(std::string& out, const Directive& directive, const FormatArg& arg) {
   if (arg.kind() != FormatArg::Kind::Text) return;
   std::string_view text = arg.text();
-  if (spec.precision >= 0) {
-    text = CutUtf8ToCp932Bytes(text, static_cast<std::size_t>(spec.precision));
+  if (directive.precision >= 0) {
+    text = CutUtf8ToCp932Bytes(text, static_cast<std::size_t>(directive.precision));
   }
-  AppendPadded(out, spec, text);
+  AppendPadded(out, directive, text);
 }
 
 // An integer is a cp932 code (ASCII, half-width katakana or a double-byte code); text gives
@@ -188,21 +191,21 @@ std::string CharacterOf(const FormatArg& arg) {
   return Cp932ToUtf8(bytes);
 }
 
-void AppendCharacter(std::string& out, const Spec& spec, const FormatArg& arg) {
+void AppendCharacter(std::string& out, const Directive& directive, const FormatArg& arg) {
   if (arg.kind() == FormatArg::Kind::Real) return;
-  AppendPadded(out, spec, CharacterOf(arg));
+  AppendPadded(out, directive, CharacterOf(arg));
 }
 
-void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) {
+void AppendConversion(std::string& out, const Directive& directive, const FormatArg* arg) {
   if (arg == nullptr) return;
-  switch (spec.conversion) {
+  switch (directive.conversion) {
     case 'd':
     case 'i':
     case 'u':
     case 'o':
     case 'x':
     case 'X':
-      AppendInteger(out, spec, *arg);
+      AppendInteger(out, directive, *arg);
       break;
     case 'f':
     case 'F':
@@ -210,13 +213,13 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg* arg) 
     case 'E':
     case 'g':
     case 'G':
-      AppendReal(out, spec, *arg);
+      AppendReal(out, directive, *arg);
       break;
     case 's':
-      AppendText(out, spec, *arg);
+      AppendText(out, directive, *arg);
       break;
     case 'c':
-      AppendCharacter(out, spec, *arg);
+      AppendCharacter(out, directive, *arg);
       break;
     default:
       break;
@@ -248,16 +251,16 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
       ++pos;
       continue;
     }
-    Spec spec;
-    if (!ParseSpec(format, pos, cursor, spec)) {
+    Directive directive;
+    if (!ParseDirective(format, pos, cursor, directive)) {
       out.append(format.substr(percent));  // a dangling '%' stays as written
       break;
     }
-    if (!IsConversion(spec.conversion)) {
+    if (!IsConversion(directive.conversion)) {
       out.append(format.substr(percent, pos - percent));
       continue;
     }
-    AppendConversion(out, spec, cursor.Next());
+    AppendConversion(out, directive, cursor.Next());
   }
   return out;
 }
