@@ -11,9 +11,12 @@ constexpr LearnMethods ALL_METHODS{true, true, true, true};
 constexpr GameVersions ALL_VERSIONS{true, true, true};
 constexpr GameVersions NO_VERSION{};
 
+MoveConditions Only(MoveId move) {
+  return {move, NO_MOVE, NO_MOVE, NO_MOVE};
+}
+
 TEST(CanLearnAny, WalksTheChainAndTheSharedLearnset) {
   // Egg move of the first stage only, found from the third stage.
-  EXPECT_TRUE(CanLearnAny(0, 112));
   EXPECT_FALSE(InSlots(EGG_MOVES_DPPT[2], 112));
   EXPECT_TRUE(CanLearnAny(2, 112));
   // Species 291 learns what 290 learns, though 290 is not its pre-evolution.
@@ -21,128 +24,97 @@ TEST(CanLearnAny, WalksTheChainAndTheSharedLearnset) {
   EXPECT_FALSE(CanLearnAny(289, 102));
   EXPECT_TRUE(CanLearnAny(291, 102));
   EXPECT_FALSE(CanLearnAny(EGG_SPECIES, 0));
-}
-
-TEST(CanLearnAny, LevelUpSlotWithMoveZero) {
-  EXPECT_TRUE(InLevelUp(LEVEL_UP_DP, 34, 0));  // level 1, MoveId 0: a real entry
-  EXPECT_FALSE(InLevelUp(LEVEL_UP_DP, 0, 0));  // all-zero slots are empty
+  // A level-up slot with level 1 and MoveId 0 is a real entry; all-zero slots are empty.
+  EXPECT_TRUE(InLevelUp(LEVEL_UP_DP, 34, 0));
+  EXPECT_FALSE(InLevelUp(LEVEL_UP_DP, 0, 0));
   EXPECT_FALSE(CanLearnAny(0, 0));
 }
 
-TEST(MatchLearnConditions, NoMoveGivenMatches) {
-  MoveConditions conds{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, false, ALL_METHODS, ALL_VERSIONS, conds));
-  EXPECT_TRUE(MatchLearnConditions(0, true, LearnMethods{}, NO_VERSION, conds));
-}
+TEST(MatchLearnConditions, MarksFoundMovesAcrossCalls) {
+  MoveConditions none{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
+  EXPECT_TRUE(MatchLearnConditions(0, true, LearnMethods{}, NO_VERSION, none));
 
-TEST(MatchLearnConditions, AllModeMarksFoundMovesAcrossCalls) {
-  // Species 0 learns 112 (egg) but not 102; species 290 learns 102.
-  MoveConditions conds{112, NO_MOVE, 102, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, false, ALL_METHODS, ALL_VERSIONS, conds));
-  EXPECT_EQ(conds, (MoveConditions{NO_MOVE, NO_MOVE, 102, NO_MOVE}));
-  EXPECT_TRUE(MatchLearnConditions(290, false, ALL_METHODS, ALL_VERSIONS, conds));
-  EXPECT_EQ(conds, (MoveConditions{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
-  // Everything marked: true at once, whatever the species.
-  EXPECT_TRUE(MatchLearnConditions(EGG_SPECIES, false, LearnMethods{}, NO_VERSION, conds));
-}
+  // All mode: species 0 learns 112 (egg) but not 102; species 290 learns 102. Once all is
+  // marked the answer is true whatever the species.
+  MoveConditions all{112, NO_MOVE, 102, NO_MOVE};
+  EXPECT_FALSE(MatchLearnConditions(0, false, ALL_METHODS, ALL_VERSIONS, all));
+  EXPECT_EQ(all, (MoveConditions{NO_MOVE, NO_MOVE, 102, NO_MOVE}));
+  EXPECT_TRUE(MatchLearnConditions(290, false, ALL_METHODS, ALL_VERSIONS, all));
+  EXPECT_EQ(all, none);
+  EXPECT_TRUE(MatchLearnConditions(EGG_SPECIES, false, LearnMethods{}, NO_VERSION, all));
 
-TEST(MatchLearnConditions, AnyModeStopsAtTheFirstFoundMove) {
-  MoveConditions conds{102, 112, 32, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, conds));
-  EXPECT_EQ(conds, (MoveConditions{102, NO_MOVE, 32, NO_MOVE}));
-  MoveConditions none{102, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, none));
+  // Any mode stops at the first found move and marks only that one.
+  MoveConditions any{102, 112, 32, NO_MOVE};
+  EXPECT_TRUE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, any));
+  EXPECT_EQ(any, (MoveConditions{102, NO_MOVE, 32, NO_MOVE}));
+  MoveConditions missing = Only(102);
+  EXPECT_FALSE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, missing));
+
+  // No method never finds a move, in either mode, and marks nothing.
+  MoveConditions noMethod = Only(32);
+  EXPECT_FALSE(MatchLearnConditions(0, false, LearnMethods{}, ALL_VERSIONS, noMethod));
+  EXPECT_FALSE(MatchLearnConditions(0, true, LearnMethods{}, ALL_VERSIONS, noMethod));
+  EXPECT_EQ(noMethod[0], 32);
 }
 
 TEST(MatchLearnConditions, VersionFlagsGateOnlyVersionTables) {
-  MoveConditions levelUp{32, NO_MOVE, NO_MOVE, NO_MOVE};  // species 0, level-up only
-  EXPECT_FALSE(MatchLearnConditions(0, false, {.levelUp = true}, NO_VERSION, levelUp));
-  EXPECT_TRUE(MatchLearnConditions(0, false, {.levelUp = true}, {.hgss = true}, levelUp));
-
-  MoveConditions machine{13, NO_MOVE, NO_MOVE, NO_MOVE};  // species 0 by machine
-  EXPECT_TRUE(MatchLearnConditions(0, false, {.machine = true}, NO_VERSION, machine));
-  MoveConditions egg{112, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, false, {.egg = true}, NO_VERSION, egg));
-
-  // Tutor without a version: the special table counts, the PT tutor table does not.
-  MoveConditions special{337, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(2, false, {.tutor = true}, NO_VERSION, special));
-  MoveConditions tutor{188, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, false, {.tutor = true}, NO_VERSION, tutor));
-  EXPECT_TRUE(MatchLearnConditions(0, false, {.tutor = true}, {.pt = true}, tutor));
-}
-
-TEST(MatchLearnConditions, NoMethodNeverFindsAMove) {
-  MoveConditions conds{32, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, false, LearnMethods{}, ALL_VERSIONS, conds));
-  EXPECT_FALSE(MatchLearnConditions(0, true, LearnMethods{}, ALL_VERSIONS, conds));
-  EXPECT_EQ(conds[0], 32);
-}
-
-TEST(Machines, SlotNumbers) {
-  EXPECT_EQ(MachineNumber(0), 1);
+  struct Case {
+    SpeciesId species;
+    MoveId move;
+    LearnMethods methods;
+    GameVersions versions;
+    bool found;
+  };
+  const Case cases[] = {
+      {0, 32, {.levelUp = true}, NO_VERSION, false},  // level-up needs a version
+      {0, 32, {.levelUp = true}, {.hgss = true}, true},
+      {0, 13, {.machine = true}, NO_VERSION, true},
+      {0, 112, {.egg = true}, NO_VERSION, true},
+      {2, 337, {.tutor = true}, NO_VERSION, true},   // the special table needs none
+      {0, 188, {.tutor = true}, NO_VERSION, false},  // the PT tutor table does
+      {0, 188, {.tutor = true}, {.pt = true}, true},
+  };
+  for (const Case& c : cases) {
+    MoveConditions conds = Only(c.move);
+    EXPECT_EQ(MatchLearnConditions(c.species, false, c.methods, c.versions, conds), c.found)
+        << c.species << " " << c.move;
+  }
   EXPECT_EQ(MachineNumber(91), 92);
   EXPECT_FALSE(IsHiddenMachine(91));
   EXPECT_EQ(MachineNumber(92), 1);
   EXPECT_TRUE(IsHiddenMachine(92));
-  EXPECT_EQ(MachineNumber(99), 8);
 }
 
-}  // namespace
-}  // namespace kerumina::data
+// Which tables one method reads, by version flags: the slot scans as the reference for
+// the lookups' bit index.
+bool SlotScan(const LearnMethods& k, const GameVersions& v, SpeciesId s, MoveId m) {
+  const bool levelUp = (v.dp && InLevelUp(LEVEL_UP_DP, s, m)) ||
+                       (v.pt && InLevelUp(LEVEL_UP_PT, s, m)) ||
+                       (v.hgss && InLevelUp(LEVEL_UP_HGSS, s, m));
+  const bool machine = ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m) ||
+                       (v.hgss && ByMachine(MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, s, m));
+  const bool tutor = InSpecialLearn(s, m) || (v.pt && InSlots(TUTOR_PT[s], m)) ||
+                     (v.hgss && InSlots(TUTOR_HGSS[s], m));
+  const bool egg = InSlots(EGG_MOVES_DPPT[s], m) || (v.hgss && InSlots(EGG_MOVES_HGSS[s], m));
+  return (k.levelUp && levelUp) || (k.machine && machine) || (k.tutor && tutor) || (k.egg && egg);
+}
 
-namespace kerumina::data {
-namespace {
-
-// The lookups answer from a bit index; each table's slot scan is the reference.
 TEST(MatchLearnConditions, AgreesWithTheSlotScansForEveryTable) {
-  struct Case {
-    LearnMethods methods;
-    GameVersions versions;
-    bool (*reference)(SpeciesId, MoveId);
-  };
-  const Case cases[] = {
-      {{.levelUp = true},
-       {.dp = true},
-       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_DP, s, m); }},
-      {{.levelUp = true},
-       {.pt = true},
-       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_PT, s, m); }},
-      {{.levelUp = true},
-       {.hgss = true},
-       [](SpeciesId s, MoveId m) { return InLevelUp(LEVEL_UP_HGSS, s, m); }},
-      {{.machine = true},
-       {},
-       [](SpeciesId s, MoveId m) {
-         return ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m);
-       }},
-      {{.tutor = true}, {}, [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m); }},
-      {{.egg = true}, {}, [](SpeciesId s, MoveId m) { return InSlots(EGG_MOVES_DPPT[s], m); }},
-      {{.tutor = true},
-       {.pt = true},
-       [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m) || InSlots(TUTOR_PT[s], m); }},
-      {{.tutor = true},
-       {.hgss = true},
-       [](SpeciesId s, MoveId m) { return InSpecialLearn(s, m) || InSlots(TUTOR_HGSS[s], m); }},
-      {{.machine = true},
-       {.hgss = true},
-       [](SpeciesId s, MoveId m) {
-         return ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m) ||
-                ByMachine(MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, s, m);
-       }},
-      {{.egg = true},
-       {.hgss = true},
-       [](SpeciesId s, MoveId m) {
-         return InSlots(EGG_MOVES_DPPT[s], m) || InSlots(EGG_MOVES_HGSS[s], m);
-       }},
-  };
+  // clang-format off
+  const std::pair<LearnMethods, GameVersions> cases[] = {
+      {{.levelUp = true}, {.dp = true}}, {{.levelUp = true}, {.pt = true}},
+      {{.levelUp = true}, {.hgss = true}}, {{.machine = true}, {}},
+      {{.machine = true}, {.hgss = true}}, {{.tutor = true}, {}}, {{.tutor = true}, {.pt = true}},
+      {{.tutor = true}, {.hgss = true}}, {{.egg = true}, {}}, {{.egg = true}, {.hgss = true}}};
+  // clang-format on
+
   int mismatches = 0;
-  for (const Case& c : cases) {
+  for (const auto& [methods, versions] : cases) {
     for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
       for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-        MoveConditions conds{m, NO_MOVE, NO_MOVE, NO_MOVE};
-        const bool found = MatchLearnConditions(s, false, c.methods, c.versions, conds);
-        mismatches += found != c.reference(s, m) ? 1 : 0;
+        MoveConditions conds = Only(m);
+        const bool found = MatchLearnConditions(s, false, methods, versions, conds);
+        mismatches += found != SlotScan(methods, versions, s, m) ? 1 : 0;
       }
     }
   }

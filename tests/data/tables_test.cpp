@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/abilities.h"
 #include "data/battle_rules.h"
@@ -13,6 +15,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "text/sort_order.h"
 
 namespace kerumina::data {
 namespace {
@@ -41,14 +44,8 @@ TEST(SpeciesTable, CountsAndTellingRows) {
   EXPECT_EQ(Species(0).type2, 3);
   EXPECT_EQ(Species(291).base[SPECIES_HP], 1);
   for (SpeciesId s = 502; s <= 506; ++s) EXPECT_EQ(SpeciesName(s), SpeciesName(478));
-}
-
-TEST(SpeciesTable, BaseStatsComeInDisplayOrder) {
-  // Row 0 stores 45 49 49 45 65 65 (HP Atk Def Speed SpAtk SpDef).
+  // Row 0 stores 45 49 49 45 65 65 (HP Atk Def Speed SpAtk SpDef); shown with speed last.
   EXPECT_EQ(BaseStats(0), (StatBlock{45, 49, 49, 65, 65, 45}));
-  const SpeciesRecord& r = Species(149);
-  EXPECT_EQ(BaseStats(149),
-            (StatBlock{r.base[0], r.base[1], r.base[2], r.base[4], r.base[5], r.base[3]}));
 }
 
 TEST(MoveTable, CountsAndTellingRows) {
@@ -59,7 +56,6 @@ TEST(MoveTable, CountsAndTellingRows) {
     ++targets[r.target];
     variablePower += r.power == 1 ? 1 : 0;
     EXPECT_EQ(r.power == 0, r.category == CATEGORY_STATUS) << m;
-    EXPECT_NE(r.type, PLACEHOLDER_TYPE) << m;
     EXPECT_EQ(r.pp == 1, m == 164 || m == 165) << m;
   }
   EXPECT_EQ(variablePower, 32);
@@ -71,25 +67,21 @@ TEST(MoveTable, CountsAndTellingRows) {
             (std::array{40, 100, 35, 0, 0, 1, 0}));
   EXPECT_EQ(MoveName(236), "めざめるパワー");
   EXPECT_EQ(MoveName(310), "ウェザーボール");
-}
 
-TEST(MoveTable, MovesOfTypeFiltersInIdOrder) {
+  // MovesOfType(any) is 0..466; every type but the placeholder has moves, in id order.
   const std::vector<MoveId> all = MovesOfType(ANY_TYPE);
   ASSERT_EQ(all.size(), 467u);
   for (MoveId m = 0; m < MOVE_COUNT; ++m) EXPECT_EQ(all[m], m);
-  EXPECT_TRUE(MovesOfType(PLACEHOLDER_TYPE).empty());
   for (TypeId t = 0; t < TYPE_COUNT; ++t) {
-    if (t == PLACEHOLDER_TYPE) continue;
     const std::vector<MoveId> ofType = MovesOfType(t);
-    EXPECT_FALSE(ofType.empty()) << t;
+    EXPECT_EQ(ofType.empty(), t == PLACEHOLDER_TYPE) << t;
     EXPECT_TRUE(std::is_sorted(ofType.begin(), ofType.end()));
     for (MoveId m : ofType) EXPECT_EQ(Move(m).type, t);
   }
 }
 
-TEST(EvolutionTable, CountsAndTellingRecords) {
-  int levels = 0;
-  int babies = 0;
+TEST(EvolutionAndLearnsetTables, CountsAndTellingRecords) {
+  int levels = 0, babies = 0;
   std::set<int> targets;
   for (int i = 0; i < EVOLUTION_COUNT; ++i) {
     const std::string condition = EVOLUTION_CONDITIONS[i];
@@ -99,17 +91,14 @@ TEST(EvolutionTable, CountsAndTellingRecords) {
   }
   EXPECT_EQ(levels, 169);
   EXPECT_EQ(babies, 17);
-}
 
-TEST(LearnsetTables, ShapesOfTheData) {
   int maxLevelUp = 0;
   for (GameVersion v : {VERSION_DP, VERSION_PT, VERSION_HGSS}) {
     for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
       int used = 0;
       for (const LevelUpEntry& e : LevelUpTableOf(v)[s]) used += (e.level != 0 || e.move != 0);
       maxLevelUp = std::max(maxLevelUp, used);
-      const bool dpFormRow = v == VERSION_DP && s >= 500;
-      EXPECT_EQ(used == 0, dpFormRow) << v << " " << s;
+      EXPECT_EQ(used == 0, v == VERSION_DP && s >= 500) << v << " " << s;
     }
   }
   EXPECT_EQ(maxLevelUp, 20);
@@ -120,14 +109,12 @@ TEST(LearnsetTables, ShapesOfTheData) {
   }
   EXPECT_EQ(differing, std::vector<int>{96});
   EXPECT_EQ(MACHINE_COMPAT_HGSS[506][0], 507);
-
   EXPECT_EQ(CountSpecies([](SpeciesId s) { return SPECIAL_LEARN[s][0].move != 0; }), 26);
   // Stored as MoveId + 1: row 2 holds move 337 with kind 3.
   EXPECT_EQ(SPECIAL_LEARN[2][0].move, 338);
   EXPECT_EQ(SPECIAL_LEARN[2][0].kind, 3);
   EXPECT_EQ(EM_TUTOR_LIST[0], 4);
   EXPECT_EQ(EM_TUTOR_LIST[EM_TUTOR_COUNT - 1], 209);
-
   const auto used = [](const RegionalList& list) {
     return std::count_if(std::begin(list), std::end(list), [](int n) { return n != 0; });
   };
@@ -135,38 +122,41 @@ TEST(LearnsetTables, ShapesOfTheData) {
   EXPECT_EQ(used(REGIONAL_LIST_PT), 217);
 }
 
-TEST(AbilityTable, IdsTheDamageRulesName) {
-  EXPECT_EQ(AbilityName(NO_ABILITY), "無指定");
-  EXPECT_EQ(AbilityName(ABILITY_THICK_FAT), "あついしぼう");
-  EXPECT_EQ(AbilityName(ABILITY_MOLD_BREAKER), "かたやぶり");
-  EXPECT_EQ(AbilityName(ABILITY_SCRAPPY), "きもったま");
-  EXPECT_EQ(AbilityName(ABILITY_FORECAST), "てんきや");
-  EXPECT_EQ(AbilityName(ABILITY_UNAWARE), "てんねん");
-  EXPECT_EQ(AbilityName(ABILITY_NORMALIZE), "ノーマルスキン");
-  EXPECT_EQ(AbilityName(ABILITY_KLUTZ), "ぶきよう");
-  EXPECT_EQ(AbilityName(ABILITY_WONDER_GUARD), "ふしぎなまもり");
-  EXPECT_EQ(AbilityName(ABILITY_FLASH_FIRE), "もらいび");
-  EXPECT_EQ(AbilityName(ABILITY_PURE_POWER), "ヨガパワー");
+TEST(AbilityTable, NamedIdsAndPickerOrder) {
+  // clang-format off
+  const std::pair<AbilityId, const char*> named[] = {
+      {NO_ABILITY, "無指定"}, {ABILITY_THICK_FAT, "あついしぼう"},
+      {ABILITY_MOLD_BREAKER, "かたやぶり"}, {ABILITY_SCRAPPY, "きもったま"},
+      {ABILITY_FORECAST, "てんきや"}, {ABILITY_UNAWARE, "てんねん"},
+      {ABILITY_NORMALIZE, "ノーマルスキン"}, {ABILITY_KLUTZ, "ぶきよう"},
+      {ABILITY_WONDER_GUARD, "ふしぎなまもり"}, {ABILITY_FLASH_FIRE, "もらいび"},
+      {ABILITY_PURE_POWER, "ヨガパワー"}};
+  // clang-format on
+
+  for (const auto& [id, name] : named) EXPECT_EQ(AbilityName(id), name) << id;
+  // Rows 1..123 are stored in picker order: sorting the names must change nothing.
+  std::vector<std::string> names(ABILITY_NAMES + 1, ABILITY_NAMES + ABILITY_COUNT);
+  std::vector<std::string> sorted = names;
+  std::reverse(sorted.begin(), sorted.end());
+  std::sort(sorted.begin(), sorted.end(), text::JapaneseLess);
+  EXPECT_EQ(sorted, names);
 }
 
 // The cp932 slots and the UTF-8 names are two forms of one text.
 TEST(NameSlots, RoundTripThroughCp932) {
+  const auto roundTrips = [](std::string_view utf8, std::string_view cp932) {
+    const text::Cp932Conversion back = text::Utf8ToCp932(utf8);
+    return back.ok && back.bytes == cp932 && text::Cp932ToUtf8(cp932) == utf8;
+  };
   for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
-    EXPECT_EQ(text::Cp932ToUtf8(SpeciesNameCp932(s)), SpeciesName(s)) << s;
-    const text::Cp932Conversion back = text::Utf8ToCp932(SpeciesName(s));
-    EXPECT_TRUE(back.ok);
-    EXPECT_EQ(back.bytes, SpeciesNameCp932(s));
+    EXPECT_TRUE(roundTrips(SpeciesName(s), SpeciesNameCp932(s))) << s;
   }
-  for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-    EXPECT_EQ(text::Cp932ToUtf8(Move(m).name), MoveName(m)) << m;
-    EXPECT_EQ(text::Utf8ToCp932(MoveName(m)).bytes, Move(m).name);
-  }
+  for (MoveId m = 0; m < MOVE_COUNT; ++m) EXPECT_TRUE(roundTrips(MoveName(m), Move(m).name)) << m;
   for (AbilityId a = 0; a < ABILITY_COUNT; ++a) {
-    EXPECT_EQ(text::Cp932ToUtf8(ABILITY_NAME_SLOTS[a].bytes), AbilityName(a)) << a;
-    EXPECT_EQ(text::Utf8ToCp932(AbilityName(a)).bytes, ABILITY_NAME_SLOTS[a].bytes);
+    EXPECT_TRUE(roundTrips(AbilityName(a), ABILITY_NAME_SLOTS[a].bytes)) << a;
   }
   for (int i = 0; i < EVOLUTION_COUNT; ++i) {
-    EXPECT_EQ(text::Cp932ToUtf8(EVOLUTION_TABLE[i].condition), EVOLUTION_CONDITIONS[i]);
+    EXPECT_TRUE(roundTrips(EVOLUTION_CONDITIONS[i], EVOLUTION_TABLE[i].condition)) << i;
   }
 }
 
@@ -189,17 +179,15 @@ TEST(TypedTables, TextsFitTheirSlots) {
   for (int kind = 1; kind <= 3; ++kind) EXPECT_TRUE(fits(SPECIAL_LEARN_LABELS[kind], 32));
 }
 
+// Natures 0..19 raise the stat n / 4 (Atk Def SpAtk SpDef Speed) and lower one other.
 TEST(TypedTables, NatureMultipliersRaiseOneAndLowerOne) {
   for (NatureId n = 0; n < NATURE_COUNT; ++n) {
     const auto& m = NATURES[n].multiplier;
-    const int raised = static_cast<int>(std::count(m, m + 5, 11));
-    const int lowered = static_cast<int>(std::count(m, m + 5, 9));
-    EXPECT_EQ(raised, n < 20 ? 1 : 0) << n;
-    EXPECT_EQ(lowered, n < 20 ? 1 : 0) << n;
-    EXPECT_EQ(std::count(m, m + 5, 10), 5 - raised - lowered);
+    EXPECT_EQ(std::count(m, m + 5, 11), n < 20 ? 1 : 0) << n;
+    EXPECT_EQ(std::count(m, m + 5, 9), n < 20 ? 1 : 0) << n;
+    EXPECT_EQ(std::count(m, m + 5, 10), n < 20 ? 3 : 5) << n;
+    EXPECT_TRUE(n >= 20 || m[n / 4] == 11) << n;
   }
-  // Grouped by the raised stat: 0..3 Atk, 4..7 Def, 8..11 SpAtk, 12..15 SpDef, 16..19 Speed.
-  for (NatureId n = 0; n < 20; ++n) EXPECT_EQ(NATURES[n].multiplier[n / 4], 11) << n;
 }
 
 }  // namespace

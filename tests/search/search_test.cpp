@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <vector>
 
 namespace kerumina::search {
@@ -12,181 +11,129 @@ namespace {
 using data::MoveId;
 using data::NO_MOVE;
 using data::SpeciesId;
+using Ids = std::vector<SpeciesId>;
 
-// Move and species ids of the data set that the cases below rely on.
-constexpr SpeciesId BULBASAUR_LINE[3] = {0, 1, 2};  // three stages
-constexpr MoveId MOVE_ONLY_FINAL_STAGE = 45;        // ほえる: learnt by 2 only in its line
-constexpr MoveId MOVE_ONLY_FIRST_STAGE = 112;       // ひかりのかべ: learnt by 0 only
-constexpr MoveId MOVE_ONLY_290 = 13;                // つるぎのまい: 290, not 289 or 291
-constexpr MoveId FIRST_DPPT_MACHINE_MOVE = 263;     // きあいパンチ, machine slot 0
-constexpr data::TypeId FIRE = 10;
-constexpr data::TypeId GRASS = 12;
-constexpr data::TypeId POISON = 3;
+// Move ids of the data set that the cases below rely on.
+constexpr MoveId MOVE_ONLY_FINAL_STAGE = 45;     // ほえる: learnt by 2 only in its line 0-1-2
+constexpr MoveId MOVE_ONLY_FIRST_STAGE = 112;    // ひかりのかべ: learnt by 0 only
+constexpr MoveId MOVE_ONLY_290 = 13;             // つるぎのまい: 290, not 289 or 291
+constexpr MoveId FIRST_DPPT_MACHINE_MOVE = 263;  // きあいパンチ, machine slot 0
+constexpr data::TypeId FIRE = 10, GRASS = 12, POISON = 3;
+constexpr data::EggGroupId PLANT = 6;  // species 0's second group
+constexpr data::LearnMethods ALL_METHODS{true, true, true, true};
+constexpr data::GameVersions ALL_VERSIONS{true, true, true};
 
-std::vector<SpeciesId> Ids(const std::vector<SearchResultRow>& rows) {
-  std::vector<SpeciesId> ids;
-  for (const SearchResultRow& row : rows) ids.push_back(row.species);
+Ids Search(const SearchConditions& conditions) {
+  Ids ids;
+  for (const SearchResultRow& row : RunSearch(conditions)) ids.push_back(row.species);
   return ids;
 }
 
-bool Lists(const std::vector<SearchResultRow>& rows, SpeciesId s) {
-  return std::any_of(rows.begin(), rows.end(),
-                     [s](const SearchResultRow& row) { return row.species == s; });
+bool Lists(const Ids& ids, SpeciesId s) {
+  return std::find(ids.begin(), ids.end(), s) != ids.end();
 }
 
-SearchConditions EveryMethodAndVersion() {
-  SearchConditions c;
-  c.methods = {true, true, true, true};
-  c.versions = {true, true, true};
-  return c;
+bool HasType(SpeciesId s, data::TypeId type) {
+  return data::Species(s).type1 == type || data::Species(s).type2 == type;
 }
 
-TEST(RunSearch, NoConditionListsEverySpeciesButTheEggs) {
+TEST(RunSearch, NoConditionListsEverySpeciesButTheEggsWithTheirTexts) {
   const std::vector<SearchResultRow> rows = RunSearch(SearchConditions{});
-  ASSERT_EQ(rows.size(), 505u);
-  std::vector<SpeciesId> expected;
+  Ids expected;
   for (SpeciesId s = 0; s < data::SPECIES_COUNT; ++s) {
     if (s != 493 && s != 494) expected.push_back(s);
   }
-  EXPECT_EQ(Ids(rows), expected);
-}
-
-TEST(RunSearch, RowTextsFollowTheColumns) {
-  const std::vector<SearchResultRow> rows = RunSearch(SearchConditions{});
-  const std::array<std::string, RESULT_COLUMN_COUNT> bulbasaur = {
+  EXPECT_EQ(Search(SearchConditions{}), expected);  // 505 rows in id order
+  const std::array<std::string, RESULT_COLUMN_COUNT> first = {
       "1", "フシギダネ", "くさ", "どく", "しんりょく", "－", "45", "49", "49", "65", "65", "45"};
-  EXPECT_EQ(rows[0].texts, bulbasaur);
-  EXPECT_EQ(rows[3].texts[COLUMN_TYPE1], "ほのお");
-  EXPECT_EQ(rows[3].texts[COLUMN_TYPE2], "－");
+  EXPECT_EQ(rows[0].texts, first);
   for (const SearchResultRow& row : rows) {
     const data::SpeciesRecord& record = data::Species(row.species);
     EXPECT_EQ(row.texts[COLUMN_TYPE2] == "－", record.type1 == record.type2) << row.species;
     EXPECT_EQ(row.texts[COLUMN_ABILITY2] == "－",
-              data::SPECIES_ABILITIES[row.species].ability2 == 0)
-        << row.species;
-    // Stats in display order: speed last, though the table stores it fourth.
+              data::SPECIES_ABILITIES[row.species].ability2 == 0);
+    // Speed shown last, though the table stores it fourth.
     EXPECT_EQ(row.texts[COLUMN_SPEED], std::to_string(record.base[data::SPECIES_SPEED]));
   }
-}
-
-TEST(RunSearch, EqualUpperAndLowerBoundKeepExactlyThatValue) {
-  SearchConditions c;
-  c.upper[data::SPECIES_HP] = UpperBoundAt(11);
-  c.lower[data::SPECIES_HP] = LowerBoundAt(11);
-  const std::vector<SearchResultRow> rows = RunSearch(c);
-  EXPECT_EQ(rows.size(), 43u);
-  for (const SearchResultRow& row : rows) EXPECT_EQ(row.texts[COLUMN_HP], "50");
-}
-
-TEST(RunSearch, BoundChoicesReadByPosition) {
   EXPECT_EQ(UpperBoundAt(0), 512);
-  EXPECT_EQ(LowerBoundAt(0), 0);
   EXPECT_EQ(UpperBoundAt(5), 105);
-  EXPECT_STREQ(STAT_BOUND_CHOICES[7].upperLabel, "95以下");
   EXPECT_STREQ(STAT_BOUND_CHOICES[7].lowerLabel, "95以上");
-  EXPECT_EQ(UpperBoundAt(12), 512);
+  EXPECT_EQ(UpperBoundAt(12), 512);  // out of range: neutral
   EXPECT_EQ(LowerBoundAt(-1), 0);
 }
 
-TEST(RunSearch, TypeFilters) {
+// Each filter against an independent reading of the tables, over every species.
+TEST(RunSearch, FiltersKeepExactlyTheMatchingSpecies) {
+  using data::EGG_TABLE, data::SPECIES_ABILITIES, data::Species;
   struct Case {
-    data::TypeId filter1, filter2;
-    std::size_t count;
+    void (*set)(SearchConditions&);
+    bool (*expected)(SpeciesId);
   };
-  for (const Case& k : {Case{FIRE, -1, 33}, Case{-1, FIRE, 33}, Case{FIRE, FIRE, 20}}) {
-    SearchConditions c;
-    c.type1Filter = k.filter1;
-    c.type2Filter = k.filter2;
-    const std::vector<SearchResultRow> rows = RunSearch(c);
-    EXPECT_EQ(rows.size(), k.count) << k.filter1 << "," << k.filter2;
-    for (const SearchResultRow& row : rows) {
-      const data::SpeciesRecord& r = data::Species(row.species);
-      EXPECT_TRUE(r.type1 == FIRE || r.type2 == FIRE);
-      if (k.filter1 == k.filter2) {
-        EXPECT_EQ(r.type1, r.type2);
-      }
+  const Case cases[] = {
+      {[](auto& c) { c.type1Filter = FIRE; }, [](SpeciesId s) { return HasType(s, FIRE); }},
+      {[](auto& c) { c.type2Filter = FIRE; }, [](SpeciesId s) { return HasType(s, FIRE); }},
+      {[](auto& c) { c.type1Filter = c.type2Filter = FIRE; },
+       [](SpeciesId s) { return Species(s).type1 == FIRE && Species(s).type2 == FIRE; }},
+      {[](auto& c) { c.type1Filter = POISON, c.type2Filter = GRASS; },
+       [](SpeciesId s) { return HasType(s, GRASS) && HasType(s, POISON); }},
+      {[](auto& c) { c.upper[0] = UpperBoundAt(11), c.lower[0] = LowerBoundAt(11); },
+       [](SpeciesId s) { return Species(s).base[data::SPECIES_HP] == 50; }},
+      {[](auto& c) { c.ability = 40; },
+       [](SpeciesId s) {
+         return SPECIES_ABILITIES[s].ability1 == 40 || SPECIES_ABILITIES[s].ability2 == 40;
+       }},
+      {[](auto& c) { c.eggGroup = PLANT; },
+       [](SpeciesId s) {
+         return EGG_TABLE[s].eggGroup1 == PLANT || EGG_TABLE[s].eggGroup2 == PLANT;
+       }},
+      // The absent second group is stored as 255; it must never act as a group.
+      {[](auto& c) { c.eggGroup = data::NO_EGG_GROUP; }, [](SpeciesId) { return false; }},
+      {[](auto& c) { c.rule = data::RULE_FINAL_STAGE; },
+       [](SpeciesId s) { return data::Evolutions(s).empty(); }},
+  };
+  for (const Case& c : cases) {
+    SearchConditions conditions;
+    c.set(conditions);
+    Ids expected;
+    for (SpeciesId s = 0; s < data::SPECIES_COUNT; ++s) {
+      if (s != 493 && s != 494 && c.expected(s)) expected.push_back(s);
     }
-  }
-  SearchConditions both;
-  both.type1Filter = POISON;
-  both.type2Filter = GRASS;
-  const std::vector<SearchResultRow> rows = RunSearch(both);
-  EXPECT_TRUE(Lists(rows, 0));
-  for (const SearchResultRow& row : rows) {
-    const data::SpeciesRecord& r = data::Species(row.species);
-    EXPECT_TRUE((r.type1 == GRASS && r.type2 == POISON) || (r.type1 == POISON && r.type2 == GRASS));
+    EXPECT_EQ(Search(conditions), expected) << &c - cases;
   }
 }
 
-TEST(RunSearch, AbilityEggGroupAndRuleFilters) {
-  SearchConditions ability;
-  ability.ability = 40;  // しんりょく
-  for (const SearchResultRow& row : RunSearch(ability)) {
-    EXPECT_TRUE(row.texts[COLUMN_ABILITY1] == "しんりょく" ||
-                row.texts[COLUMN_ABILITY2] == "しんりょく");
+// Moves are looked for in the species, then up to two pre-evolution steps, with marks
+// carried along the walk; 291 also looks in 290.
+TEST(RunSearch, MoveConditionsAcrossThePreEvolutionWalk) {
+  const MoveId NO = NO_MOVE, FINAL = MOVE_ONLY_FINAL_STAGE, FIRST = MOVE_ONLY_FIRST_STAGE;
+  struct Case {
+    data::MoveConditions moves;
+    bool anyMode;
+    data::LearnMethods methods;
+    data::GameVersions versions;
+    int count;  // -1: not pinned
+    Ids listed, notListed;
+  };
+  const Case cases[] = {
+      {{FIRST, NO, NO, NO}, true, {}, ALL_VERSIONS, 0, {}, {}},
+      {{FIRST, NO, NO, NO}, false, {}, ALL_VERSIONS, 0, {}, {}},
+      {{NO, NO, NO, NO}, false, {}, ALL_VERSIONS, 505, {}, {}},
+      // A DPPT machine needs no version; level-up does.
+      {{NO, NO, FIRST_DPPT_MACHINE_MOVE, NO}, true, {.machine = true}, {}, -1, {5}, {}},
+      {{NO, NO, FIRST_DPPT_MACHINE_MOVE, NO}, true, {.levelUp = true}, {}, 0, {}, {}},
+      // All mode: one move of the species itself, one two stages back.
+      {{FINAL, FIRST, NO, NO}, false, ALL_METHODS, ALL_VERSIONS, -1, {2}, {0, 1}},
+      {{NO, FIRST, NO, NO}, true, ALL_METHODS, ALL_VERSIONS, -1, {0, 1, 2}, {}},
+      {{MOVE_ONLY_290, NO, NO, NO}, true, ALL_METHODS, ALL_VERSIONS, -1, {290, 291}, {289}},
+  };
+  for (const Case& c : cases) {
+    const Ids ids = Search(
+        {.moves = c.moves, .anyMode = c.anyMode, .methods = c.methods, .versions = c.versions});
+    const auto at = &c - cases;
+    EXPECT_TRUE(c.count < 0 || ids.size() == static_cast<std::size_t>(c.count)) << at;
+    for (SpeciesId s : c.listed) EXPECT_TRUE(Lists(ids, s)) << at << " " << s;
+    for (SpeciesId s : c.notListed) EXPECT_FALSE(Lists(ids, s)) << at << " " << s;
   }
-  EXPECT_TRUE(Lists(RunSearch(ability), 2));
-
-  SearchConditions egg;
-  egg.eggGroup = data::EGG_TABLE[0].eggGroup2;  // matched through the second group
-  EXPECT_TRUE(Lists(RunSearch(egg), 0));
-  // The absent second group is stored as 255; it must never act as a group.
-  egg.eggGroup = data::NO_EGG_GROUP;
-  EXPECT_TRUE(RunSearch(egg).empty());
-
-  SearchConditions rule;
-  rule.rule = data::RULE_FINAL_STAGE;
-  const std::vector<SearchResultRow> finals = RunSearch(rule);
-  EXPECT_FALSE(Lists(finals, 0));
-  EXPECT_FALSE(Lists(finals, 1));
-  EXPECT_TRUE(Lists(finals, 2));
-}
-
-TEST(RunSearch, MoveWithoutAnyMethodMatchesNothing) {
-  SearchConditions c;
-  c.versions = {true, true, true};
-  c.moves[0] = MOVE_ONLY_FIRST_STAGE;
-  EXPECT_TRUE(RunSearch(c).empty());
-  c.anyMode = false;
-  EXPECT_TRUE(RunSearch(c).empty());
-  c.moves[0] = NO_MOVE;
-  EXPECT_EQ(RunSearch(c).size(), 505u);
-}
-
-TEST(RunSearch, DpptMachineCountsWithEveryVersionOff) {
-  SearchConditions c;
-  c.methods.machine = true;
-  c.moves[2] = FIRST_DPPT_MACHINE_MOVE;
-  const std::vector<SearchResultRow> rows = RunSearch(c);
-  EXPECT_FALSE(rows.empty());
-  c.methods = {true, false, false, false};  // level-up needs a version
-  EXPECT_TRUE(RunSearch(c).empty());
-}
-
-TEST(RunSearch, AllModeCombinesMovesOfDifferentStages) {
-  SearchConditions c = EveryMethodAndVersion();
-  c.anyMode = false;
-  c.moves = {MOVE_ONLY_FINAL_STAGE, MOVE_ONLY_FIRST_STAGE, NO_MOVE, NO_MOVE};
-  const std::vector<SearchResultRow> rows = RunSearch(c);
-  EXPECT_TRUE(Lists(rows, BULBASAUR_LINE[2]));  // one move itself, one two stages back
-  EXPECT_FALSE(Lists(rows, BULBASAUR_LINE[0]));
-  EXPECT_FALSE(Lists(rows, BULBASAUR_LINE[1]));
-}
-
-TEST(RunSearch, AnyModeFindsAMoveOnlyThePreEvolutionsLearn) {
-  SearchConditions c = EveryMethodAndVersion();
-  c.moves = {NO_MOVE, MOVE_ONLY_FIRST_STAGE, NO_MOVE, NO_MOVE};
-  const std::vector<SearchResultRow> rows = RunSearch(c);
-  for (SpeciesId s : BULBASAUR_LINE) EXPECT_TRUE(Lists(rows, s)) << s;
-}
-
-TEST(RunSearch, Species291LearnsWhat290Learns) {
-  SearchConditions c = EveryMethodAndVersion();
-  c.moves[0] = MOVE_ONLY_290;
-  const std::vector<SearchResultRow> rows = RunSearch(c);
-  EXPECT_TRUE(Lists(rows, 290));
-  EXPECT_TRUE(Lists(rows, 291));
-  EXPECT_FALSE(Lists(rows, 289));
 }
 
 // With every method and version on, a species is listed exactly when each move (all mode)
@@ -194,46 +141,38 @@ TEST(RunSearch, Species291LearnsWhat290Learns) {
 // lookup must agree. A marking that leaked from one species to the next would list
 // species that learn nothing.
 TEST(RunSearch, AgreesWithTheWholeChainLookup) {
-  const std::vector<data::MoveConditions> moveSets = {
+  const data::MoveConditions moveSets[] = {
       {MOVE_ONLY_FINAL_STAGE, MOVE_ONLY_FIRST_STAGE, NO_MOVE, NO_MOVE},
       {MOVE_ONLY_290, 57, 89, NO_MOVE},
       {FIRST_DPPT_MACHINE_MOVE, NO_MOVE, 14, 200},
   };
   for (const data::MoveConditions& moves : moveSets) {
     for (bool anyMode : {true, false}) {
-      SearchConditions c = EveryMethodAndVersion();
-      c.anyMode = anyMode;
-      c.moves = moves;
-      std::set<SpeciesId> expected;
+      Ids expected;
       for (SpeciesId s = 0; s < data::SPECIES_COUNT; ++s) {
         if (s == 493 || s == 494) continue;
         int learnt = 0, given = 0;
         for (MoveId m : moves) {
-          if (m == NO_MOVE) continue;
-          ++given;
-          learnt += data::CanLearnAny(s, m);
+          given += m != NO_MOVE;
+          learnt += m != NO_MOVE && data::CanLearnAny(s, m);
         }
-        if (anyMode ? learnt > 0 : learnt == given) expected.insert(s);
+        if (anyMode ? learnt > 0 : learnt == given) expected.push_back(s);
       }
-      const std::vector<SpeciesId> ids = Ids(RunSearch(c));
-      EXPECT_EQ(std::set<SpeciesId>(ids.begin(), ids.end()), expected)
-          << "any=" << anyMode << " first move " << moves[0];
+      const SearchConditions c{
+          .moves = moves, .anyMode = anyMode, .methods = ALL_METHODS, .versions = ALL_VERSIONS};
+      EXPECT_EQ(Search(c), expected) << "any=" << anyMode << " first move " << moves[0];
     }
   }
 }
 
-TEST(SortResults, ColumnKeys) {
+TEST(SortResults, ColumnKeysOrderTheRows) {
   EXPECT_LT(CompareByColumn(COLUMN_NUMBER, 3, 7), 0);
   // cp932 puts the long-vowel mark before every katakana; UTF-8 puts it after.
-  EXPECT_LT(CompareByColumn(COLUMN_NAME, 7, 8), 0);  // カメール < カメックス
-  EXPECT_GT(CompareByColumn(COLUMN_NAME, 0, 3), 0);  // フシギダネ > ヒトカゲ
-  EXPECT_EQ(CompareByColumn(COLUMN_NAME, 5, 5), 0);
+  EXPECT_LT(CompareByColumn(COLUMN_NAME, 7, 8), 0);      // カメール < カメックス
+  EXPECT_GT(CompareByColumn(COLUMN_NAME, 0, 3), 0);      // フシギダネ > ヒトカゲ
   EXPECT_GT(CompareByColumn(COLUMN_TYPE2, 3, 0), 0);     // single fire (10) > poison (3)
   EXPECT_GT(CompareByColumn(COLUMN_SPEED, 3, 0), 0);     // 65 > 45
   EXPECT_EQ(CompareByColumn(COLUMN_ABILITY2, 0, 3), 0);  // both none
-}
-
-TEST(SortResults, SortedColumnsAreOrderedByTheirKeys) {
   for (int column = 0; column < RESULT_COLUMN_COUNT; ++column) {
     for (bool descending : {false, true}) {
       std::vector<SearchResultRow> rows = RunSearch(SearchConditions{});
@@ -253,8 +192,6 @@ TEST(SortResults, ClicksAlternateOnOneColumnAndStartAscendingOnAnother) {
   EXPECT_TRUE(SortsDescending(state, COLUMN_SPEED));
   state = NextSortState(state, COLUMN_SPEED);
   EXPECT_EQ(state, 0);
-  EXPECT_FALSE(SortsDescending(state, COLUMN_SPEED));
-  state = NextSortState(NextSortState(state, COLUMN_SPEED), COLUMN_SPEED);
   state = NextSortState(state, COLUMN_SPEED);
   EXPECT_FALSE(SortsDescending(state, COLUMN_NAME));
   EXPECT_EQ(NextSortState(state, COLUMN_NAME), COLUMN_NAME + 1);
