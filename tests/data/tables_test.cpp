@@ -161,7 +161,7 @@ TEST(NameSlots, RoundTripThroughCp932) {
 }
 
 // Hand-typed texts must fit the slots the record layouts give them.
-TEST(TypedTables, TextsFitTheirSlots) {
+TEST(TypedTables, TextsFitTheirSlotsAndNaturesRaiseOneStat) {
   const auto fits = [](std::string_view utf8, std::size_t slot) {
     const text::Cp932Conversion c = text::Utf8ToCp932(utf8);
     return c.ok && c.bytes.size() < slot;
@@ -177,10 +177,7 @@ TEST(TypedTables, TextsFitTheirSlots) {
   for (const char* name : MOVE_CATEGORY_NAMES) EXPECT_TRUE(fits(name, 16));
   for (const char* name : MOVE_TARGET_NAMES) EXPECT_TRUE(fits(name, 16));
   for (int kind = 1; kind <= 3; ++kind) EXPECT_TRUE(fits(SPECIAL_LEARN_LABELS[kind], 32));
-}
-
-// Natures 0..19 raise the stat n / 4 (Atk Def SpAtk SpDef Speed) and lower one other.
-TEST(TypedTables, NatureMultipliersRaiseOneAndLowerOne) {
+  // Natures 0..19 raise the stat n / 4 (Atk Def SpAtk SpDef Speed) and lower one other.
   for (NatureId n = 0; n < NATURE_COUNT; ++n) {
     const auto& m = NATURES[n].multiplier;
     EXPECT_EQ(std::count(m, m + 5, 11), n < 20 ? 1 : 0) << n;
