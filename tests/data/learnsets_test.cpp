@@ -15,6 +15,13 @@ MoveConditions Only(MoveId move) {
   return {move, NO_MOVE, NO_MOVE, NO_MOVE};
 }
 
+// One move in all mode.
+bool Finds(SpeciesId species, MoveId move, const LearnMethods& methods,
+           const GameVersions& versions) {
+  MoveConditions conds = Only(move);
+  return MatchLearnConditions(species, false, methods, versions, conds);
+}
+
 TEST(CanLearnAny, WalksTheChainAndTheSharedLearnset) {
   // Egg move of the first stage only, found from the third stage.
   EXPECT_FALSE(InSlots(EGG_MOVES_DPPT[2], 112));
@@ -58,27 +65,13 @@ TEST(MatchLearnConditions, MarksFoundMovesAcrossCalls) {
 }
 
 TEST(MatchLearnConditions, VersionFlagsGateOnlyVersionTables) {
-  struct Case {
-    SpeciesId species;
-    MoveId move;
-    LearnMethods methods;
-    GameVersions versions;
-    bool found;
-  };
-  const Case cases[] = {
-      {0, 32, {.levelUp = true}, NO_VERSION, false},  // level-up needs a version
-      {0, 32, {.levelUp = true}, {.hgss = true}, true},
-      {0, 13, {.machine = true}, NO_VERSION, true},
-      {0, 112, {.egg = true}, NO_VERSION, true},
-      {2, 337, {.tutor = true}, NO_VERSION, true},   // the special table needs none
-      {0, 188, {.tutor = true}, NO_VERSION, false},  // the PT tutor table does
-      {0, 188, {.tutor = true}, {.pt = true}, true},
-  };
-  for (const Case& c : cases) {
-    MoveConditions conds = Only(c.move);
-    EXPECT_EQ(MatchLearnConditions(c.species, false, c.methods, c.versions, conds), c.found)
-        << c.species << " " << c.move;
-  }
+  EXPECT_FALSE(Finds(0, 32, {.levelUp = true}, NO_VERSION));  // level-up needs a version
+  EXPECT_TRUE(Finds(0, 32, {.levelUp = true}, {.hgss = true}));
+  EXPECT_TRUE(Finds(0, 13, {.machine = true}, NO_VERSION));
+  EXPECT_TRUE(Finds(0, 112, {.egg = true}, NO_VERSION));
+  EXPECT_TRUE(Finds(2, 337, {.tutor = true}, NO_VERSION));   // the special table needs none
+  EXPECT_FALSE(Finds(0, 188, {.tutor = true}, NO_VERSION));  // the PT tutor table does
+  EXPECT_TRUE(Finds(0, 188, {.tutor = true}, {.pt = true}));
   EXPECT_EQ(MachineNumber(91), 92);
   EXPECT_FALSE(IsHiddenMachine(91));
   EXPECT_EQ(MachineNumber(92), 1);
@@ -112,9 +105,7 @@ TEST(MatchLearnConditions, AgreesWithTheSlotScansForEveryTable) {
   for (const auto& [methods, versions] : cases) {
     for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
       for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-        MoveConditions conds = Only(m);
-        const bool found = MatchLearnConditions(s, false, methods, versions, conds);
-        mismatches += found != SlotScan(methods, versions, s, m) ? 1 : 0;
+        mismatches += Finds(s, m, methods, versions) != SlotScan(methods, versions, s, m);
       }
     }
   }
