@@ -14,13 +14,20 @@ struct Recorder : NotificationSink, ControlObserver {
   void OnControlChanged(Control&, ControlChange change) override { changes.push_back(change); }
 };
 
-TEST(ControlModel, SettingFromCodeNeverNotifies) {
+std::vector<std::string> Texts(const ComboBox& combo) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < combo.GetCount(); ++i) texts.push_back(combo.GetText(i));
+  return texts;
+}
+
+TEST(ControlModel, OnlyUserActionsNotifyTheirDialog) {
   Recorder recorder;
   ComboBox combo(10, STYLE_NONE);
   CheckBox check(11, "x", STYLE_NONE);
   Edit edit(12, "", STYLE_NONE);
   ListView list(13, STYLE_NONE);
-  for (Control* c : std::vector<Control*>{&combo, &check, &edit, &list}) {
+  Button button(14, "b", STYLE_NONE);
+  for (Control* c : std::vector<Control*>{&combo, &check, &edit, &list, &button}) {
     c->Attach(&recorder, &recorder);
   }
   combo.AddString("a");
@@ -32,28 +39,17 @@ TEST(ControlModel, SettingFromCodeNeverNotifies) {
   list.SetSelectedItem(0);
   EXPECT_TRUE(recorder.notifications.empty());
   EXPECT_FALSE(recorder.changes.empty());
-}
 
-TEST(ControlModel, UserActionsNotifyTheirDialog) {
-  Recorder recorder;
-  ComboBox combo(10, STYLE_NONE);
-  CheckBox check(11, "x", STYLE_NONE);
-  Edit edit(12, "", STYLE_NONE);
-  Button button(14, "b", STYLE_NONE);
-  for (Control* c : std::vector<Control*>{&combo, &check, &edit, &button}) {
-    c->Attach(&recorder, &recorder);
-  }
-  combo.AddString("a");
   EXPECT_TRUE(combo.UserChoose(0));
   EXPECT_TRUE(check.UserClick());
   EXPECT_TRUE(edit.UserType("42"));
   EXPECT_TRUE(button.UserClick());
-  std::vector<std::pair<int, Notification>> expected{{10, Notification::SelChange},
-                                                     {11, Notification::Clicked},
-                                                     {12, Notification::EditChange},
-                                                     {14, Notification::Clicked}};
-  EXPECT_EQ(recorder.notifications, expected);
-  EXPECT_EQ(check.GetCheck(), 1);
+  EXPECT_EQ(recorder.notifications,
+            (std::vector<std::pair<int, Notification>>{{10, Notification::SelChange},
+                                                       {11, Notification::Clicked},
+                                                       {12, Notification::EditChange},
+                                                       {14, Notification::Clicked}}));
+  EXPECT_EQ(check.GetCheck(), 0);  // toggled back from 1
   EXPECT_EQ(edit.GetWindowText(), "42");
 }
 
@@ -71,32 +67,18 @@ TEST(ControlModel, DisabledOrHiddenControlIgnoresTheUser) {
   EXPECT_EQ(recorder.notifications.size(), 1u);
 }
 
-TEST(ComboBoxModel, SortedInsertionFollowsTheJapaneseOrder) {
+TEST(ComboBoxModel, SortedInsertionFollowsTheJapaneseOrderAndKeepsTies) {
   ComboBox combo(1, STYLE_SORT);
-  for (const char* text : {"かみつく", "アイアンテール", " 無指定", "いあいぎり"}) {
-    combo.AddString(text);
+  ItemData added = 0;
+  for (const char* text : {"かみつく", "あ", "アイアンテール", " 無指定", "あ", "いあいぎり"}) {
+    combo.SetItemData(combo.AddString(text), ++added);
   }
-  ASSERT_EQ(combo.GetCount(), 4);
-  EXPECT_EQ(combo.GetText(0), " 無指定");
-  EXPECT_EQ(combo.GetText(1), "アイアンテール");
-  EXPECT_EQ(combo.GetText(2), "いあいぎり");
-  EXPECT_EQ(combo.GetText(3), "かみつく");
-}
+  EXPECT_EQ(Texts(combo), (std::vector<std::string>{" 無指定", "あ", "あ", "アイアンテール",
+                                                    "いあいぎり", "かみつく"}));
+  EXPECT_EQ(combo.GetItemData(1), 2);  // equal texts stay in the order they came
+  EXPECT_EQ(combo.GetItemData(2), 5);
+  EXPECT_EQ(combo.InsertString(-1, "あ"), 6);  // insert never sorts
 
-TEST(ComboBoxModel, EqualTextsKeepTheOrderTheyWereAddedIn) {
-  ComboBox combo(1, STYLE_SORT);
-  combo.SetItemData(combo.AddString("あ"), 1);
-  combo.SetItemData(combo.AddString("あ"), 2);
-  combo.SetItemData(combo.AddString("あ"), 3);
-  EXPECT_EQ(combo.GetItemData(0), 1);
-  EXPECT_EQ(combo.GetItemData(1), 2);
-  EXPECT_EQ(combo.GetItemData(2), 3);
-}
-
-TEST(ComboBoxModel, UnsortedAddAppendsAndInsertNeverSorts) {
-  ComboBox combo(1, STYLE_SORT);
-  combo.AddString("か");
-  EXPECT_EQ(combo.InsertString(-1, "あ"), 1);
   ComboBox plain(2, STYLE_NONE);
   plain.AddString("か");
   EXPECT_EQ(plain.AddString("あ"), 1);
@@ -132,49 +114,27 @@ TEST(ComboBoxModel, SelectionFollowsItsItemThroughInsertAndDelete) {
   EXPECT_EQ(combo.GetText(0), "");
 }
 
-TEST(RadioButtonModel, UserClickClearsTheRestOfItsGroupOnly) {
-  RadioButton a(1, "a", STYLE_GROUP), b(2, "b", STYLE_NONE), other(3, "c", STYLE_GROUP);
-  a.SetGroup({&a, &b});
-  b.SetGroup({&a, &b});
-  other.SetGroup({&other});
-  a.SetCheck(1);
-  other.SetCheck(1);
-  b.SetCheck(1);  // from code: no exclusion
-  EXPECT_EQ(a.GetCheck(), 1);
-  a.SetCheck(0);
-  EXPECT_TRUE(a.UserClick());
-  EXPECT_EQ(a.GetCheck(), 1);
-  EXPECT_EQ(b.GetCheck(), 0);
-  EXPECT_EQ(other.GetCheck(), 1);
-}
-
-class ListViewModel : public ::testing::Test {
- protected:
-  void SetUp() override {
-    list.Attach(nullptr, &recorder);
-    list.InsertColumn(0, "番号", ColumnAlign::Center, 36);
-    list.InsertColumn(1, "値", ColumnAlign::Left, 90);
-    const int values[] = {30, 10, 20, 10};
-    for (int row = 0; row < 4; ++row) {
-      list.InsertItem(row, std::to_string(row));
-      list.SetItemText(row, 1, std::to_string(values[row]));
-      list.SetItemData(row, values[row] * 10 + row);
-    }
-  }
+TEST(ListViewModel, SortClickAndDeleteAll) {
   Recorder recorder;
   ListView list{50, STYLE_NONE};
-};
-
-TEST_F(ListViewModel, SortOrdersByTheComparisonAndKeepsTiesAndSelection) {
-  list.SetSelectedItem(0);  // data 300
+  list.Attach(nullptr, &recorder);
+  list.InsertColumn(0, "番号", ColumnAlign::Center, 36);
+  list.InsertColumn(1, "値", ColumnAlign::Left, 90);
+  const int values[] = {30, 10, 20, 10};
+  for (int row = 0; row < 4; ++row) {
+    list.InsertItem(row, std::to_string(row));
+    list.SetItemText(row, 1, std::to_string(values[row]));
+    list.SetItemData(row, values[row] * 10 + row);
+  }
+  // Sorting keeps ties in place and the selection on its row.
+  list.SetSelectedItem(0);
   list.SortItems([](ItemData a, ItemData b) { return (a / 10) > (b / 10) ? 1 : 0; });
   std::vector<std::string> column0;
   for (int row = 0; row < list.GetItemCount(); ++row) column0.push_back(list.GetItemText(row, 0));
   EXPECT_EQ(column0, (std::vector<std::string>{"1", "3", "2", "0"}));
   EXPECT_EQ(list.GetSelectedItem(), 3);
-}
 
-TEST_F(ListViewModel, ClickReportsRowAndColumnOrMinusOne) {
+  // A click reports row and column, or -1 off the rows.
   EXPECT_TRUE(list.UserClickItem(2, 1));
   EXPECT_EQ(list.GetLastClick().item, 2);
   EXPECT_EQ(list.GetLastClick().subItem, 1);
@@ -187,10 +147,7 @@ TEST_F(ListViewModel, ClickReportsRowAndColumnOrMinusOne) {
   EXPECT_FALSE(list.UserClickColumn(2));
   ASSERT_EQ(recorder.notifications.size(), 3u);
   EXPECT_EQ(recorder.notifications[2].second, Notification::ColumnClick);
-}
 
-TEST_F(ListViewModel, DeleteAllEmptiesRowsButKeepsColumns) {
-  list.SetSelectedItem(1);
   list.DeleteAllItems();
   EXPECT_EQ(list.GetItemCount(), 0);
   EXPECT_EQ(list.GetColumnCount(), 2);

@@ -9,28 +9,13 @@ namespace kerumina::platform {
 namespace {
 
 TEST(ParseDialogInteger, AcceptsWhatTheFrameworkAccepts) {
-  struct Case {
-    const char* text;
-    std::optional<int> value;
-  };
-  const Case cases[] = {
-      {"0", 0},
-      {"31", 31},
-      {" 7 ", 7},
-      {"-4", -4},
-      {"+5", 5},
-      {"", std::nullopt},
-      {"  ", std::nullopt},
-      {"1a", std::nullopt},
-      {"1 2", std::nullopt},
-      {"-", std::nullopt},
-      {"2147483648", std::nullopt},
-      {"-2147483648", -2147483647 - 1},
-      {"１２", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ParseDialogInteger(c.text), c.value) << '"' << c.text << '"';
-  }
+  const std::optional<int> no;
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"0", 0},    {"31", 31}, {" 7 ", 7},         {"-4", -4},
+      {"+5", 5},   {"", no},   {"  ", no},         {"1a", no},
+      {"1 2", no}, {"-", no},  {"2147483648", no}, {"-2147483648", -2147483647 - 1},
+      {"１２", no}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseDialogInteger(text), value) << text;
 }
 
 constexpr int IDC_FIRST = 100;
@@ -66,12 +51,9 @@ class DataExchangeTest : public ::testing::Test {
   ExchangeDialog dialog{host};
 };
 
-TEST_F(DataExchangeTest, InitialisationWritesTheMembersIntoTheBoxes) {
+TEST_F(DataExchangeTest, ValidValuesGoBothWays) {
   EXPECT_EQ(dialog.GetDlgItemText(IDC_FIRST), "3");
   EXPECT_EQ(dialog.GetDlgItemText(IDC_SECOND), "4");
-}
-
-TEST_F(DataExchangeTest, ValidValuesReachTheMembers) {
   dialog.Item<Edit>(IDC_FIRST).UserType("255");
   dialog.Item<Edit>(IDC_SECOND).UserType(" 1");
   EXPECT_TRUE(dialog.UpdateData(true));
@@ -80,26 +62,29 @@ TEST_F(DataExchangeTest, ValidValuesReachTheMembers) {
   EXPECT_TRUE(host.messages().empty());
 }
 
-TEST_F(DataExchangeTest, TextThatIsNoIntegerStopsAtThatBox) {
-  dialog.Item<Edit>(IDC_FIRST).UserType("abc");
-  dialog.Item<Edit>(IDC_SECOND).UserType("zzz");
-  EXPECT_FALSE(dialog.UpdateData(true));
-  ASSERT_EQ(host.messages().size(), 1u);
-  EXPECT_EQ(host.messages()[0].text, "整数を入力してください。");
-  EXPECT_EQ(host.messages()[0].caption, "ケルミナ");
-  EXPECT_EQ(host.messages()[0].icon, MessageBoxIcon::Warning);
-  auto& edit = dialog.Item<Edit>(IDC_FIRST);
-  EXPECT_EQ(dialog.GetFocus(), &edit);
-  EXPECT_EQ(edit.selectionStart(), 0);
-  EXPECT_EQ(edit.selectionEnd(), 3);
-}
-
-TEST_F(DataExchangeTest, ValueOutOfRangeNamesTheLimits) {
-  dialog.Item<Edit>(IDC_SECOND).UserType("1000");
-  EXPECT_FALSE(dialog.UpdateData(true));
-  ASSERT_EQ(host.messages().size(), 1u);
-  EXPECT_EQ(host.messages()[0].text, "1 から 999 までの整数を入力してください。");
-  EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(IDC_SECOND));
+TEST_F(DataExchangeTest, BadTextStopsAtTheFirstBoxWithTheFrameworkMessage) {
+  struct Case {
+    const char* first;
+    const char* second;
+    const char* message;
+    int focus;
+  };
+  const Case cases[] = {{"abc", "zzz", "整数を入力してください。", IDC_FIRST},
+                        {"0", "1000", "1 から 999 までの整数を入力してください。", IDC_SECOND}};
+  for (const Case& c : cases) {
+    const std::size_t shown = host.messages().size();
+    dialog.Item<Edit>(IDC_FIRST).UserType(c.first);
+    dialog.Item<Edit>(IDC_SECOND).UserType(c.second);
+    EXPECT_FALSE(dialog.UpdateData(true));
+    ASSERT_EQ(host.messages().size(), shown + 1);
+    EXPECT_EQ(host.messages().back().text, c.message);
+    EXPECT_EQ(host.messages().back().caption, "ケルミナ");
+    EXPECT_EQ(host.messages().back().icon, MessageBoxIcon::Warning);
+    auto& edit = dialog.Item<Edit>(c.focus);
+    EXPECT_EQ(dialog.GetFocus(), &edit);  // the offending text is selected for retyping
+    EXPECT_EQ(edit.selectionStart(), 0);
+    EXPECT_EQ(edit.selectionEnd(), static_cast<int>(edit.GetWindowText().size()));
+  }
 }
 
 }  // namespace

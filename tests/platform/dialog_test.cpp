@@ -66,12 +66,12 @@ class TestDialog : public CDialog {
 
 class DialogTest : public ::testing::Test {
  protected:
+  void SetUp() override { ASSERT_TRUE(dialog.Create()); }
   HeadlessHost host{"/opt/kerumina/kerumina"};
   TestDialog dialog{host, TEMPLATE};
 };
 
 TEST_F(DialogTest, CreateBuildsHiddenControlsFromTheTemplate) {
-  ASSERT_TRUE(dialog.Create());
   EXPECT_FALSE(dialog.IsWindowVisible());
   EXPECT_EQ(dialog.GetWindowText(), "caption");
   EXPECT_EQ(dialog.controls().size(), std::size(CONTROLS));
@@ -81,22 +81,25 @@ TEST_F(DialogTest, CreateBuildsHiddenControlsFromTheTemplate) {
   EXPECT_FALSE(dialog.Create());  // once only
 }
 
-TEST_F(DialogTest, MessageMapRoutesUserActionsOnly) {
-  ASSERT_TRUE(dialog.Create());
+TEST_F(DialogTest, MessagesReachTheirHandlers) {
   auto& pick = dialog.Item<ComboBox>(IDC_PICK);
   pick.AddString("x");
   pick.SetCurSel(0);
-  EXPECT_EQ(dialog.picks, 0);
+  EXPECT_EQ(dialog.picks, 0);  // set from code: no notification
   pick.UserChoose(0);
   dialog.Item<Button>(IDC_GO).UserClick();
   EXPECT_EQ(dialog.picks, 1);
   EXPECT_EQ(dialog.goClicks, 1);
+  dialog.SendMessage(USER_MESSAGE_BASE + 1, 17, 0);  // handled before it returns
+  EXPECT_EQ(dialog.userMessages, 1);
+  EXPECT_EQ(dialog.lastWParam, 17u);
 }
 
 TEST_F(DialogTest, RadioGroupsEndAtTheNextGroupMark) {
-  ASSERT_TRUE(dialog.Create());
   dialog.CheckDlgButton(IDC_RADIO_C, 1);
   dialog.Item<RadioButton>(IDC_RADIO_A).UserClick();
+  dialog.CheckDlgButton(IDC_RADIO_B, 1);  // from code: no exclusion
+  EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RADIO_A), 1);
   dialog.Item<RadioButton>(IDC_RADIO_B).UserClick();
   EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RADIO_A), 0);
   EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RADIO_B), 1);
@@ -106,17 +109,19 @@ TEST_F(DialogTest, RadioGroupsEndAtTheNextGroupMark) {
   EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RADIO_B), 0);
 }
 
-TEST_F(DialogTest, ModelessEndDialogOnlyHides) {
-  ASSERT_TRUE(dialog.Create());
+TEST_F(DialogTest, EscapeOnlyHidesAndDestroyKeepsTheObject) {
   dialog.ShowWindow(SHOW_SHOW);
-  ASSERT_TRUE(dialog.IsWindowVisible());
   dialog.UserPressEscape();
   EXPECT_FALSE(dialog.IsWindowVisible());
   EXPECT_TRUE(dialog.IsWindow());
+  dialog.ShowWindow(SHOW_SHOW);
+  EXPECT_TRUE(dialog.DestroyWindow());
+  EXPECT_FALSE(dialog.IsWindow());
+  EXPECT_FALSE(dialog.IsWindowVisible());
+  EXPECT_FALSE(dialog.DestroyWindow());
 }
 
 TEST_F(DialogTest, EnterPressesTheFocusedButtonElseOk) {
-  ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SHOW_SHOW);
   dialog.GotoDlgCtrl(dialog.Item<Button>(IDC_GO));
   dialog.UserPressEnter();
@@ -124,10 +129,13 @@ TEST_F(DialogTest, EnterPressesTheFocusedButtonElseOk) {
   EXPECT_EQ(dialog.oks, 0);
   dialog.GotoDlgCtrl(dialog.Item<ComboBox>(IDC_PICK));
   dialog.UserPressEnter();
+  EXPECT_EQ(dialog.goClicks, 1);  // the focus left the button: no stale press
   EXPECT_EQ(dialog.oks, 1);
 }
 
-TEST_F(DialogTest, ModalRunReturnsTheResultAndDestroysTheWindow) {
+TEST(Dialog, ModalRunReturnsTheResultAndDestroysTheWindow) {
+  HeadlessHost host{"/opt/kerumina/kerumina"};
+  TestDialog dialog{host, TEMPLATE};
   host.ScriptModal([](CDialog& d) {
     EXPECT_TRUE(d.IsWindowVisible());
     d.Item<Button>(ID_OK).UserClick();
@@ -140,7 +148,6 @@ TEST_F(DialogTest, ModalRunReturnsTheResultAndDestroysTheWindow) {
 }
 
 TEST_F(DialogTest, PlacementAppliesTheRectAndShowsUnlessSuppressed) {
-  ASSERT_TRUE(dialog.Create());
   dialog.suppressShow = true;
   WindowPlacement placement = dialog.GetWindowPlacement();
   placement.normalPosition = Rect{10, 20, 300, 400};
@@ -153,7 +160,6 @@ TEST_F(DialogTest, PlacementAppliesTheRectAndShowsUnlessSuppressed) {
 }
 
 TEST_F(DialogTest, MinimiseAndRestoreReportSizeChanges) {
-  ASSERT_TRUE(dialog.Create());
   dialog.ShowWindow(SHOW_SHOW);
   dialog.UserMinimize();
   EXPECT_TRUE(dialog.IsIconic());
@@ -162,22 +168,6 @@ TEST_F(DialogTest, MinimiseAndRestoreReportSizeChanges) {
   dialog.UserSystemCommand(SYSCOMMAND_RESTORE);
   EXPECT_FALSE(dialog.IsIconic());
   EXPECT_EQ(dialog.sizes, (std::vector<SizeType>{SizeType::Minimized, SizeType::Restored}));
-}
-
-TEST_F(DialogTest, SendMessageIsSynchronous) {
-  ASSERT_TRUE(dialog.Create());
-  dialog.SendMessage(USER_MESSAGE_BASE + 1, 17, 0);
-  EXPECT_EQ(dialog.userMessages, 1);
-  EXPECT_EQ(dialog.lastWParam, 17u);
-}
-
-TEST_F(DialogTest, DestroyEndsTheWindowButKeepsTheObject) {
-  ASSERT_TRUE(dialog.Create());
-  dialog.ShowWindow(SHOW_SHOW);
-  EXPECT_TRUE(dialog.DestroyWindow());
-  EXPECT_FALSE(dialog.IsWindow());
-  EXPECT_FALSE(dialog.IsWindowVisible());
-  EXPECT_FALSE(dialog.DestroyWindow());
 }
 
 }  // namespace

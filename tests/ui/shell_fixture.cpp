@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/profile.h"
+
 namespace kerumina::ui {
 
 namespace fs = std::filesystem;
@@ -26,12 +28,14 @@ void ShellTest::TearDown() {
 }
 
 void ShellTest::RunProgram(const std::function<void(CTopWindowDlg&)>& script) {
-  host.ScriptModal([&script](platform::CDialog& dialog) {
-    auto& launcher = dynamic_cast<CTopWindowDlg&>(dialog);
-    script(launcher);
+  bool ran = false;
+  host.ScriptModal([&](platform::CDialog& dialog) {
+    ran = true;
+    script(dynamic_cast<CTopWindowDlg&>(dialog));
   });
   CMainApp app(host);
   EXPECT_FALSE(app.InitInstance());
+  EXPECT_TRUE(ran);
 }
 
 std::string ShellTest::IniText() const {
@@ -49,6 +53,19 @@ int ShellTest::Setting(const char* section, const char* key, int defaultValue) c
   platform::Profile profile;
   profile.SetPath(iniPath.string());
   return profile.GetProfileInt(section, key, defaultValue);
+}
+
+platform::Rect ShellTest::SavedRect(const char* section) const {
+  return {Setting(section, "left"), Setting(section, "top"), Setting(section, "right"),
+          Setting(section, "bottom")};
+}
+
+std::vector<int> ShellTest::SavedShowFlags() const {
+  std::vector<int> flags;
+  for (const char* section : {"Search", "DataView", "ParaCheck", "Damage"}) {
+    flags.push_back(Setting(section, "show"));
+  }
+  return flags;
 }
 
 }  // namespace kerumina::ui

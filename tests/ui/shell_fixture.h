@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/headless_host.h"
-#include "platform/profile.h"
 #include "ui/main_app.h"
 #include "ui/top_window_dlg.h"
 
@@ -21,12 +21,15 @@ class ShellTest : public ::testing::Test {
   void TearDown() override;
 
   // Runs the whole program; script acts while the launcher is up (an Escape on the
-  // launcher follows unless the script closed it).
+  // launcher follows unless the script closed it). The launcher must come up.
   void RunProgram(const std::function<void(CTopWindowDlg&)>& script);
 
   std::string IniText() const;
   void WriteIni(const std::string& text) const;
   int Setting(const char* section, const char* key, int defaultValue = -999) const;
+  platform::Rect SavedRect(const char* section) const;
+  // "show" of the four windows that keep it: Search, DataView, ParaCheck, Damage.
+  std::vector<int> SavedShowFlags() const;
 
   std::filesystem::path folder;
   std::filesystem::path iniPath;

@@ -29,29 +29,42 @@ class ToolWindowTest : public ShellTest {
     ShellTest::SetUp();
     app.PrepareSettings();
   }
+  // Created after the test has written its settings.
+  NoteDlg& Create() {
+    EXPECT_TRUE(note.CreateToolWindow());
+    return note;
+  }
+  void TearDown() override {
+    if (note.IsWindow()) note.DestroyWindow();
+    ShellTest::TearDown();
+  }
   CMainApp app{host};
+  NoteDlg note{app};
 };
 
-TEST_F(ToolWindowTest, NoShowGetsThroughBeforeTheFirstRequest) {
-  NoteDlg note(app);
-  ASSERT_TRUE(note.CreateToolWindow());
+TEST_F(ToolWindowTest, NoShowBeforeTheFirstRequestAndContentsSurviveClosing) {
+  Create();
   EXPECT_EQ(note.GetWindowText(), "ケルミナ Ver 0.8.2 メモ");
   note.ShowWindow(platform::SHOW_NORMAL);
   EXPECT_FALSE(note.IsWindowVisible());
   note.ShowToolWindow(platform::SHOW_SHOW);
   EXPECT_TRUE(note.placed);
   EXPECT_TRUE(note.IsWindowVisible());
-  note.DestroyWindow();
+
+  note.Item<platform::Edit>(IDC_NOTE).UserType("あいう 50");
+  note.Item<platform::Button>(IDC_CLOSE).UserClick();
+  EXPECT_FALSE(note.IsWindowVisible());
+  note.ShowWindow(platform::SHOW_NORMAL);
+  EXPECT_TRUE(note.IsWindowVisible());
+  EXPECT_EQ(note.GetDlgItemText(IDC_NOTE), "あいう 50");
 }
 
 TEST_F(ToolWindowTest, FirstRequestAppliesTheSavedPlacementWithoutShowing) {
-  for (const char* key : {"left", "top", "right", "bottom"}) {
-    app.WriteProfileInt("Note", key,
-                        std::string(key) == "right" || std::string(key) == "bottom" ? 400 : 100);
+  for (const auto& [key, value] :
+       {std::pair{"left", 100}, {"top", 100}, {"right", 400}, {"bottom", 400}}) {
+    app.WriteProfileInt("Note", key, value);
   }
-  NoteDlg note(app);
-  ASSERT_TRUE(note.CreateToolWindow());
-  note.ShowToolWindow(platform::SHOW_HIDE);
+  Create().ShowToolWindow(platform::SHOW_HIDE);
   EXPECT_FALSE(note.IsWindowVisible());
   EXPECT_EQ(note.GetWindowPlacement().normalPosition, (Rect{100, 100, 400, 400}));
   // Later requests do not move it back.
@@ -59,31 +72,15 @@ TEST_F(ToolWindowTest, FirstRequestAppliesTheSavedPlacementWithoutShowing) {
   note.ShowToolWindow(platform::SHOW_SHOW);
   EXPECT_EQ(note.GetWindowPlacement().normalPosition, (Rect{0, 0, 50, 50}));
   note.DestroyWindow();
-  EXPECT_EQ(app.GetProfileInt("Note", "right", 0), 50);
-}
-
-TEST_F(ToolWindowTest, ClosedWindowComesBackWithItsContents) {
-  NoteDlg note(app);
-  ASSERT_TRUE(note.CreateToolWindow());
-  note.ShowToolWindow(platform::SHOW_SHOW);
-  note.Item<platform::Edit>(IDC_NOTE).UserType("あいう 50");
-  note.Item<platform::Button>(IDC_CLOSE).UserClick();
-  EXPECT_FALSE(note.IsWindowVisible());
-  note.ShowWindow(platform::SHOW_NORMAL);
-  EXPECT_TRUE(note.IsWindowVisible());
-  EXPECT_EQ(note.GetDlgItemText(IDC_NOTE), "あいう 50");
-  note.DestroyWindow();
+  EXPECT_EQ(SavedRect("Note"), (Rect{0, 0, 50, 50}));
 }
 
 TEST_F(ToolWindowTest, MinimiseRequestOnAHiddenWindowLeavesItHidden) {
-  NoteDlg note(app);
-  ASSERT_TRUE(note.CreateToolWindow());
-  note.ShowToolWindow(platform::SHOW_HIDE);
+  Create().ShowToolWindow(platform::SHOW_HIDE);
   note.ShowToolWindow(platform::SHOW_MINIMIZE);
   EXPECT_FALSE(note.hiddenByMinimize);
   note.ShowToolWindow(platform::SHOW_RESTORE);
   EXPECT_FALSE(note.IsWindowVisible());
-  note.DestroyWindow();
 }
 
 }  // namespace
