@@ -68,36 +68,23 @@ bool OnScreen(const CDialog* dialog) {
 }
 
 // A window with one control of every kind, for a look at the renderer (with --hold).
-const kerumina::platform::ControlTemplate GALLERY_CONTROLS[] = {
-    {-1, kerumina::platform::ControlKind::GroupBox, "種族値による絞込み", 0, {7, 4, 150, 58}},
-    {-1, kerumina::platform::ControlKind::StaticText, "HP", 0, {14, 18, 30, 8}},
-    {1,
-     kerumina::platform::ControlKind::ComboBox,
-     "",
-     kerumina::platform::STYLE_SORT,
-     {14, 28, 64, 12}},
-    {2,
-     kerumina::platform::ControlKind::Edit,
-     "31",
-     kerumina::platform::STYLE_CENTER,
-     {84, 28, 30, 12}},
-    {3,
-     kerumina::platform::ControlKind::StaticText,
-     "－",
-     kerumina::platform::STYLE_SUNKEN | kerumina::platform::STYLE_CENTER,
-     {120, 28, 30, 12}},
-    {4, kerumina::platform::ControlKind::CheckBox, "LV技", 0, {14, 45, 40, 10}},
-    {5,
-     kerumina::platform::ControlKind::RadioButton,
-     "OR指定",
-     kerumina::platform::STYLE_GROUP,
-     {58, 45, 44, 10}},
-    {6, kerumina::platform::ControlKind::RadioButton, "AND指定", 0, {104, 45, 48, 10}},
-    {7, kerumina::platform::ControlKind::ListView, "", 0, {7, 68, 150, 60}},
-    {8, kerumina::platform::ControlKind::ListBox, "", 0, {164, 8, 60, 120}},
-    {9, kerumina::platform::ControlKind::Button, "条件クリア", 0, {164, 132, 60, 14}},
+namespace platform = kerumina::platform;
+using platform::ControlKind;
+constexpr unsigned SUNKEN_CENTER = platform::STYLE_SUNKEN | platform::STYLE_CENTER;
+const platform::ControlTemplate GALLERY_CONTROLS[] = {
+    {-1, ControlKind::GroupBox, "種族値による絞込み", 0, {7, 4, 150, 58}},
+    {-1, ControlKind::StaticText, "HP", 0, {14, 18, 30, 8}},
+    {1, ControlKind::ComboBox, "", platform::STYLE_SORT, {14, 28, 64, 12}},
+    {2, ControlKind::Edit, "31", platform::STYLE_CENTER, {84, 28, 30, 12}},
+    {3, ControlKind::StaticText, "－", SUNKEN_CENTER, {120, 28, 30, 12}},
+    {4, ControlKind::CheckBox, "LV技", 0, {14, 45, 40, 10}},
+    {5, ControlKind::RadioButton, "OR指定", platform::STYLE_GROUP, {58, 45, 44, 10}},
+    {6, ControlKind::RadioButton, "AND指定", 0, {104, 45, 48, 10}},
+    {7, ControlKind::ListView, "", 0, {7, 68, 150, 60}},
+    {8, ControlKind::ListBox, "", 0, {164, 8, 60, 120}},
+    {9, ControlKind::Button, "条件クリア", 0, {164, 132, 60, 14}},
 };
-const kerumina::platform::DialogTemplate GALLERY{999, "gallery", 232, 152, 0, GALLERY_CONTROLS};
+const platform::DialogTemplate GALLERY{999, "gallery", 232, 152, 0, GALLERY_CONTROLS};
 
 void FillGallery(CDialog& gallery) {
   using namespace kerumina::platform;
@@ -197,7 +184,7 @@ long long MillisecondsSinceProcessStart() {
 }
 
 void MoveKeepingSize(CDialog& dialog, int left, int top) {
-  kerumina::platform::Rect rect = dialog.GetWindowPlacement().normalPosition;
+  platform::Rect rect = dialog.GetWindowPlacement().normalPosition;
   dialog.UserMoveTo({left, top, left + rect.Width(), top + rect.Height()});
 }
 
@@ -231,66 +218,65 @@ int main(int argc, char** argv) {
                 static_cast<const char*>(message.utf8_str()));
     ++failures;
   });
-  std::string folder = kerumina::platform::FolderOf(kerumina::platform::ExecutablePathOfProcess());
+  std::string folder = platform::FolderOf(platform::ExecutablePathOfProcess());
   std::filesystem::remove(folder + "kerumina.ini");
 
-  int status =
-      kerumina::platform::wx::RunWxApplication(argc, argv, [&](kerumina::platform::Host& base) {
-        auto& host = static_cast<WxHost&>(base);
-        kerumina::ui::CMainApp app(host);
-        host.onModalRunStarted = [&](CDialog& dialog) {
-          if (dialog.dialogTemplate().resourceId == kerumina::res::IDD_ABOUTBOX) {
-            Check(OnScreen(&dialog), "about box on screen");
-            if (holdMs > 0) {
-              MoveKeepingSize(dialog, 1500, 400);
-            }
-            Later(holdMs, [&dialog] { PressButton(dialog, kerumina::platform::ID_OK); });
-            return;
-          }
-          auto& launcher = dynamic_cast<kerumina::ui::CTopWindowDlg&>(dialog);
-          auto elapsed =
-              std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-          std::printf("launcher on screen after %lld ms (%lld ms since the process started)\n",
-                      static_cast<long long>(elapsed), MillisecondsSinceProcessStart());
-          Check(OnScreen(&launcher), "launcher on screen");
-          Check(!OnScreen(launcher.searchDlg()), "tool windows start hidden");
-          PressButton(launcher, kerumina::res::IDC_TOP_SEARCH);
-          PressButton(launcher, kerumina::res::IDC_TOP_BOX);
-          PressButton(launcher, kerumina::res::IDC_TOP_PARA_CHECK);
-          Check(OnScreen(launcher.searchDlg()), "search window opened");
-          Check(OnScreen(launcher.damageDlg()), "box window opened");
-          Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
-          static std::unique_ptr<CDialog> gallery;
-          gallery = std::make_unique<CDialog>(host, GALLERY);
-          gallery->Create();
-          FillGallery(*gallery);
-          gallery->ShowWindow(kerumina::platform::SHOW_SHOW);
-          if (holdMs > 0) {
-            // Side by side for screenshots on a large virtual screen.
-            MoveKeepingSize(launcher, 10, 10);
-            MoveKeepingSize(*launcher.paraCheckDlg(), 10, 200);
-            MoveKeepingSize(*launcher.searchDlg(), 640, 10);
-            MoveKeepingSize(*launcher.damageDlg(), 640, 610);
-            MoveKeepingSize(*gallery, 1460, 10);
-          }
-          CheckWidgetsMirrorTheModel(*gallery);
-          ActOnWidgets(*gallery);
-          Later(0, [] { CheckUserActionsReachedTheModel(*gallery); });
-          std::fflush(stdout);
-          Later(holdMs, [&launcher] {
-            gallery->DestroyWindow();
-            std::printf("stage: about box\n");
-            std::fflush(stdout);
-            launcher.UserSystemCommand(kerumina::res::IDM_ABOUTBOX);
-            Check(OnScreen(&launcher), "launcher still up after the about box");
-            PressButton(launcher, kerumina::res::IDC_TOP_QUIT);
-          });
-        };
-        app.InitInstance();
-        return 0;
+  int status = platform::wx::RunWxApplication(argc, argv, [&](platform::Host& base) {
+    auto& host = static_cast<WxHost&>(base);
+    kerumina::ui::CMainApp app(host);
+    host.onModalRunStarted = [&](CDialog& dialog) {
+      if (dialog.dialogTemplate().resourceId == kerumina::res::IDD_ABOUTBOX) {
+        Check(OnScreen(&dialog), "about box on screen");
+        if (holdMs > 0) {
+          MoveKeepingSize(dialog, 1500, 400);
+        }
+        Later(holdMs, [&dialog] { PressButton(dialog, platform::ID_OK); });
+        return;
+      }
+      auto& launcher = dynamic_cast<kerumina::ui::CTopWindowDlg&>(dialog);
+      auto elapsed =
+          std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+      std::printf("launcher on screen after %lld ms (%lld ms since the process started)\n",
+                  static_cast<long long>(elapsed), MillisecondsSinceProcessStart());
+      Check(OnScreen(&launcher), "launcher on screen");
+      Check(!OnScreen(launcher.searchDlg()), "tool windows start hidden");
+      PressButton(launcher, kerumina::res::IDC_TOP_SEARCH);
+      PressButton(launcher, kerumina::res::IDC_TOP_BOX);
+      PressButton(launcher, kerumina::res::IDC_TOP_PARA_CHECK);
+      Check(OnScreen(launcher.searchDlg()), "search window opened");
+      Check(OnScreen(launcher.damageDlg()), "box window opened");
+      Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
+      static std::unique_ptr<CDialog> gallery;
+      gallery = std::make_unique<CDialog>(host, GALLERY);
+      gallery->Create();
+      FillGallery(*gallery);
+      gallery->ShowWindow(platform::SHOW_SHOW);
+      if (holdMs > 0) {
+        // Side by side for screenshots on a large virtual screen.
+        MoveKeepingSize(launcher, 10, 10);
+        MoveKeepingSize(*launcher.paraCheckDlg(), 10, 200);
+        MoveKeepingSize(*launcher.searchDlg(), 640, 10);
+        MoveKeepingSize(*launcher.damageDlg(), 640, 610);
+        MoveKeepingSize(*gallery, 1460, 10);
+      }
+      CheckWidgetsMirrorTheModel(*gallery);
+      ActOnWidgets(*gallery);
+      Later(0, [] { CheckUserActionsReachedTheModel(*gallery); });
+      std::fflush(stdout);
+      Later(holdMs, [&launcher] {
+        gallery->DestroyWindow();
+        std::printf("stage: about box\n");
+        std::fflush(stdout);
+        launcher.UserSystemCommand(kerumina::res::IDM_ABOUTBOX);
+        Check(OnScreen(&launcher), "launcher still up after the about box");
+        PressButton(launcher, kerumina::res::IDC_TOP_QUIT);
       });
+    };
+    app.InitInstance();
+    return 0;
+  });
 
-  kerumina::platform::Profile profile;
+  platform::Profile profile;
   profile.SetPath(folder + "kerumina.ini");
   Check(profile.GetProfileInt("Main", "Version", 0) == 60, "settings version written");
   Check(profile.GetProfileInt("Search", "show", 0) == 1, "search window recorded as open");

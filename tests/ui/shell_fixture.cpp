@@ -13,9 +13,9 @@ namespace fs = std::filesystem;
 
 void ShellTest::SetUp() {
   previousDirectory_ = fs::current_path();
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  folder = fs::temp_directory_path() /
-           ("kerumina-ui-" + std::to_string(::getpid()) + "-" + info->name());
+  const fs::path folder =
+      fs::temp_directory_path() / ("kerumina-ui-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
   fs::remove_all(folder);
   fs::create_directories(folder);
   iniPath = folder / "kerumina.ini";
@@ -24,7 +24,7 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
   fs::current_path(previousDirectory_);
-  fs::remove_all(folder);
+  fs::remove_all(iniPath.parent_path());
 }
 
 void ShellTest::RunProgram(const std::function<void(CTopWindowDlg&)>& script) {
@@ -39,9 +39,8 @@ void ShellTest::RunProgram(const std::function<void(CTopWindowDlg&)>& script) {
 }
 
 std::string ShellTest::IniText() const {
-  std::ifstream in(iniPath, std::ios::binary);
   std::stringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(iniPath, std::ios::binary).rdbuf();
   return text.str();
 }
 

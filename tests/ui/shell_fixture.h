@@ -31,7 +31,6 @@ class ShellTest : public ::testing::Test {
   // "show" of the four windows that keep it: Search, DataView, ParaCheck, Damage.
   std::vector<int> SavedShowFlags() const;
 
-  std::filesystem::path folder;
   std::filesystem::path iniPath;
   platform::HeadlessHost host{""};
 

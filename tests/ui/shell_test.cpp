@@ -9,6 +9,7 @@
 #include "ui/data_view_dlg.h"
 #include "ui/para_check_dlg.h"
 #include "ui/search_dlg.h"
+#include "ui/tool_window_dlg.h"
 
 namespace kerumina::ui {
 namespace {
@@ -168,11 +169,8 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
   bool stillRunningAfterEnter = false;
   RunProgram([&](CTopWindowDlg& launcher) {
     const std::vector<CToolWindowDlg*> windows = ToolWindows(launcher);
-    const std::pair<int, const char*> buttons[] = {{1004, "検索終了"},
-                                                   {1004, "閉じる"},
-                                                   {1004, "閉じる"},
-                                                   {1004, "閉じる"},
-                                                   {1149, "キャンセル"}};
+    const int closeIds[] = {1004, 1004, 1004, 1004, 1149};
+    std::vector<std::string> captions;
     for (std::size_t i = 0; i < windows.size(); ++i) {
       CToolWindowDlg* window = windows[i];
       window->ShowWindow(platform::SHOW_NORMAL);
@@ -181,12 +179,14 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
       window->UserPressEscape();
       EXPECT_FALSE(window->IsWindowVisible()) << window->section();
       window->ShowWindow(platform::SHOW_NORMAL);
-      auto& button = window->Item<Button>(buttons[i].first);
-      EXPECT_EQ(button.GetWindowText(), buttons[i].second);
+      auto& button = window->Item<Button>(closeIds[i]);
+      captions.push_back(button.GetWindowText());
       button.UserClick();
       EXPECT_FALSE(window->IsWindowVisible()) << window->section();
       EXPECT_TRUE(window->IsWindow());
     }
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"検索終了", "閉じる", "閉じる", "閉じる", "キャンセル"}));
     // The launcher brings back the same window where it was left.
     CSearchDlg* search = launcher.searchDlg();
     search->UserMoveTo(Rect{7, 8, 600, 500});
@@ -208,8 +208,7 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
 TEST_F(ShellTest, SystemMenuOpensTheAboutBox) {
   std::string versionText;
   RunProgram([&](CTopWindowDlg& launcher) {
-    ASSERT_EQ(launcher.systemMenu().size(), 2u);
-    EXPECT_EQ(launcher.systemMenu()[0].command, 0);
+    ASSERT_EQ(launcher.systemMenu().size(), 2u);  // a separator, then the entry
     EXPECT_EQ(launcher.systemMenu()[1].command, 16);
     EXPECT_EQ(launcher.systemMenu()[1].text, "kerumina のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     host.ScriptModal([&](platform::CDialog& about) {
@@ -222,6 +221,53 @@ TEST_F(ShellTest, SystemMenuOpensTheAboutBox) {
   });
   EXPECT_EQ(versionText, "ケルミナ Ver 0.8.2");
   EXPECT_EQ(host.modalRuns(), 2);
+}
+
+// The shared tool-window behaviour on a window of its own, apart from the launcher.
+constexpr int IDC_NOTE = 300;
+constexpr int IDC_CLOSE = 301;
+const platform::ControlTemplate CONTROLS[] = {
+    {IDC_NOTE, platform::ControlKind::Edit, "", platform::STYLE_NONE, {5, 5, 80, 12}},
+    {IDC_CLOSE, platform::ControlKind::Button, "閉じる", platform::STYLE_NONE, {5, 25, 50, 14}},
+};
+const platform::DialogTemplate TEMPLATE{900, "", 120, 60, platform::DIALOG_CAPTION, CONTROLS};
+
+class NoteDlg : public CToolWindowDlg {
+ public:
+  explicit NoteDlg(CMainApp& app) : CToolWindowDlg(app, TEMPLATE, "Note", "%s メモ", IDC_CLOSE) {}
+};
+
+TEST_F(ShellTest, ToolWindowWaitsForItsFirstRequestAndKeepsItsContents) {
+  CMainApp app(host);
+  app.PrepareSettings();
+  for (const auto& [key, value] :
+       {std::pair{"left", 100}, {"top", 100}, {"right", 400}, {"bottom", 400}}) {
+    app.WriteProfileInt("Note", key, value);
+  }
+  NoteDlg note(app);
+  ASSERT_TRUE(note.CreateToolWindow());
+  EXPECT_EQ(note.GetWindowText(), "ケルミナ Ver 0.8.2 メモ");
+  note.ShowWindow(platform::SHOW_NORMAL);
+  EXPECT_FALSE(note.IsWindowVisible());
+  // The first request applies the saved placement without showing; later ones keep the
+  // window where the user put it.
+  note.ShowToolWindow(platform::SHOW_HIDE);
+  EXPECT_TRUE(note.placed);
+  EXPECT_FALSE(note.IsWindowVisible());
+  EXPECT_EQ(note.GetWindowPlacement().normalPosition, (Rect{100, 100, 400, 400}));
+  note.UserMoveTo(Rect{0, 0, 50, 50});
+  note.ShowToolWindow(platform::SHOW_SHOW);
+  EXPECT_TRUE(note.IsWindowVisible());
+  EXPECT_EQ(note.GetWindowPlacement().normalPosition, (Rect{0, 0, 50, 50}));
+
+  note.Item<platform::Edit>(IDC_NOTE).UserType("あいう 50");
+  note.Item<platform::Button>(IDC_CLOSE).UserClick();
+  EXPECT_FALSE(note.IsWindowVisible());
+  note.ShowWindow(platform::SHOW_NORMAL);
+  EXPECT_TRUE(note.IsWindowVisible());
+  EXPECT_EQ(note.GetDlgItemText(IDC_NOTE), "あいう 50");
+  note.DestroyWindow();
+  EXPECT_EQ(SavedRect("Note"), (Rect{0, 0, 50, 50}));
 }
 
 }  // namespace
