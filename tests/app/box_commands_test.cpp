@@ -71,13 +71,6 @@ TEST(EntriesFromJson, ReportsEveryBadEntryByIndexAndKeepsNone) {
             (std::vector<std::string>{R"("entries[1].level": expected an integer from 1 to 100)",
                                       R"("entries[2].nature": expected an integer from 0 to 24)"}));
   EXPECT_EQ(EntriesFromJson("{}").errors.front(), "expected a JSON array of entries");
-  EXPECT_EQ(EntriesFromJson("[").errors.front(), "not valid JSON");
-
-  std::string many = "[";
-  for (int i = 0; i < box::BOX_CAPACITY + 1; ++i) many += (i ? "," : "") + std::string(ENTRY);
-  const ParsedEntries tooMany = EntriesFromJson(many + "]");
-  EXPECT_TRUE(tooMany.entries.empty());
-  EXPECT_EQ(tooMany.errors.front(), "1025 entries: a box holds at most 1024");
 }
 
 TEST(BoxList, ShowsDamagedEntriesAsTheyAre) {

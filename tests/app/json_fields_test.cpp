@@ -22,24 +22,21 @@ std::string ErrorOf(const Json& input, const std::function<void(FieldReader&)>& 
 }
 
 TEST(FieldReader, RefusalsNameTheField) {
-  struct Case {
-    const char* input;
-    const char* error;
-  };
-  const auto readLevel = [](FieldReader& r) { r.Int("level", 1, 100); };
-  const Case cases[] = {
-      {R"({})", R"("level": required field is missing)"},
-      {R"({"level":null})", R"("level": required field is missing)"},
-      {R"({"level":"50"})", R"("level": expected an integer from 1 to 100)"},
-      {R"({"level":50.5})", R"("level": expected an integer from 1 to 100)"},
-      {R"({"level":0})", R"("level": expected an integer from 1 to 100)"},
-      {R"({"level":18446744073709551615})", R"("level": expected an integer from 1 to 100)"},
-      {R"({"level":-9223372036854775808})", R"("level": expected an integer from 1 to 100)"},
+  const char* const missing = R"("level": required field is missing)";
+  const char* const range = R"("level": expected an integer from 1 to 100)";
+  const std::pair<const char*, const char*> cases[] = {
+      {R"({})", missing},
+      {R"({"level":null})", missing},
+      {R"({"level":"50"})", range},
+      {R"({"level":50.5})", range},
+      {R"({"level":0})", range},
+      {R"({"level":18446744073709551615})", range},
+      {R"({"level":-9223372036854775808})", range},
       {R"({"level":50,"levle":3})", R"("levle": unknown field)"},
-      {R"({"level":100})", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ErrorOf(Json::parse(c.input), readLevel), c.error) << c.input;
+      {R"({"level":100})", ""}};
+  for (const auto& [input, error] : cases) {
+    EXPECT_EQ(ErrorOf(Json::parse(input), [](FieldReader& r) { r.Int("level", 1, 100); }), error)
+        << input;
   }
 }
 
@@ -51,8 +48,6 @@ TEST(FieldReader, ArraysAndNestedObjectsGivePaths) {
             R"("side.iv": expected an array of 6 integers)");
   EXPECT_EQ(ErrorOf(input, [](FieldReader& r) { r.BoolOr("flag", false); }),
             R"("flag": expected true or false)");
-  EXPECT_EQ(ErrorOf(Json::parse(R"({"move":467})"), [](FieldReader& r) { r.MoveSlot("move"); }),
-            R"("move": expected a MoveId from 0 to 466 or 65535 (no move))");
   EXPECT_EQ(ErrorOf(Json::parse(R"({"row":"own "})"),
                     [](FieldReader& r) {
                       r.Word("row", {"own", "direct"});
