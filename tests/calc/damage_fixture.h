@@ -10,7 +10,6 @@
 
 namespace kerumina::calc::damage_fixture {
 
-// Species by their types.
 constexpr data::SpeciesId WATER = 6;             // ゼニガメ
 constexpr data::SpeciesId FIRE = 3;              // ヒトカゲ
 constexpr data::SpeciesId NORMAL = 18;           // コラッタ
@@ -21,17 +20,14 @@ constexpr data::SpeciesId GHOST_POISON = 91;     // ゴースト/どく
 constexpr data::SpeciesId ELECTRIC_GHOST = 502;  // でんき/ゴースト
 constexpr data::SpeciesId ROCK_GROUND = 73;      // いわ/じめん
 
-// Moves by what they are.
 constexpr data::MoveId WATER_PHYSICAL_80 = 126;
 constexpr data::MoveId WATER_SPECIAL_40 = 54;
 constexpr data::MoveId FIRE_SPECIAL_95 = 52;
 constexpr data::MoveId NORMAL_PHYSICAL_35 = 32;
 constexpr data::MoveId GROUND_ALL_TARGETS = 88;
 constexpr data::MoveId POISON_BOTH_FOES = 50;
-constexpr data::MoveId SELF_DESTRUCT = 119;
 constexpr data::MoveId FRIENDSHIP = 215;
 constexpr data::MoveId IV_TYPED = 236;
-constexpr data::MoveId STATUS_DOUBLED = 262;
 constexpr data::MoveId WEATHER_TYPED = 310;
 constexpr data::MoveId STATUS_MOVE = 13;
 constexpr data::MoveId VARIABLE_POWER = 66;  // power 1 in the table
@@ -50,10 +46,14 @@ inline box::BoxEntry Entry(data::SpeciesId species, std::int32_t level = 50) {
 
 inline DamageRequest MoveRow(const box::BoxEntry& attacker, const box::BoxEntry& defender,
                              data::MoveId move) {
-  DamageRequest request;
-  request.attacker = attacker;
-  request.defender = defender;
-  request.moveId = move;
+  return {.attacker = attacker, .defender = defender, .moveId = move};
+}
+
+// A water attacker's 80-power physical water move against a normal defender, then changed.
+using Tweak = void (*)(DamageRequest&);
+inline DamageRequest Row(Tweak tweak) {
+  DamageRequest request = MoveRow(Entry(WATER), Entry(NORMAL), WATER_PHYSICAL_80);
+  tweak(request);
   return request;
 }
 

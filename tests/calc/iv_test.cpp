@@ -64,22 +64,19 @@ TEST(BuildIvCandidates, EverySpeciesCoversEachIvOnce) {
       }
 }
 
-TEST(FindConfirmLevel, WorkedValues) {
+// Fewer level-ups win over fewer dopings: base 45 HP from level 1 first separates 31 from
+// 30 at level 7 with EV 90 (143 * 7 / 100 = 10 against 142 * 7 / 100 = 9). A hindering
+// nature can leave no EV that raises a stat: core 5 -> 6, but 10 * 9 / 10 = 11 * 9 / 10.
+TEST(FindConfirmLevel, WorkedValuesAndEvThresholds) {
   EXPECT_EQ(FindConfirmLevel(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP),
             (ConfirmLevel{0, 2, 178}));
   EXPECT_EQ(FindConfirmLevel(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_ATK),
             (ConfirmLevel{0, 2, 123}));
-  // Fewer level-ups win over fewer dopings: base 45 HP from level 1 first separates 31
-  // from 30 at level 7 with EV 90 (143 * 7 / 100 = 10 against 142 * 7 / 100 = 9).
   EXPECT_EQ(FindConfirmLevel(0, 1, NEUTRAL, data::STAT_HP), (ConfirmLevel{6, 9, 27}));
-}
-
-TEST(EvThreshold, WorkedValuesAndNoRise) {
   for (int d : {data::STAT_HP, data::STAT_ATK}) {
     EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, d, 0), 8);
     EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, d, 31), 4);
   }
-  // core 5 -> 6 within the EV range, but (10) * 9 / 10 = (11) * 9 / 10.
   EXPECT_EQ(EvThresholdOfBase(data::STAT_ATK, 250, 1, 9, 0), NO_EV_THRESHOLD);
   EXPECT_NE(EvThresholdOfBase(data::STAT_ATK, 250, 1, 10, 0), NO_EV_THRESHOLD);
   EXPECT_NE(EvThresholdOfBase(data::STAT_HP, 250, 1, 9, 0), NO_EV_THRESHOLD);
