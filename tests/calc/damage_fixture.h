@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "calc/damage.h"
 #include "data/species.h"
@@ -35,9 +34,7 @@ constexpr data::MoveId VARIABLE_POWER = 66;  // power 1 in the table
 inline box::BoxEntry Entry(data::SpeciesId species, std::int32_t level = 50) {
   box::BoxEntry entry{};
   std::strcpy(entry.name, "A");
-  entry.species = species;
-  entry.level = level;
-  entry.nature = 24;
+  entry.species = species, entry.level = level, entry.nature = 24;
   std::fill(std::begin(entry.iv), std::end(entry.iv), 31);
   std::fill(std::begin(entry.stat), std::end(entry.stat), 100);
   std::fill(std::begin(entry.move), std::end(entry.move), box::EMPTY_MOVE_SLOT);
