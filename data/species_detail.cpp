@@ -32,14 +32,6 @@ bool MachineFlagged(const MachineCompat& compat, SpeciesId species, int slot) {
   return compat[species][slot + 1] == 1;
 }
 
-bool TeachesByMachine(const MachineList& list, const MachineCompat& compat, SpeciesId species,
-                      MoveId move) {
-  for (int slot = 0; slot < MACHINE_SLOTS; ++slot) {
-    if (MachineFlagged(compat, species, slot) && list[slot] - 1 == move) return true;
-  }
-  return false;
-}
-
 // A tutor row ends at its first empty slot.
 template <std::size_t N>
 bool InTutorRow(const MoveId (&row)[N], MoveId move) {
@@ -210,7 +202,7 @@ void MachineDifference(MoveListBuilder& out, SpeciesId s, bool hgss) {
   const MachineCompat& otherCompat = hgss ? MACHINE_COMPAT_DPPT : MACHINE_COMPAT_HGSS;
   for (int slot = 0; slot < MACHINE_SLOTS; ++slot) {
     if (!MachineFlagged(compat, s, slot)) continue;
-    if (!TeachesByMachine(otherList, otherCompat, s, list[slot] - 1)) out.Machine(s, hgss, slot);
+    if (!ByMachine(otherList, otherCompat, s, list[slot] - 1)) out.Machine(s, hgss, slot);
   }
 }
 
