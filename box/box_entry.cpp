@@ -51,6 +51,16 @@ bool SetNameUtf8(BoxEntry& entry, std::string_view utf8) {
   return true;
 }
 
+bool HasValidName(const BoxEntry& entry) {
+  const std::string_view bytes = NameCp932(entry);
+  if (bytes.empty() || bytes.size() > NAME_MAX_TEXT_BYTES) return false;
+  for (std::size_t i = bytes.size(); i < NAME_BYTES; ++i) {
+    if (entry.name[i] != '\0') return false;
+  }
+  const text::Cp932Conversion back = text::Utf8ToCp932(NameUtf8(entry));
+  return back.ok && back.bytes == bytes;
+}
+
 bool HasValidSpecies(const BoxEntry& entry) {
   return data::IsValidSpecies(entry.species);
 }

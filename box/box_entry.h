@@ -60,6 +60,10 @@ std::string_view NameCp932(const BoxEntry& entry);
 // without a cp932 code.
 bool SetNameUtf8(BoxEntry& entry, std::string_view utf8);
 
+// A stored name: 1..31 bytes before the NUL, zero behind it, and bytes that convert to
+// UTF-8 and back unchanged, so exporting and re-creating the entry gives the same record.
+bool HasValidName(const BoxEntry& entry);
+
 // Box files are not trusted: one check per field, used by every consumer before it
 // indexes a table with the field.
 bool HasValidSpecies(const BoxEntry& entry);

@@ -30,7 +30,8 @@ Json BoxListLine(const box::BoxEntry& entry, int index) {
   Json line = EntryToJson(entry);
   line["index"] = index;
   line["speciesName"] = box::SpeciesText(entry);
-  line["valid"] = box::IsValidEntry(entry);
+  // The name counts too: a valid line must survive export and create byte for byte.
+  line["valid"] = box::HasValidName(entry) && box::IsValidEntry(entry);
   return line;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -89,6 +90,29 @@ TEST(BoxList, ShowsDamagedEntriesAsTheyAre) {
   EXPECT_EQ(line["speciesName"], "－");
   EXPECT_EQ(line["valid"], false);
   EXPECT_EQ(RunBoxList(file, out, err), 1);  // gone now
+}
+
+TEST(BoxList, MarksNamesThatWouldNotRoundTripInvalid) {
+  const box::BoxEntry good = EntryFromJson(Json::parse(ENTRY), "e");
+  EXPECT_EQ(BoxListLine(good, 0)["valid"], true);
+  struct Case {
+    const char* what;
+    const char* bytes;  // the first 32 bytes of the record; the rest stays zero
+    std::size_t size;
+  };
+  const Case cases[] = {
+      {"32 bytes without NUL", "abcdefghijklmnopqrstuvwxyz012345", 32},
+      {"junk behind the NUL", "ab\0\0\0x", 6},
+      {"lead byte with a bad trail", "\x81\x7f", 2},
+      {"lead byte cut by the NUL", "A\x82", 2},
+      {"code without a character", "\x85\x40", 2},
+  };
+  for (const Case& c : cases) {
+    box::BoxEntry damaged = good;
+    std::memset(damaged.name, 0, box::NAME_BYTES);
+    std::memcpy(damaged.name, c.bytes, c.size);
+    EXPECT_EQ(BoxListLine(damaged, 0)["valid"], false) << c.what;
+  }
 }
 
 }  // namespace
