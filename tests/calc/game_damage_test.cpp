@@ -24,8 +24,9 @@ constexpr data::MoveId ELECTRIC_SPECIAL_95 = 84;
 constexpr data::MoveId SOUND_MOVE = 303;
 constexpr data::MoveId STRUGGLE = 164;
 constexpr data::MoveId DELAYED_PSYCHIC = 247;
-constexpr data::MoveId FIRE_FANG = 423;
+constexpr data::MoveId WONDER_GUARD_PIERCING = 423;
 constexpr data::MoveId HP_SCALED_FIRE = 283;
+constexpr std::int32_t SOUNDPROOF = 98;
 
 // Every IV 31, stats computed as the entry editor would.
 box::BoxEntry Built(data::SpeciesId species, std::int32_t nature, data::StatBlock ev,
@@ -42,10 +43,10 @@ RollList RollsOf(const GameDamageResult& result) {
   return {result.rolls.begin(), result.rolls.end()};
 }
 
-Req Quake() {
+Req GroundRow() {
   return MoveRow(Built(444, 1, {4, 252, 0, 0, 0, 252}), Built(375, 20, {252, 0, 0, 0, 4, 0}), 88);
 }
-Req IceBeam() {
+Req IceRow() {
   return MoveRow(Built(372, 10, {0, 0, 0, 252, 4, 252}), Built(226, 20, {252, 0, 4, 0, 0, 0}), 57);
 }
 
@@ -56,15 +57,15 @@ struct WorkedCase {
 
 TEST(ComputeGameDamage, WorkedRows) {
   const WorkedCase cases[] = {
-      {Quake, {152, 152, 156, 156, 158, 162, 162, 164, 164, 168, 170, 170, 174, 174, 176, 180}},
+      {GroundRow, {152, 152, 156, 156, 158, 162, 162, 164, 164, 168, 170, 170, 174, 174, 176, 180}},
       {[] {
-         Req r = Quake();
+         Req r = GroundRow();
          r.attacker->item = 2, r.doubleBattle = r.reflect = true;
          return r;
        },
        {98, 98, 98, 102, 102, 104, 104, 104, 108, 108, 110, 110, 110, 114, 114, 116}},
       // ひこう ×2 before はがね ×1/2, though the species lists はがね first.
-      {IceBeam, {71, 72, 73, 73, 74, 75, 76, 77, 78, 78, 79, 80, 81, 82, 83, 84}},
+      {IceRow, {71, 72, 73, 73, 74, 75, 76, 77, 78, 78, 79, 80, 81, 82, 83, 84}},
       {[] { return MoveRow(Built(241, 20, {}), Built(447, 20, {}, 100), 68); },
        RollList(ROLL_COUNT, 50)},
       // 40 × 3/2 = 60 after てだすけ, so テクニシャン still applies.
@@ -84,22 +85,14 @@ TEST(ComputeGameDamage, WorkedRows) {
   };
   for (const WorkedCase& c : cases) EXPECT_EQ(RollsOf(ComputeGameDamage(c.make())), c.rolls);
 
-  const Req quake = Quake();
-  EXPECT_EQ(RollList(quake.attacker->stat, quake.attacker->stat + 6),
-            RollList({184, 200, 115, 90, 105, 154}));
-  EXPECT_EQ(GameHitsCell(ComputeGameDamage(quake)), "確定2発");
-  Req iceBeam = IceBeam();
-  iceBeam.defender->stat[data::STAT_HP] = 150;
-  const GameDamageResult twoHits = ComputeGameDamage(iceBeam);
+  EXPECT_EQ(GameHitsCell(ComputeGameDamage(GroundRow())), "確定2発");
+  Req iceRow = IceRow();
+  iceRow.defender->stat[data::STAT_HP] = 150;
+  const GameDamageResult twoHits = ComputeGameDamage(iceRow);
   EXPECT_EQ(twoHits.koChance[2].numerator, 205);
   EXPECT_EQ(twoHits.koChance[2].denominator, 256);
   EXPECT_EQ(GameHitsCell(twoHits), "乱数2発 (80.1%)");
 }
-
-struct ImmuneCase {
-  Tweak tweak;
-  bool immune;
-};
 
 void Berry(Req& r, std::int32_t stage) {
   r.attacker->item = 14, r.berryActive = true, r.attackStage = stage;
@@ -109,48 +102,50 @@ void Against(Req& r, data::SpeciesId defender, data::MoveId move, std::int32_t a
   r.defender = Entry(defender), r.moveId = move, r.defender->ability = ability;
 }
 
+struct ImmuneCase {
+  data::SpeciesId defender;
+  data::MoveId move;
+  std::int32_t defenderAbility, attackerAbility;
+  bool conditions;  // "じゅうりょく" and "みやぶる／かぎわける"
+  bool immune;
+};
+
 TEST(ComputeGameDamage, Immunities) {
   const ImmuneCase cases[] = {
-      {[](Req& r) { Against(r, GHOST, NORMAL_PHYSICAL_35); }, true},
-      {[](Req& r) { Against(r, GHOST, NORMAL_PHYSICAL_35), r.foresight = true; }, false},
-      {[](Req& r) {
-         Against(r, GHOST_POISON, NORMAL_PHYSICAL_35), r.attacker->ability = data::ABILITY_SCRAPPY;
-       },
+      {GHOST, NORMAL_PHYSICAL_35, 0, 0, false, true},
+      {GHOST, NORMAL_PHYSICAL_35, 0, 0, true, false},
+      {GHOST_POISON, NORMAL_PHYSICAL_35, 0, data::ABILITY_SCRAPPY, false, false},
+      {NORMAL_FLYING, GROUND_ALL_TARGETS, 0, 0, false, true},
+      {NORMAL_FLYING, GROUND_ALL_TARGETS, 0, 0, true, false},  // a second flying type too
+      {NORMAL, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD, 0, false, true},
+      {FIRE, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD, 0, false, false},
+      {WATER, WONDER_GUARD_PIERCING, data::ABILITY_WONDER_GUARD, 0, false, false},
+      {NORMAL, STRUGGLE, data::ABILITY_WONDER_GUARD, 0, false, false},
+      {NORMAL, FIRE_SPECIAL_95, data::ABILITY_FLASH_FIRE, 0, false, true},
+      {NORMAL, WATER_SPECIAL_40, data::ABILITY_WATER_ABSORB, 0, false, true},
+      {NORMAL, WATER_PHYSICAL_80, data::ABILITY_DRY_SKIN, 0, false, true},
+      {NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_VOLT_ABSORB, 0, false, true},
+      {NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_MOTOR_DRIVE, 0, false, true},
+      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, 0, false, true},
+      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, 0, true, false},
+      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, data::ABILITY_MOLD_BREAKER, false,
        false},
-      {[](Req& r) { Against(r, NORMAL_FLYING, GROUND_ALL_TARGETS); }, true},
-      // Gravity grounds a flying type in either slot.
-      {[](Req& r) { Against(r, NORMAL_FLYING, GROUND_ALL_TARGETS), r.gravity = true; }, false},
-      {[](Req& r) { Against(r, NORMAL, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD); }, true},
-      {[](Req& r) { Against(r, FIRE, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD); }, false},
-      {[](Req& r) { Against(r, WATER, FIRE_FANG, data::ABILITY_WONDER_GUARD); }, false},
-      {[](Req& r) { Against(r, NORMAL, STRUGGLE, data::ABILITY_WONDER_GUARD); }, false},
-      {[](Req& r) { Against(r, NORMAL, FIRE_SPECIAL_95, data::ABILITY_FLASH_FIRE); }, true},
-      {[](Req& r) { Against(r, NORMAL, WATER_SPECIAL_40, data::ABILITY_WATER_ABSORB); }, true},
-      {[](Req& r) { Against(r, NORMAL, WATER_PHYSICAL_80, data::ABILITY_DRY_SKIN); }, true},
-      {[](Req& r) { Against(r, NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_VOLT_ABSORB); }, true},
-      {[](Req& r) { Against(r, NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_MOTOR_DRIVE); }, true},
-      {[](Req& r) { Against(r, NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE); }, true},
-      {[](Req& r) {
-         Against(r, NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE), r.gravity = true;
-       },
-       false},
-      {[](Req& r) {
-         Against(r, NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE);
-         r.attacker->ability = data::ABILITY_MOLD_BREAKER;
-       },
-       false},
-      {[](Req& r) { Against(r, NORMAL, SOUND_MOVE, 98); }, true},
-      {[](Req& r) { Against(r, NORMAL, SOUND_MOVE, 98), r.attacker->ability = 18; }, false},
-      // ノーマルスキン turns a delayed move into a normal one; わるあがき stays typeless.
-      {[](Req& r) { Against(r, GHOST, DELAYED_PSYCHIC), r.attacker->ability = 76; }, true},
-      {[](Req& r) { Against(r, GHOST, STRUGGLE), r.attacker->ability = 76; }, false},
-      {[](Req& r) { Against(r, DARK, DELAYED_PSYCHIC); }, false},
+      {NORMAL, SOUND_MOVE, SOUNDPROOF, 0, false, true},
+      {NORMAL, SOUND_MOVE, SOUNDPROOF, data::ABILITY_MOLD_BREAKER, false, false},
+      // ノーマルスキン makes a delayed move a normal one; わるあがき stays typeless.
+      {GHOST, DELAYED_PSYCHIC, 0, data::ABILITY_NORMALIZE, false, true},
+      {GHOST, STRUGGLE, 0, data::ABILITY_NORMALIZE, false, false},
+      {DARK, DELAYED_PSYCHIC, 0, 0, false, false},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const GameDamageResult result = ComputeGameDamage(Row(cases[i].tweak));
-    EXPECT_EQ(result.immune, cases[i].immune) << "row " << i;
-    EXPECT_EQ(result.immune, result.maxDamage == 0) << "row " << i;
-    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, cases[i].immune) << "row " << i;
+    const ImmuneCase& c = cases[i];
+    Req request = Row([](Req&) {});
+    Against(request, c.defender, c.move, c.defenderAbility);
+    request.attacker->ability = c.attackerAbility;
+    request.gravity = request.foresight = c.conditions;
+    const GameDamageResult result = ComputeGameDamage(request);
+    EXPECT_EQ(result.immune, c.immune) << "row " << i;
+    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, c.immune) << "row " << i;
   }
 }
 
@@ -170,9 +165,7 @@ TEST(ComputeGameDamage, FixedDamage) {
       r.helpingHand = r.reflect = r.lightScreen = true;
     });
     Against(request, c.defender, c.move);
-    const GameDamageResult result = ComputeGameDamage(request);
-    EXPECT_EQ(RollsOf(result), RollList(ROLL_COUNT, c.damage)) << c.move;
-    EXPECT_EQ(result.immune, c.damage == 0) << c.move;
+    EXPECT_EQ(RollsOf(ComputeGameDamage(request)), RollList(ROLL_COUNT, c.damage)) << c.move;
   }
 }
 
@@ -185,7 +178,7 @@ TEST(ComputeGameDamage, TypelessMoves) {
   EXPECT_EQ(RollsOf(typeless), RollsOf(ComputeGameDamage(plain)));
   EXPECT_EQ(typeless.moveType, TYPELESS);
   EXPECT_EQ(GameMultiplierCell(typeless), "1.00");
-  struggle.attacker->item = 1, plain.attacker->item = 1;
+  struggle.attacker->item = plain.attacker->item = 1;
   EXPECT_EQ(RollsOf(ComputeGameDamage(struggle)), RollsOf(ComputeGameDamage(plain)));
 
   Req delayed = Row([](Req& r) { Against(r, DARK, DELAYED_PSYCHIC), r.weather = WEATHER_SUN; });
@@ -195,40 +188,34 @@ TEST(ComputeGameDamage, TypelessMoves) {
 }
 
 struct MoveCase {
-  Tweak tweak;
+  data::MoveId move;
+  std::int32_t weather, attackerAbility, defenderAbility;
   data::TypeId type;
-  std::int32_t power;
-  bool notComputable = false;
+  std::int32_t power;  // 1 with a type: not computable
 };
 
 TEST(ComputeGameDamage, TypeAndPowerUsed) {
   const MoveCase cases[] = {
-      {[](Req& r) { r.moveId = WEATHER_TYPED, r.weather = WEATHER_SANDSTORM; }, 5, 100},
-      // A cancelled weather leaves the move as it is without weather.
-      {[](Req& r) {
-         r.moveId = WEATHER_TYPED, r.weather = WEATHER_RAIN;
-         r.defender->ability = data::ABILITY_CLOUD_NINE;
-       },
-       0, 50},
-      {[](Req& r) { r.moveId = WEATHER_TYPED, r.weather = 4, r.attacker->ability = 76; }, 0, 100},
-      {[](Req& r) { r.moveId = IV_TYPED; }, 17, 70},
-      {[](Req& r) { r.moveId = IV_TYPED, r.attacker->statsEntered = 1; }, 0, 1, true},
-      {[](Req& r) { r.moveId = FRIENDSHIP; }, 0, 102},
-      {[](Req& r) { r.moveId = VARIABLE_POWER; }, 1, 1, true},
-      {[](Req& r) { r.moveId = HP_SCALED_FIRE; }, 10, 150},
-      // HP 100 at one third: 33, and 150 × 33 / 100.
-      {[](Req& r) {
-         r.moveId = HP_SCALED_FIRE, r.abilityActive = true;
-         r.attacker->ability = data::ABILITY_BLAZE;
-       },
-       10, 49},
+      {WEATHER_TYPED, WEATHER_SANDSTORM, 0, 0, 5, 100},
+      {WEATHER_TYPED, WEATHER_RAIN, 0, data::ABILITY_CLOUD_NINE, 0, 50},  // no weather at all
+      {WEATHER_TYPED, WEATHER_HAIL, data::ABILITY_NORMALIZE, 0, 0, 100},
+      {IV_TYPED, 0, 0, 0, 17, 70},
+      {FRIENDSHIP, 0, 0, 0, 0, 102},
+      {VARIABLE_POWER, 0, 0, 0, 1, 1},
+      {HP_SCALED_FIRE, 0, 0, 0, 10, 150},
+      {HP_SCALED_FIRE, 0, data::ABILITY_BLAZE, 0, 10, 49},  // HP 100 at 33: 150 × 33 / 100
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const GameDamageResult result = ComputeGameDamage(Row(cases[i].tweak));
+  for (const MoveCase& c : cases) {
+    Req request = Row([](Req& r) { r.abilityActive = true; });
+    request.moveId = c.move, request.weather = c.weather;
+    request.attacker->ability = c.attackerAbility, request.defender->ability = c.defenderAbility;
+    const GameDamageResult result = ComputeGameDamage(request);
     EXPECT_EQ(std::tuple(result.moveType, result.movePower, result.notComputable),
-              std::tuple(cases[i].type, cases[i].power, cases[i].notComputable))
-        << "row " << i;
+              std::tuple(c.type, c.power, c.power == 1))
+        << c.move;
   }
+  Req typedIn = Row([](Req& r) { r.moveId = IV_TYPED, r.attacker->statsEntered = 1; });
+  EXPECT_TRUE(ComputeGameDamage(typedIn).notComputable);
   // A status row deals no damage, though the classic model computes one.
   const Req status = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_STATUS, 0); });
   EXPECT_TRUE(ComputeGameDamage(status).skipped);
@@ -244,16 +231,9 @@ TEST(ComputeGameDamage, RowsThatMatch) {
       {[](Req& r) { Berry(r, 2), r.defender->ability = data::ABILITY_UNAWARE; }, [](Req&) {}},
       {[](Req& r) { Berry(r, 1), r.attacker->ability = data::ABILITY_SIMPLE; },
        [](Req& r) { r.attackStage = 4; }},
-      // ぶきよう: no item on that side; かたやぶり: no あついしぼう.
-      {[](Req& r) { r.attacker->item = 3, r.attacker->ability = data::ABILITY_KLUTZ; },
-       [](Req& r) { r.attacker->ability = data::ABILITY_KLUTZ; }},
-      {[](Req& r) {
-         Against(r, NORMAL, FIRE_SPECIAL_95, data::ABILITY_THICK_FAT);
-         r.attacker->ability = data::ABILITY_MOLD_BREAKER;
-       },
+      // かたやぶり: no あついしぼう.
+      {[](Req& r) { Against(r, NORMAL, FIRE_SPECIAL_95, 3), r.attacker->ability = 18; },
        [](Req& r) { Against(r, NORMAL, FIRE_SPECIAL_95), r.attacker->ability = 18; }},
-      // A species-bound item on another species does nothing.
-      {[](Req& r) { r.attacker->item = 7; }, [](Req&) {}},
   };
   for (std::size_t i = 0; i < std::size(same); ++i) {
     EXPECT_EQ(RollsOf(ComputeGameDamage(Row(same[i].first))),
@@ -277,7 +257,7 @@ std::int64_t CountByEnumeration(const RollList& rolls, int hits, std::int64_t hp
 }
 
 TEST(ComputeGameDamage, KoChancesCountEverySequence) {
-  Req request = IceBeam();  // rolls 71..84 with ties
+  Req request = IceRow();  // rolls 71..84 with ties
   const std::int32_t hps[] = {1, 71, 72, 84, 150, 160, 230, 250, 300, 336, 337, 999};
   for (const std::int32_t hp : hps) {
     request.defender->stat[data::STAT_HP] = hp;
@@ -293,9 +273,9 @@ TEST(ComputeGameDamage, KoChancesCountEverySequence) {
 
 TEST(GameCells, Texts) {
   const auto make = [](std::int64_t min, std::int64_t max, std::int64_t hitsMin,
-                       std::int64_t hitsMax, KoChance chance) {
+                       std::int64_t hitsMax, KoChance chance, bool skipped = false) {
     GameDamageResult r;
-    r.skipped = false, r.minDamage = min, r.maxDamage = max;
+    r.skipped = skipped, r.immune = max == 0, r.minDamage = min, r.maxDamage = max;
     r.hitsMin = hitsMin, r.hitsMax = hitsMax;
     if (hitsMin <= KO_HITS_MAX) r.koChance[hitsMin] = chance;
     return r;
@@ -311,13 +291,8 @@ TEST(GameCells, Texts) {
       {make(30, 40, 3, 4, {4095, 4096}), "30 ～ 40", "乱数3発 (99.9%)"},
       {make(30, 40, 4, 5, {1, 65536}), "30 ～ 40", "乱数4発 (0.1%)"},
       {make(10, 12, 9, 11, {}), "10 ～ 12", "9 ～ 11発"},
-      {[] {
-         GameDamageResult r;
-         r.skipped = false, r.immune = true;
-         return r;
-       }(),
-       IMMUNE_CELL, IMMUNE_CELL},
-      {GameDamageResult{}, NO_VALUE_CELL, NO_VALUE_CELL},
+      {make(0, 0, 0, 0, {}), IMMUNE_CELL, IMMUNE_CELL},
+      {make(0, 0, 0, 0, {}, true), NO_VALUE_CELL, NO_VALUE_CELL},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(GameDamageCell(c.result), c.damage);
@@ -326,7 +301,7 @@ TEST(GameCells, Texts) {
 }
 
 TEST(GameDamageReport, WorkedRow) {
-  Req request = IceBeam();
+  Req request = IceRow();
   request.defender->stat[data::STAT_HP] = 150;
   EXPECT_EQ(GameDamageReport(ComputeGameDamage(request)),
             "\r\n【実機計算】\r\n"
