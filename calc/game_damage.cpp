@@ -217,8 +217,8 @@ TypeId PinchType(AbilityId ability) {
 using Rolls = std::array<std::int64_t, ROLL_COUNT>;
 
 // Counts the roll sequences that faint the defender without walking all 16^n of them: the
-// rolls ascend, so one sorted table of the 256 two-hit sums answers three and four hits by
-// binary search.
+// rolls ascend, and one sorted table of the 256 two-hit sums answers three hits by binary
+// search and four by a single walk along it from both ends.
 class KoCounter {
  public:
   KoCounter(const Rolls& rolls, std::int64_t hp) : rolls_(rolls), hp_(hp) {}
@@ -238,7 +238,7 @@ class KoCounter {
         return count;
       }
       default: {
-        // As the first two hits grow, the sum the last two need falls: one pass each way.
+        // As the first two hits grow, the sum the last two need falls.
         const std::array<std::int64_t, PAIRS>& pairs = PairSums();
         std::int64_t count = 0;
         std::size_t reaching = PAIRS;
