@@ -692,17 +692,18 @@ void GameCalculation::WriteNotes() {
       Note(text::Format("%s「%s」はこのヴォルミルには効果がない", who, data::ItemName(item)));
     }
   };
-  boundItem(attacker_, ITEM_SOUL_DEW, SOUL_DEW_SPECIES, "");
-  boundItem(attacker_, ITEM_LIGHT_BALL, LIGHT_BALL_SPECIES, "");
-  boundItem(attacker_, ITEM_THICK_CLUB, THICK_CLUB_SPECIES, "");
-  boundItem(attacker_, ITEM_DEEP_SEA_TOOTH, DEEP_SEA_SPECIES, "");
-  boundItem(defender_, ITEM_SOUL_DEW, SOUL_DEW_SPECIES, "＞＞＞ ");
-  boundItem(defender_, ITEM_DEEP_SEA_SCALE, DEEP_SEA_SPECIES, "＞＞＞ ");
-  boundItem(defender_, ITEM_METAL_POWDER, METAL_POWDER_SPECIES, "＞＞＞ ");
+  boundItem(attacker_, ITEM_SOUL_DEW, SOUL_DEW_SPECIES, "攻撃側の");
+  boundItem(attacker_, ITEM_LIGHT_BALL, LIGHT_BALL_SPECIES, "攻撃側の");
+  boundItem(attacker_, ITEM_THICK_CLUB, THICK_CLUB_SPECIES, "攻撃側の");
+  boundItem(attacker_, ITEM_DEEP_SEA_TOOTH, DEEP_SEA_SPECIES, "攻撃側の");
+  boundItem(defender_, ITEM_SOUL_DEW, SOUL_DEW_SPECIES, "防御側の");
+  boundItem(defender_, ITEM_DEEP_SEA_SCALE, DEEP_SEA_SPECIES, "防御側の");
+  boundItem(defender_, ITEM_METAL_POWDER, METAL_POWDER_SPECIES, "防御側の");
   for (const Side* side : {&attacker_, &defender_}) {
     if (side->entry->ability == data::ABILITY_FORECAST &&
         side->entry->species != WEATHER_FORM_SPECIES) {
-      Note(text::Format("%s「てんきや」は%s以外には効果がない", side == &attacker_ ? "" : "＞＞＞ ",
+      Note(text::Format("%s「てんきや」は%s以外には効果がない",
+                        side == &attacker_ ? "攻撃側の" : "防御側の",
                         data::SpeciesName(WEATHER_FORM_SPECIES)));
     }
   }
