@@ -8,6 +8,8 @@
 
 #include "calc/damage.h"
 #include "calc/damage_report.h"
+#include "calc/game_damage.h"
+#include "calc/game_damage_report.h"
 #include "data/species.h"
 
 namespace {
@@ -87,5 +89,39 @@ void BM_ComputeDamageAndReportSixRows(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputeDamageAndReportSixRows);
+
+// The same six rows as the games compute them, KO chances included. The defender's HP is
+// set so that three and four hits stay uncertain for some rows, the costliest counts.
+void BM_ComputeGameDamageSixRows(benchmark::State& state) {
+  std::array<calc::DamageRequest, 6> rows = SixRows();
+  for (calc::DamageRequest& row : rows) row.defender->stat[data::STAT_HP] = 400;
+  std::int64_t uncertain = 0;
+  for (const calc::DamageRequest& row : rows) {
+    const calc::GameDamageResult result = calc::ComputeGameDamage(row);
+    if (result.hitsMin < result.hitsMax && result.hitsMin >= 3) ++uncertain;
+  }
+  for (auto _ : state) {
+    for (const calc::DamageRequest& row : rows) {
+      calc::GameDamageResult result = calc::ComputeGameDamage(row);
+      benchmark::DoNotOptimize(result);
+    }
+  }
+  state.counters["rows_3_or_4_hits_uncertain"] = static_cast<double>(uncertain);
+}
+BENCHMARK(BM_ComputeGameDamageSixRows);
+
+// What the window pays with the box ticked: both models and both reports for six rows.
+void BM_BothModelsAndReportsSixRows(benchmark::State& state) {
+  const std::array<calc::DamageRequest, 6> rows = SixRows();
+  for (auto _ : state) {
+    for (const calc::DamageRequest& row : rows) {
+      const calc::DamageResult classic = calc::ComputeDamage(row);
+      const calc::GameDamageResult game = calc::ComputeGameDamage(row);
+      std::string report = calc::DamageReport(row, classic) + calc::GameDamageReport(game);
+      benchmark::DoNotOptimize(report);
+    }
+  }
+}
+BENCHMARK(BM_BothModelsAndReportsSixRows);
 
 }  // namespace

@@ -1,7 +1,11 @@
+#include <array>
+#include <optional>
+
 #include "app/cli/commands.h"
 #include "app/cli/entry_json.h"
 #include "calc/damage.h"
 #include "calc/damage_report.h"
+#include "calc/game_damage.h"
 
 namespace kerumina::cli {
 
@@ -36,9 +40,17 @@ void DirectFields(FieldReader& reader, calc::DamageRequest& request) {
   }
 }
 
-calc::DamageRequest RequestFromJson(const Json& input) {
-  FieldReader reader(input);
+enum class Model { Classic, Game };
+
+struct DamageInput {
   calc::DamageRequest request;
+  Model model = Model::Classic;
+};
+
+DamageInput InputFromJson(const Json& input) {
+  FieldReader reader(input);
+  DamageInput parsed;
+  calc::DamageRequest& request = parsed.request;
   request.attacker = SideField(reader, "attacker");
   request.defender = SideField(reader, "defender");
   request.rowKind = RowField(reader);
@@ -60,8 +72,11 @@ calc::DamageRequest RequestFromJson(const Json& input) {
   request.abilityActive = reader.BoolOr("abilityActive", false);
   request.berryActive = reader.BoolOr("berryActive", false);
   request.doubleBattle = reader.BoolOr("doubleBattle", false);
+  if (reader.Optional("model") != nullptr && reader.Word("model", {"classic", "game"}) == "game") {
+    parsed.model = Model::Game;
+  }
   reader.Finish();
-  return request;
+  return parsed;
 }
 
 // The rule lines only: an immune row's trace ends with the two result lines.
@@ -80,10 +95,86 @@ std::optional<std::int64_t> Shown(bool shown, std::int64_t value) {
   return value;
 }
 
+std::optional<double> ShownReal(bool shown, double value) {
+  if (!shown) return std::nullopt;
+  return value;
+}
+
+JsonWriter& RealOrNull(JsonWriter& out, const std::optional<double>& value) {
+  return value ? out.Real(*value) : out.Null();
+}
+
+void AnswerGameDamage(const calc::DamageRequest& request, JsonWriter& out) {
+  const calc::GameDamageResult result = calc::ComputeGameDamage(request);
+  const bool computed = !result.skipped && !result.notComputable;
+  const bool damaging = computed && !result.immune;
+  out.BeginObject()
+      .Key("model")
+      .String("game")
+      .Key("skipped")
+      .Bool(result.skipped)
+      .Key("notComputable")
+      .Bool(result.notComputable)
+      .Key("immune")
+      .Bool(result.immune)
+      .Key("rolls");
+  if (computed) {
+    out.Ints(result.rolls);
+  } else {
+    out.Null();
+  }
+  out.Key("minDamage")
+      .IntOrNull(Shown(computed, result.minDamage))
+      .Key("maxDamage")
+      .IntOrNull(Shown(computed, result.maxDamage))
+      .Key("minPercent");
+  RealOrNull(out, ShownReal(computed, result.minPercent)).Key("maxPercent");
+  RealOrNull(out, ShownReal(computed, result.maxPercent))
+      .Key("hitsMin")
+      .IntOrNull(Shown(damaging, result.hitsMin))
+      .Key("hitsMax")
+      .IntOrNull(Shown(damaging, result.hitsMax))
+      .Key("ko");
+  if (damaging) {
+    out.BeginArray();
+    for (int hits = 1; hits <= calc::KO_HITS_MAX; ++hits) {
+      const calc::KoChance& chance = result.koChance[hits];
+      out.Ints(std::array{chance.numerator, chance.denominator});
+    }
+    out.EndArray();
+  } else {
+    out.Null();
+  }
+  out.Key("multiplier");
+  if (computed) {
+    out.String(calc::GameMultiplierCell(result));
+  } else {
+    out.Null();
+  }
+  // A typeless move has no type to show.
+  const bool typed = !result.skipped && result.moveType != calc::TYPELESS;
+  out.Key("damageCell")
+      .String(calc::GameDamageCell(result))
+      .Key("hitsCell")
+      .String(calc::GameHitsCell(result))
+      .Key("type")
+      .IntOrNull(Shown(typed, result.moveType))
+      .Key("power")
+      .IntOrNull(Shown(!result.skipped, result.movePower))
+      .Key("notes")
+      .Strings(result.notes)
+      .EndObject();
+}
+
 }  // namespace
 
 void AnswerDamage(const Json& input, JsonWriter& out) {
-  const calc::DamageRequest request = RequestFromJson(input);
+  const DamageInput parsed = InputFromJson(input);
+  const calc::DamageRequest& request = parsed.request;
+  if (parsed.model == Model::Game) {
+    AnswerGameDamage(request, out);
+    return;
+  }
   const calc::DamageResult result = calc::ComputeDamage(request);
   const bool computed = !result.skipped && !result.notComputable;
   const bool damaging = computed && !result.immune;

@@ -140,6 +140,14 @@ JsonWriter& JsonWriter::Int(std::int64_t value) {
   return *this;
 }
 
+JsonWriter& JsonWriter::Real(double value) {
+  BeforeValue();
+  char digits[32];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out_.append(digits, result.ptr);
+  return *this;
+}
+
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
   out_ += value ? "true" : "false";

@@ -20,6 +20,8 @@ class JsonWriter {
   // UTF-8; a malformed sequence is written as U+FFFD so the line stays valid JSON.
   JsonWriter& String(std::string_view text);
   JsonWriter& Int(std::int64_t value);
+  // The shortest text that reads back as the same double (81.2, not 81.200000000000003).
+  JsonWriter& Real(double value);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
   JsonWriter& IntOrNull(const std::optional<std::int64_t>& value);

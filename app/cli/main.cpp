@@ -38,7 +38,9 @@ int main(int argc, char** argv) {
       {"stats", "{species, level, nature, iv[6], ev[6]} -> {stats[6]}", kerumina::cli::AnswerStats},
       {"iv", "{species, level, nature, bounds?, hiddenPower?} -> candidates, thresholds, report",
        kerumina::cli::AnswerIv},
-      {"damage", "{attacker, defender, row, move | power+category+type, conditions} -> damage",
+      {"damage",
+       "{attacker, defender, row, move | power+category+type, conditions, model?} -> damage "
+       "(model \"classic\", the default, or \"game\": sixteen rolls and KO chances)",
        kerumina::cli::AnswerDamage},
       {"search", "SearchConditions -> {rows}", kerumina::cli::AnswerSearch},
       {"learn", "{species, move} -> {canLearn}", kerumina::cli::AnswerLearn},

@@ -59,6 +59,8 @@ TEST(Commands, RefusalsNameTheField) {
        R"("move": unknown field)"},
       {AnswerDamage, both + R"("row":"own","move":1,"attackStage":7})",
        R"("attackStage": expected an integer from -6 to 6)"},
+      {AnswerDamage, both + R"("row":"own","move":1,"model":"exact"})",
+       R"("model": expected one of "classic", "game")"},
       {AnswerDamage, R"({"attacker":)" + badSide + R"(,"defender":null,"row":"own","move":1})",
        R"("attacker.level": expected an integer from 1 to 100)"},
       {AnswerSearch, R"({"type1":9})", R"("type1": type 9 is a placeholder no species has)"},
@@ -157,6 +159,42 @@ TEST(DamageCommand, SkippedAndNotComputableRows) {
   EXPECT_TRUE(variable["maxDamage"].is_null());
   EXPECT_EQ(variable["power"], 1);
   EXPECT_EQ(variable["trace"].back(), "ダメージ変化技につき計算不能");
+}
+
+TEST(DamageCommand, ClassicIsTheDefaultModel) {
+  const std::string row = R"("row":"direct","power":80,"category":0,"type":0)";
+  EXPECT_EQ(DamageOf(row + R"(,"model":"classic")"), DamageOf(row));
+  EXPECT_FALSE(DamageOf(row).contains("model"));
+}
+
+TEST(DamageCommand, GameRows) {
+  const Json row = DamageOf(R"("row":"direct","power":80,"category":0,"type":0,"model":"game")");
+  EXPECT_EQ(row["model"], "game");
+  ASSERT_EQ(row["rolls"].size(), 16u);
+  EXPECT_EQ(row["minDamage"], row["rolls"][0]);
+  EXPECT_EQ(row["maxDamage"], row["rolls"][15]);
+  EXPECT_TRUE(row["minPercent"].is_number());
+  // 160 HP against 58..69.
+  EXPECT_EQ(row["ko"], Json::parse("[[0,16],[0,256],[4096,4096],[65536,65536]]"));
+  EXPECT_EQ(row["hitsCell"], "確定3発");
+  EXPECT_EQ(row["type"], 0);
+  EXPECT_EQ(row["power"], 80);
+  EXPECT_EQ(row["notes"][0], "急所には当たらない");
+
+  const Json immune = DamageOf(R"("row":"own","move":88,"model":"game")");
+  EXPECT_TRUE(immune["immune"].get<bool>());
+  EXPECT_EQ(immune["rolls"], Json(std::vector<int>(16, 0)));
+  for (const char* key : {"hitsMin", "hitsMax", "ko"}) EXPECT_TRUE(immune[key].is_null()) << key;
+  EXPECT_EQ(immune["damageCell"], "無効");
+
+  const Json status = DamageOf(R"("row":"direct","power":80,"category":2,"type":0,"model":"game")");
+  EXPECT_TRUE(status["skipped"].get<bool>());
+  for (const char* key : {"rolls", "minPercent", "ko", "multiplier", "type", "power"}) {
+    EXPECT_TRUE(status[key].is_null()) << key;
+  }
+  const Json typeless = DamageOf(R"("row":"own","move":164,"model":"game")");
+  EXPECT_TRUE(typeless["type"].is_null());
+  EXPECT_EQ(typeless["power"], 50);
 }
 
 TEST(SearchCommand, NeutralConditionsAndFields) {
