@@ -1,12 +1,15 @@
 #include "ui/para_check_dlg.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "calc/iv_report.h"
 #include "data/battle_rules.h"
 #include "data/types.h"
 #include "res/para_check_dlg.h"
 #include "text/format.h"
+#include "text/sort_order.h"
 
 namespace kerumina::ui {
 
@@ -116,10 +119,14 @@ void CParaCheckDlg::OnDestroy() {
 void CParaCheckDlg::FillSpeciesByRule() {
   auto& species = Item<ComboBox>(res::IDC_PARACHECK_SPECIES);
   species.ResetContent();
-  for (data::SpeciesId id :
-       data::RuleFilteredSpecies(SelectionOf(*this, res::IDC_PARACHECK_RULE))) {
-    species.SetItemData(species.AddString(data::SpeciesName(id)), id);
-  }
+  std::vector<data::SpeciesId> ids =
+      data::RuleFilteredSpecies(SelectionOf(*this, res::IDC_PARACHECK_RULE));
+  // Handed over in the list's own order, every name lands at the end instead of moving
+  // hundreds of items aside: this runs on every rule change.
+  std::stable_sort(ids.begin(), ids.end(), [](data::SpeciesId a, data::SpeciesId b) {
+    return text::JapaneseLess(data::SpeciesName(a), data::SpeciesName(b));
+  });
+  for (data::SpeciesId id : ids) species.SetItemData(species.AddString(data::SpeciesName(id)), id);
   species.SetCurSel(0);
 }
 
