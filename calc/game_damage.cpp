@@ -386,6 +386,7 @@ void GameCalculation::DecideMove() {
     category_ = request_.directCategory;
     type_ = request_.directType;
     power_ = request_.directPower;
+    if (attacker_.ability == data::ABILITY_NORMALIZE) type_ = TYPE_NORMAL;
     return;
   }
   const data::MoveRecord& move = data::Move(request_.moveId);

@@ -220,6 +220,12 @@ TEST(ComputeGameDamage, TypeAndPowerUsed) {
   const Req status = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_STATUS, 0); });
   EXPECT_TRUE(ComputeGameDamage(status).skipped);
   EXPECT_FALSE(ComputeDamage(status).skipped);
+  // ノーマルスキン turns the direct row's type too; it names no move.
+  const Req normalized = Row([](Req& r) {
+    MakeDirect(r, 100, data::CATEGORY_PHYSICAL, 11);
+    r.attacker->ability = data::ABILITY_NORMALIZE;
+  });
+  EXPECT_EQ(ComputeGameDamage(normalized).moveType, 0);
 }
 
 // Rules whose effect is plainest as a comparison of two rows.
