@@ -74,6 +74,15 @@ class ModelChoice : public wxChoice {
   }
 };
 
+// The sunken frame of a text cell: a text the user cannot change is no stop for Tab.
+class TextCell : public wxPanel {
+ public:
+  TextCell(wxWindow* parent, const wxPoint& position, const wxSize& size)
+      : wxPanel(parent, wxID_ANY, position, size, wxBORDER_SUNKEN) {}
+  bool AcceptsFocus() const override { return false; }
+  bool AcceptsFocusFromKeyboard() const override { return false; }
+};
+
 wxListColumnFormat ToWx(ColumnAlign align) {
   switch (align) {
     case ColumnAlign::Right:
@@ -243,7 +252,7 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
         return new wxStaticText(panel_, wxID_ANY, label, position, size, style);
       }
       // A GTK label draws no border of its own: the cell is a sunken panel around it.
-      auto* cell = new wxPanel(panel_, wxID_ANY, position, size, wxBORDER_SUNKEN);
+      auto* cell = new TextCell(panel_, position, size);
       wxSize inside = cell->GetClientSize();
       int textHeight = cell->GetCharHeight();
       return new wxStaticText(cell, wxID_ANY, label,

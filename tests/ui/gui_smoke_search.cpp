@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <type_traits>
+#include <vector>
 
 #include "data/learnsets.h"
 #include "platform/wx/wx_host.h"
@@ -126,6 +127,22 @@ int WidgetRows(const CDialog& dialog, int id) {
   return wxDynamicCast(WxHost::WidgetOf(dialog, id), wxListCtrl)->GetItemCount();
 }
 
+// The keyboard's focus chain is the order of the widgets that take focus from it.
+bool TabStopsFollowTheTemplate(const CDialog& dialog) {
+  std::vector<wxWindow*> stops;
+  for (wxWindow* child : WxHost::WindowOf(dialog)->GetChildren().front()->GetChildren()) {
+    if (child->IsShown() && child->AcceptsFocusFromKeyboard()) stops.push_back(child);
+  }
+  std::vector<wxWindow*> expected;
+  for (const auto& control : dialog.controls()) {
+    const platform::ControlKind kind = control->kind();
+    if (kind == platform::ControlKind::StaticText || kind == platform::ControlKind::GroupBox)
+      continue;
+    expected.push_back(WxHost::WidgetOf(dialog, control->id()));
+  }
+  return stops == expected;
+}
+
 // Conditions set and a list sorted by speed, a species with evolutions in the detail view
 // beside it, and where both are, for cropping a screenshot.
 void ArrangeForScreenshots(CSearchDlg& search, CDataViewDlg& detail) {
@@ -204,6 +221,8 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
       "detail level box ticked", [&] { Tick(detail, res::IDC_DATAVIEW_LEVEL_UP); }, detail, moves);
   Check(WidgetRows(detail, moves) == detail.Item<ListView>(moves).GetItemCount(),
         "detail list widget mirrors the rows");
+  Check(TabStopsFollowTheTemplate(search) && TabStopsFollowTheTemplate(detail),
+        "Tab walks the pickers, boxes, buttons and lists in layout order, no text cell");
   if (arrange) ArrangeForScreenshots(search, detail);
   return failures;
 }
