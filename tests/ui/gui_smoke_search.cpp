@@ -182,15 +182,21 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
   Tick(search, res::IDC_SEARCH_LEVEL_UP);
   Tick(search, res::IDC_SEARCH_MACHINE);
   const data::MoveId move = data::MACHINE_LIST_DPPT[23] - 1;
-  Timed(
-      "move type chosen", [&] { Choose(search, row.type, data::Move(move).type + 1); }, search,
-      results);
+  const auto& list = search.Item<ListView>(results);
+  struct Step {
+    const char* what;
+    std::function<void()> action;
+    const CDialog& window;
+    int list;
+  };
+  const auto chooseType = [&] { Choose(search, row.type, data::Move(move).type + 1); };
+  Timed("move type chosen", chooseType, search, results);
   Timed(
       "move chosen", [&] { Choose(search, row.move, move); }, search, results);
-  const int learners = search.Item<ListView>(results).GetItemCount();
-  Check(learners > 0 && learners < 505 && WidgetRows(search, results) == learners,
+  Check(list.GetItemCount() > 0 && list.GetItemCount() < 505 &&
+            WidgetRows(search, results) == list.GetItemCount(),
         "result list shrinks to the learners");
-  const std::string name = search.Item<ListView>(results).GetItemText(2, 1);
+  const std::string name = list.GetItemText(2, 1);
   Timed(
       "result row opened (first show)", [&] { ClickRow(search, results, 2); }, detail, moves);
   Check(WxHost::WindowOf(detail)->IsShown() &&
@@ -198,29 +204,23 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
                 wxString::FromUTF8(" " + name),
         "detail view on screen with the species clicked");
   detail.ShowWindow(platform::SHOW_HIDE);
-  Timed(
-      "result row opened again", [&] { ClickRow(search, results, 3); }, detail, moves);
-
-  Timed(
-      "move cleared: 505 rows", [&] { Choose(search, row.move, data::NO_MOVE); }, search, results);
-  Check(WidgetRows(search, results) == 505, "all species listed again");
-  Timed(
-      "stat bound chosen: 505 rows", [&] { ChooseAt(search, res::IDC_SEARCH_UPPER_FIRST, 0); },
-      search, results);
-  Timed(
-      "505 rows sorted by name", [&] { ClickHeading(search, results, 1); }, search, results);
-  Timed(
-      "move conditions cleared: 4 move lists and 505 rows",
-      [&] { Send<wxButton>(search, res::IDC_SEARCH_CLEAR_MOVES, wxEVT_BUTTON, {}); }, search,
-      results);
-  Timed(
-      "detail view of species 291", [&] { detail.ShowSpecies(291); }, detail, moves);
-  Timed(
-      "detail view of species 148", [&] { detail.ShowSpecies(148); }, detail, moves);
-  Timed(
-      "detail level box ticked", [&] { Tick(detail, res::IDC_DATAVIEW_LEVEL_UP); }, detail, moves);
-  Check(WidgetRows(detail, moves) == detail.Item<ListView>(moves).GetItemCount(),
-        "detail list widget mirrors the rows");
+  // The reactions that refill the largest lists.
+  const Step refills[] = {
+      {"result row opened again", [&] { ClickRow(search, results, 3); }, detail, moves},
+      {"move cleared: 505 rows", [&] { Choose(search, row.move, data::NO_MOVE); }, search, results},
+      {"stat bound chosen: 505 rows", [&] { ChooseAt(search, res::IDC_SEARCH_UPPER_FIRST, 0); },
+       search, results},
+      {"505 rows sorted by name", [&] { ClickHeading(search, results, 1); }, search, results},
+      {"move conditions cleared: 4 move lists, 505 rows",
+       [&] { Send<wxButton>(search, res::IDC_SEARCH_CLEAR_MOVES, wxEVT_BUTTON, {}); }, search,
+       results},
+      {"detail view of species 291 (258 rows)", [&] { detail.ShowSpecies(291); }, detail, moves},
+      {"detail view of species 148 (465 rows)", [&] { detail.ShowSpecies(148); }, detail, moves},
+  };
+  for (const Step& step : refills) Timed(step.what, step.action, step.window, step.list);
+  Check(WidgetRows(search, results) == 505 &&
+            WidgetRows(detail, moves) == detail.Item<ListView>(moves).GetItemCount(),
+        "list widgets mirror the rows");
   Check(TabStopsFollowTheTemplate(search) && TabStopsFollowTheTemplate(detail),
         "Tab walks the pickers, boxes, buttons and lists in layout order, no text cell");
   if (arrange) ArrangeForScreenshots(search, detail);
