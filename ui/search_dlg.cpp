@@ -1,6 +1,9 @@
 #include "ui/search_dlg.h"
 
 #include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "data/abilities.h"
 #include "data/battle_rules.h"
@@ -140,22 +143,16 @@ const platform::MessageMap* CSearchDlg::GetMessageMap() const {
       refreshOn(id, Notification::SelChange);
     }
     for (const ButtonKey& button : BUTTON_KEYS) refreshOn(button.id, Notification::Clicked);
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[0].type, Notification::SelChange,
-                                   &Self::OnMoveTypeChange<0>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[1].type, Notification::SelChange,
-                                   &Self::OnMoveTypeChange<1>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[2].type, Notification::SelChange,
-                                   &Self::OnMoveTypeChange<2>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[3].type, Notification::SelChange,
-                                   &Self::OnMoveTypeChange<3>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[0].move, Notification::SelChange,
-                                   &Self::OnMoveChange<0>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[1].move, Notification::SelChange,
-                                   &Self::OnMoveChange<1>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[2].move, Notification::SelChange,
-                                   &Self::OnMoveChange<2>));
-    e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[3].move, Notification::SelChange,
-                                   &Self::OnMoveChange<3>));
+    const auto moveRow = [&e]<int Row>(std::integral_constant<int, Row>) {
+      e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[Row].type, Notification::SelChange,
+                                     &Self::OnMoveTypeChange<Row>));
+      e.push_back(platform::OnNotify(SEARCH_MOVE_ROWS[Row].move, Notification::SelChange,
+                                     &Self::OnMoveChange<Row>));
+    };
+    [&moveRow]<int... Rows>(std::integer_sequence<int, Rows...>) {
+      (moveRow(std::integral_constant<int, Rows>{}), ...);
+    }
+    (std::make_integer_sequence<int, res::SEARCH_MOVE_ROW_COUNT>{});
     e.push_back(platform::OnNotify(res::IDC_SEARCH_CLEAR_STATS, Notification::Clicked,
                                    &Self::ClearStatConditions));
     e.push_back(platform::OnNotify(res::IDC_SEARCH_CLEAR_TYPES, Notification::Clicked,
