@@ -12,6 +12,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 
 namespace kerumina::platform::wx {
@@ -40,6 +42,45 @@ class ModelListCtrl : public wxListCtrl {
 
  private:
   const ListView& model_;
+};
+
+// A drop-down list that swaps in a freshly filled GTK model instead of clearing and
+// appending row by row: GTK's clear and inserts on a live combo box cost about 14 µs a row
+// (6 ms for the 468 entries of a move list), a new model about 2 µs.
+class ModelChoice : public wxChoice {
+ public:
+  ModelChoice(wxWindow* parent, const wxPoint& position, const wxSize& size)
+      : wxChoice(parent, wxID_ANY, position, size) {}
+
+  void ReplaceItems(const ItemListControl& model) {
+    auto* combo = GTK_COMBO_BOX(GetHandle());
+    GtkTreeModel* old = gtk_combo_box_get_model(combo);
+    const int columns = gtk_tree_model_get_n_columns(old);
+    std::vector<GType> types(columns);
+    for (int c = 0; c < columns; ++c) types[c] = gtk_tree_model_get_column_type(old, c);
+    GtkListStore* store = gtk_list_store_newv(columns, types.data());
+    for (int i = 0; i < model.GetCount(); ++i) {
+      gtk_list_store_insert_with_values(store, nullptr, -1, m_stringCellIndex,
+                                        model.GetText(i).c_str(), -1);
+    }
+    GTKDisableEvents();
+    gtk_combo_box_set_model(combo, GTK_TREE_MODEL(store));
+    g_object_unref(store);
+    // The base class keeps one client-data slot per item.
+    m_clientData.Clear();
+    m_clientData.Add(nullptr, model.GetCount());
+    GTKEnableEvents();
+    InvalidateBestSize();
+  }
+};
+
+// The sunken frame of a text cell: a text the user cannot change is no stop for Tab.
+class TextCell : public wxPanel {
+ public:
+  TextCell(wxWindow* parent, const wxPoint& position, const wxSize& size)
+      : wxPanel(parent, wxID_ANY, position, size, wxBORDER_SUNKEN) {}
+  bool AcceptsFocus() const override { return false; }
+  bool AcceptsFocusFromKeyboard() const override { return false; }
 };
 
 wxListColumnFormat ToWx(ColumnAlign align) {
@@ -211,7 +252,7 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
         return new wxStaticText(panel_, wxID_ANY, label, position, size, style);
       }
       // A GTK label draws no border of its own: the cell is a sunken panel around it.
-      auto* cell = new wxPanel(panel_, wxID_ANY, position, size, wxBORDER_SUNKEN);
+      auto* cell = new TextCell(panel_, position, size);
       wxSize inside = cell->GetClientSize();
       int textHeight = cell->GetCharHeight();
       return new wxStaticText(cell, wxID_ANY, label,
@@ -231,7 +272,7 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
       return edit;
     }
     case ControlKind::ComboBox: {
-      auto* choice = new wxChoice(panel_, wxID_ANY, position, wxSize(size.x, -1));
+      auto* choice = new ModelChoice(panel_, position, wxSize(size.x, -1));
       auto& model = static_cast<ComboBox&>(control);
       choice->Bind(wxEVT_CHOICE, Guarded([this, &model, choice](wxCommandEvent&) {
                      if (!syncing_) model.UserChoose(choice->GetSelection());
@@ -416,7 +457,11 @@ void WxWindowPeer::Sync(Widget& widget) {
       auto* items = dynamic_cast<wxItemContainer*>(window);
       if (widget.itemsRevision != model.itemsRevision()) {
         widget.itemsRevision = model.itemsRevision();
-        SyncItems(*items, model);
+        if (auto* choice = dynamic_cast<ModelChoice*>(window)) {
+          choice->ReplaceItems(model);
+        } else {
+          SyncItems(*items, model);
+        }
       }
       int selection = model.GetCurSel();
       if (items->GetSelection() != selection) items->SetSelection(selection);

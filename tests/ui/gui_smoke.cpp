@@ -32,6 +32,7 @@
 #include "res/about_dlg.h"
 #include "res/top_window_dlg.h"
 #include "tests/ui/gui_smoke_para_check.h"
+#include "tests/ui/gui_smoke_search.h"
 #include "ui/damage_dlg.h"
 #include "ui/main_app.h"
 #include "ui/para_check_dlg.h"
@@ -248,6 +249,7 @@ int main(int argc, char** argv) {
       Check(OnScreen(launcher.damageDlg()), "box window opened");
       Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
       failures += CheckParaCheckWindow(*launcher.paraCheckDlg());
+      failures += kerumina::ui::RunSearchSmokeStage(*launcher.searchDlg(), holdMs > 0);
       static std::unique_ptr<CDialog> gallery;
       gallery = std::make_unique<CDialog>(host, GALLERY);
       gallery->Create();
