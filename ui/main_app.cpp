@@ -3,12 +3,14 @@
 #include <string>
 
 #include "platform/process.h"
+#include "res/app_icon.h"
 #include "ui/top_window_dlg.h"
 
 namespace kerumina::ui {
 
 CMainApp::CMainApp(platform::Host& host) : host_(host) {
   host_.SetApplicationTitle(APP_TITLE);
+  host_.SetApplicationIcon(res::ApplicationIcon());
 }
 
 void CMainApp::PrepareSettings() {
