@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
 #include "res/about_dlg.h"
 #include "res/data_edit_dlg.h"
 #include "res/top_window_dlg.h"
@@ -63,6 +69,7 @@ TEST_F(ShellTest, FirstStartLeavesOnlyTheVersionAndEveryToolWindowHidden) {
   EXPECT_EQ(Setting("Main", "Version"), 60);
   EXPECT_EQ(SavedShowFlags(), std::vector<int>(4, 0));
   EXPECT_EQ(Setting("DataEdit", "show"), -999);  // the edit window keeps no "show"
+  EXPECT_TRUE(host.messages().empty());
 }
 
 TEST_F(ShellTest, SettingsOfAnotherVersionAreWiped) {
@@ -221,6 +228,68 @@ TEST_F(ShellTest, SystemMenuOpensTheAboutBox) {
   });
   EXPECT_EQ(versionText, "ケルミナ Ver 0.8.2");
   EXPECT_EQ(host.modalRuns(), 2);
+}
+
+TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
+  // A folder where the file belongs defeats every write, even root's; being full, it also
+  // outlives the deletion of an old settings file.
+  std::filesystem::create_directory(iniPath);
+  std::ofstream(iniPath / "keep") << "x";
+  RunProgram([&](CTopWindowDlg& launcher) {
+    EXPECT_EQ(host.messages().size(), 1u);
+    Click(launcher, res::IDC_TOP_SEARCH);
+    Click(launcher, res::IDC_TOP_QUIT);
+  });
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].icon, platform::MessageBoxIcon::Warning);
+  EXPECT_EQ(host.messages()[0].caption, "ケルミナ");
+  EXPECT_NE(host.messages()[0].text.find(iniPath.string()), std::string::npos);
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST_F(ShellTest, FilesFollowTheUserFoldersWhenTheProgramFolderIsNotWritable) {
+  namespace fs = std::filesystem;
+  const fs::path base = folder;
+  {
+    CMainApp app(host);
+    app.PrepareSettings();
+    EXPECT_EQ(app.BoxFilePath(), (base / "kerumina.vbd").string());
+  }
+  // A folder that is not there cannot be written to, whoever runs the test.
+  host = HeadlessHost((base / "prefix" / "bin" / "kerumina").string());
+  ScopedVariable config("XDG_CONFIG_HOME", (base / "config").string());
+  ScopedVariable data("XDG_DATA_HOME", (base / "data").string());
+  RunProgram([&](CTopWindowDlg& launcher) { Click(launcher, res::IDC_TOP_SEARCH); });
+  iniPath = base / "config" / "kerumina" / "kerumina.ini";
+  EXPECT_EQ(Setting("Main", "Version"), 60);
+  EXPECT_EQ(Setting("Search", "show"), 1);
+  RunProgram(
+      [&](CTopWindowDlg& launcher) { EXPECT_TRUE(launcher.searchDlg()->IsWindowVisible()); });
+  CMainApp app(host);
+  app.PrepareSettings();
+  EXPECT_EQ(app.BoxFilePath(), (base / "data" / "kerumina" / "kerumina.vbd").string());
+  EXPECT_TRUE(fs::is_directory(base / "data" / "kerumina"));
+  EXPECT_FALSE(fs::exists(base / "prefix"));
+  EXPECT_TRUE(host.messages().empty());
 }
 
 // The shared tool-window behaviour on a window of its own, apart from the launcher.
