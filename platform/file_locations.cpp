@@ -66,7 +66,7 @@ std::string HomeOfAccount() {
 
 FileLocations ResolveFileLocations(const LocationFacts& facts) {
   const std::string& beside = facts.executableFolder;
-  if (facts.executableFolderWritable) return {beside, beside, true};
+  if (facts.executableFolderWritable && !facts.installed) return {beside, beside, true};
   std::string settings = PerUserFolder(facts.xdgConfigHome, facts.home, ".config/");
   std::string data = PerUserFolder(facts.xdgDataHome, facts.home, ".local/share/");
   // Without any home the executable's folder is all there is; writing there fails and is
@@ -86,6 +86,10 @@ FileLocations FileLocationsOfProcess(std::string_view executableFolder) {
   // The effective ids decide whether a file can be created there, so ask with those.
   facts.executableFolderWritable =
       !folder.empty() && ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+  std::error_code error;
+  facts.installed = !folder.empty() && fs::exists(folder + "../share/applications/" +
+                                                      std::string(APP_FOLDER_NAME) + ".desktop",
+                                                  error);
   facts.xdgConfigHome = Environment("XDG_CONFIG_HOME");
   facts.xdgDataHome = Environment("XDG_DATA_HOME");
   facts.home = Environment("HOME");

@@ -2,8 +2,11 @@
 // write to keeps both beside itself, as it always has (a portable copy carries its files
 // along, and files already there stay in use). A copy installed where its user cannot write
 // uses the per-user folders of the desktop's conventions instead, so that nothing is lost
-// silently. The decision is a pure function of what the process finds, so it can be tested
-// without touching the machine; FileLocationsOfProcess gathers those facts.
+// silently; so does any installed copy (its menu entry installed beside it), so that root
+// running it does not leave files in a system folder that outlive the package, and an
+// install into a prefix of one's own does not scatter them into its bin/. The decision is a
+// pure function of what the process finds, so it can be tested without touching the
+// machine; FileLocationsOfProcess gathers those facts.
 #pragma once
 
 #include <string>
@@ -17,6 +20,8 @@ inline constexpr std::string_view APP_FOLDER_NAME = "kerumina";
 struct LocationFacts {
   std::string executableFolder;  // with its trailing separator, "" when unknown
   bool executableFolderWritable = false;
+  // PREFIX/bin/ with PREFIX/share/applications/kerumina.desktop: put there by an install.
+  bool installed = false;
   // The environment as found; empty when unset.
   std::string xdgConfigHome;
   std::string xdgDataHome;

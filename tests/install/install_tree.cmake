@@ -59,7 +59,9 @@ else()
 endif()
 
 # Without a display the toolkit could not start: an answer proves no window was tried.
-set(gui env --unset=DISPLAY --unset=WAYLAND_DISPLAY "${PREFIX}/bin/kerumina")
+set(home "${PREFIX}/home")
+set(gui env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=XDG_CONFIG_HOME
+        --unset=XDG_DATA_HOME "HOME=${home}" "${PREFIX}/bin/kerumina")
 execute_process(COMMAND "${CMAKE}" -E ${gui} --version RESULT_VARIABLE status
                 OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(status OR NOT output STREQUAL "ケルミナ Ver ${VERSION}\n")
@@ -67,11 +69,14 @@ if(status OR NOT output STREQUAL "ケルミナ Ver ${VERSION}\n")
 endif()
 execute_process(COMMAND "${CMAKE}" -E ${gui} --help RESULT_VARIABLE status
                 OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-# Whoever runs the test may write the fresh prefix, so the files are beside the program.
-foreach(part "使い方: kerumina" "--version" "${PREFIX}/bin/kerumina.ini"
-        "${PREFIX}/bin/kerumina.vbd")
+# An installed copy keeps its files in the user's folders even where the user may write.
+foreach(part "使い方: kerumina" "--version" "${home}/.config/kerumina/kerumina.ini"
+        "${home}/.local/share/kerumina/kerumina.vbd")
   string(FIND "${output}" "${part}" at)
   if(status OR at EQUAL -1)
     fail("kerumina --help (${status}) lacks '${part}':\n${output}${errors}")
   endif()
 endforeach()
+if(EXISTS "${home}")
+  fail("kerumina --help created ${home}")
+endif()

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(FileLocationsTest, WritableFolderKeepsFilesBesideElseFollowsTheUserFolders) {
+TEST(FileLocationsTest, WritableCopyKeepsFilesBesideElseTheUserFoldersHoldThem) {
   struct Case {
     const char* name;
     LocationFacts facts;
@@ -19,28 +19,31 @@ TEST(FileLocationsTest, WritableFolderKeepsFilesBesideElseFollowsTheUserFolders)
   };
   const Case cases[] = {
       {"writable copy ignores the environment",
-       {"/opt/k/", true, "/c", "/d", "/home/u"},
+       {"/opt/k/", true, false, "/c", "/d", "/home/u"},
        {"/opt/k/", "/opt/k/", true}},
       {"defaults below home",
-       {"/usr/bin/", false, "", "", "/home/u"},
+       {"/usr/bin/", false, true, "", "", "/home/u"},
        {"/home/u/.config/kerumina/", "/home/u/.local/share/kerumina/", false}},
+      {"an installed copy its user may write (root, or a prefix of one's own)",
+       {"/usr/bin/", true, true, "", "", "/root"},
+       {"/root/.config/kerumina/", "/root/.local/share/kerumina/", false}},
       {"variables win, with or without a trailing separator",
-       {"/usr/bin/", false, "/cfg/", "/dat", "/home/u/"},
+       {"/usr/bin/", false, false, "/cfg/", "/dat", "/home/u/"},
        {"/cfg/kerumina/", "/dat/kerumina/", false}},
       {"relative variables are ignored",
-       {"/usr/bin/", false, "cfg", "./dat", "/home/u"},
+       {"/usr/bin/", false, false, "cfg", "./dat", "/home/u"},
        {"/home/u/.config/kerumina/", "/home/u/.local/share/kerumina/", false}},
       {"one variable set",
-       {"/usr/bin/", false, "", "/dat", "/home/u"},
+       {"/usr/bin/", false, false, "", "/dat", "/home/u"},
        {"/home/u/.config/kerumina/", "/dat/kerumina/", false}},
       {"no home at all leaves the executable's folder",
-       {"/usr/bin/", false, "", "", ""},
+       {"/usr/bin/", false, false, "", "", ""},
        {"/usr/bin/", "/usr/bin/", true}},
       {"relative home counts as none",
-       {"/usr/bin/", false, "/cfg", "", "home"},
+       {"/usr/bin/", false, false, "/cfg", "", "home"},
        {"/cfg/kerumina/", "/usr/bin/", false}},
       {"unknown executable folder",
-       {"", false, "", "", "/home/u"},
+       {"", false, false, "", "", "/home/u"},
        {"/home/u/.config/kerumina/", "/home/u/.local/share/kerumina/", false}},
   };
   for (const Case& c : cases) {
