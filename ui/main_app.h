@@ -1,6 +1,6 @@
-// CMainApp: the application object. It settles where the program keeps its files (beside
-// the executable when that folder is writable, else in the user's own folders), throws away
-// settings of another layout version and runs the launcher until the user closes it.
+// CMainApp: the application object. It settles where the program keeps its files (beside a
+// portable copy, in the user's own folders for an installed one), throws away settings of
+// another layout version and runs the launcher until the user closes it.
 #pragma once
 
 #include <string_view>
@@ -39,8 +39,6 @@ class CMainApp {
   // The box file this run loads and saves. Its folder exists once this returns (a per-user
   // folder is created on first use), so a save can land there.
   std::string BoxFilePath() const;
-  // Where the files are this run; known once PrepareSettings has run.
-  const platform::FileLocations& fileLocations() const { return locations_; }
 
   platform::Host& host() const { return host_; }
   platform::Profile& profile() { return profile_; }

@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <string>
 
 #include "res/about_dlg.h"
 #include "res/data_edit_dlg.h"
@@ -70,6 +68,9 @@ TEST_F(ShellTest, FirstStartLeavesOnlyTheVersionAndEveryToolWindowHidden) {
   EXPECT_EQ(SavedShowFlags(), std::vector<int>(4, 0));
   EXPECT_EQ(Setting("DataEdit", "show"), -999);  // the edit window keeps no "show"
   EXPECT_TRUE(host.messages().empty());
+  CMainApp app(host);
+  app.PrepareSettings();
+  EXPECT_EQ(app.BoxFilePath(), (folder / "kerumina.vbd").string());
 }
 
 TEST_F(ShellTest, SettingsOfAnotherVersionAreWiped) {
@@ -246,49 +247,21 @@ TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
   EXPECT_NE(host.messages()[0].text.find(iniPath.string()), std::string::npos);
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedVariable() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 TEST_F(ShellTest, FilesFollowTheUserFoldersWhenTheProgramFolderIsNotWritable) {
   namespace fs = std::filesystem;
-  const fs::path base = folder;
-  {
-    CMainApp app(host);
-    app.PrepareSettings();
-    EXPECT_EQ(app.BoxFilePath(), (base / "kerumina.vbd").string());
-  }
   // A folder that is not there cannot be written to, whoever runs the test.
-  host = HeadlessHost((base / "prefix" / "bin" / "kerumina").string());
-  ScopedVariable config("XDG_CONFIG_HOME", (base / "config").string());
-  ScopedVariable data("XDG_DATA_HOME", (base / "data").string());
-  RunProgram([&](CTopWindowDlg& launcher) { Click(launcher, res::IDC_TOP_SEARCH); });
-  iniPath = base / "config" / "kerumina" / "kerumina.ini";
-  EXPECT_EQ(Setting("Main", "Version"), 60);
-  EXPECT_EQ(Setting("Search", "show"), 1);
-  RunProgram(
-      [&](CTopWindowDlg& launcher) { EXPECT_TRUE(launcher.searchDlg()->IsWindowVisible()); });
+  host = HeadlessHost((folder / "prefix" / "bin" / "kerumina").string());
+  ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+  ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
   CMainApp app(host);
   app.PrepareSettings();
-  EXPECT_EQ(app.BoxFilePath(), (base / "data" / "kerumina" / "kerumina.vbd").string());
-  EXPECT_TRUE(fs::is_directory(base / "data" / "kerumina"));
-  EXPECT_FALSE(fs::exists(base / "prefix"));
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(app.profile().path(), (folder / "config" / "kerumina" / "kerumina.ini").string());
+  EXPECT_TRUE(fs::exists(app.profile().path()));
+  EXPECT_FALSE(fs::exists(folder / "data"));  // until the box is asked for
+  EXPECT_EQ(app.BoxFilePath(), (folder / "data" / "kerumina" / "kerumina.vbd").string());
+  EXPECT_TRUE(fs::is_directory(folder / "data" / "kerumina"));
   EXPECT_TRUE(host.messages().empty());
 }
 
