@@ -3,8 +3,10 @@
 // executable's path. The headless backend answers from scripts; the wx backend draws.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,12 @@
 namespace kerumina::platform {
 
 class CDialog;
+
+// One size of the application's icon, as the bytes of a PNG file.
+struct IconImage {
+  const unsigned char* data;
+  std::size_t size;
+};
 
 // The toolkit's side of one dialog. It mirrors the model of the dialog and its controls;
 // events of the toolkit come back as the User* operations of the model.
@@ -48,6 +56,9 @@ class Host {
                                                      std::string_view defaultExtension) = 0;
   virtual void SetClipboardText(std::string_view text) = 0;
   virtual std::string GetModuleFileName() = 0;
+  // The icon of every window created from now on (title bar and task bar). A backend whose
+  // icon comes from elsewhere (a resource file) leaves it be.
+  virtual void SetApplicationIcon(std::span<const IconImage>) {}
 
   // Caption of the framework's own message boxes (data exchange).
   const std::string& applicationTitle() const { return applicationTitle_; }

@@ -13,6 +13,9 @@
 #include <limits>
 #include <system_error>
 
+#include "platform/file_locations.h"
+#include "platform/process.h"
+
 namespace kerumina::platform {
 
 namespace {
@@ -83,6 +86,8 @@ bool Profile::WriteProfileInt(std::string_view section, std::string_view key, in
   if (ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), text.c_str()) < 0) {
     return false;
   }
+  // A per-user settings folder comes into being with the first setting written.
+  CreateFolderForWriting(FolderOf(path_));
   return ini.SaveFile(path_.c_str(), false) >= 0;
 }
 

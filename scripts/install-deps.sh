@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the GUI need; does nothing when all
-# are present already.
+# Installs the Debian packages the build, the tests, the GUI and its package need; does
+# nothing when all are present already.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev libgtk-3-dev libsimpleini-dev nlohmann-json3-dev libcli11-dev
-  xvfb xauth fonts-ipafont-gothic
+  xvfb xauth fonts-ipafont-gothic desktop-file-utils dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,11 @@
-// CMainApp: the application object. It settles where the program runs (the executable's
-// folder, the settings file beside it), throws away settings of another layout version
-// and runs the launcher until the user closes it.
+// CMainApp: the application object. It settles where the program keeps its files (beside a
+// portable copy, in the user's own folders for an installed one), throws away settings of
+// another layout version and runs the launcher until the user closes it.
 #pragma once
 
 #include <string_view>
 
+#include "platform/file_locations.h"
 #include "platform/host.h"
 #include "platform/profile.h"
 
@@ -31,9 +32,13 @@ class CMainApp {
   int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
     return profile_.GetProfileInt(section, key, defaultValue);
   }
-  bool WriteProfileInt(std::string_view section, std::string_view key, int value) {
-    return profile_.WriteProfileInt(section, key, value);
-  }
+  // A settings file that cannot be written is reported once a run; later failures of the
+  // same run stay quiet, as the user already knows.
+  bool WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+  // The box file this run loads and saves. Its folder exists once this returns (a per-user
+  // folder is created on first use), so a save can land there.
+  std::string BoxFilePath() const;
 
   platform::Host& host() const { return host_; }
   platform::Profile& profile() { return profile_; }
@@ -43,6 +48,8 @@ class CMainApp {
  private:
   platform::Host& host_;
   platform::Profile profile_;
+  platform::FileLocations locations_;
+  bool settingsWriteReported_ = false;
   CTopWindowDlg* mainWindow_ = nullptr;
 };
 

@@ -5,7 +5,9 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/fontenum.h>
+#include <wx/image.h>
 #include <wx/msgdlg.h>
+#include <wx/mstream.h>
 #include <wx/uilocale.h>
 
 #include "platform/process.h"
@@ -77,7 +79,23 @@ std::string WxWildcardOf(std::string_view filter) {
 WxHost::WxHost() : dialogFont_(MakeDialogFont()) {}
 
 std::unique_ptr<WindowPeer> WxHost::CreateWindowPeer(CDialog& dialog) {
-  return std::make_unique<WxWindowPeer>(dialog, dialogFont_);
+  auto peer = std::make_unique<WxWindowPeer>(dialog, dialogFont_);
+  // Each tool window is a top-level window of its own in the task bar, so each carries it.
+  if (!icons_.IsEmpty()) peer->window()->SetIcons(icons_);
+  return peer;
+}
+
+void WxHost::SetApplicationIcon(std::span<const IconImage> images) {
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  icons_ = wxIconBundle();
+  for (const IconImage& image : images) {
+    wxMemoryInputStream stream(image.data, image.size);
+    wxImage decoded(stream, wxBITMAP_TYPE_PNG);
+    if (!decoded.IsOk()) continue;
+    wxIcon icon;
+    icon.CopyFromBitmap(wxBitmap(decoded));
+    icons_.AddIcon(icon);
+  }
 }
 
 void WxHost::RunModalLoop(CDialog& dialog) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/font.h>
+#include <wx/iconbndl.h>
 
 #include <functional>
 
@@ -27,6 +28,7 @@ class WxHost : public Host {
                                              std::string_view defaultExtension) override;
   void SetClipboardText(std::string_view text) override;
   std::string GetModuleFileName() override;
+  void SetApplicationIcon(std::span<const IconImage> images) override;
 
   // Called when a modal run has started and its window is on screen (tests hook in here).
   std::function<void(CDialog&)> onModalRunStarted;
@@ -36,6 +38,7 @@ class WxHost : public Host {
 
  private:
   wxFont dialogFont_;
+  wxIconBundle icons_;
 };
 
 // The wx filter of a Windows filter string "Name|*.ext|...||".

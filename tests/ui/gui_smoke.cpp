@@ -242,6 +242,9 @@ int main(int argc, char** argv) {
                   static_cast<long long>(elapsed), MillisecondsSinceProcessStart());
       Check(OnScreen(&launcher), "launcher on screen");
       Check(!OnScreen(launcher.searchDlg()), "tool windows start hidden");
+      Check(WxHost::WindowOf(launcher)->GetIcons().GetIconCount() == 4 &&
+                WxHost::WindowOf(*launcher.damageDlg())->GetIcons().GetIconCount() == 4,
+            "windows carry the four sizes of the application icon");
       PressButton(launcher, kerumina::res::IDC_TOP_SEARCH);
       PressButton(launcher, kerumina::res::IDC_TOP_BOX);
       PressButton(launcher, kerumina::res::IDC_TOP_PARA_CHECK);

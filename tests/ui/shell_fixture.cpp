@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 void ShellTest::SetUp() {
   previousDirectory_ = fs::current_path();
-  const fs::path folder =
+  folder =
       fs::temp_directory_path() / ("kerumina-ui-" + std::to_string(::getpid()) + "-" +
                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
   fs::remove_all(folder);
@@ -24,7 +24,7 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
   fs::current_path(previousDirectory_);
-  fs::remove_all(iniPath.parent_path());
+  fs::remove_all(folder);
 }
 
 void ShellTest::RunProgram(const std::function<void(CTopWindowDlg&)>& script) {

@@ -31,6 +31,7 @@ class ShellTest : public ::testing::Test {
   // "show" of the four windows that keep it: Search, DataView, ParaCheck, Damage.
   std::vector<int> SavedShowFlags() const;
 
+  std::filesystem::path folder;  // the program's folder, removed after the test
   std::filesystem::path iniPath;
   platform::HeadlessHost host{""};
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "res/about_dlg.h"
 #include "res/data_edit_dlg.h"
 #include "res/top_window_dlg.h"
@@ -63,6 +67,10 @@ TEST_F(ShellTest, FirstStartLeavesOnlyTheVersionAndEveryToolWindowHidden) {
   EXPECT_EQ(Setting("Main", "Version"), 60);
   EXPECT_EQ(SavedShowFlags(), std::vector<int>(4, 0));
   EXPECT_EQ(Setting("DataEdit", "show"), -999);  // the edit window keeps no "show"
+  EXPECT_TRUE(host.messages().empty());
+  CMainApp app(host);
+  app.PrepareSettings();
+  EXPECT_EQ(app.BoxFilePath(), (folder / "kerumina.vbd").string());
 }
 
 TEST_F(ShellTest, SettingsOfAnotherVersionAreWiped) {
@@ -221,6 +229,40 @@ TEST_F(ShellTest, SystemMenuOpensTheAboutBox) {
   });
   EXPECT_EQ(versionText, "ケルミナ Ver 0.8.2");
   EXPECT_EQ(host.modalRuns(), 2);
+}
+
+TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
+  // A folder where the file belongs defeats every write, even root's; being full, it also
+  // outlives the deletion of an old settings file.
+  std::filesystem::create_directory(iniPath);
+  std::ofstream(iniPath / "keep") << "x";
+  RunProgram([&](CTopWindowDlg& launcher) {
+    EXPECT_EQ(host.messages().size(), 1u);
+    Click(launcher, res::IDC_TOP_SEARCH);
+    Click(launcher, res::IDC_TOP_QUIT);
+  });
+  ASSERT_EQ(host.messages().size(), 1u);
+  EXPECT_EQ(host.messages()[0].icon, platform::MessageBoxIcon::Warning);
+  EXPECT_EQ(host.messages()[0].caption, "ケルミナ");
+  EXPECT_NE(host.messages()[0].text.find(iniPath.string()), std::string::npos);
+}
+
+TEST_F(ShellTest, FilesFollowTheUserFoldersWhenTheProgramFolderIsNotWritable) {
+  namespace fs = std::filesystem;
+  // A folder that is not there cannot be written to, whoever runs the test.
+  host = HeadlessHost((folder / "prefix" / "bin" / "kerumina").string());
+  ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+  ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+  CMainApp app(host);
+  app.PrepareSettings();
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(app.profile().path(), (folder / "config" / "kerumina" / "kerumina.ini").string());
+  EXPECT_TRUE(fs::exists(app.profile().path()));
+  EXPECT_FALSE(fs::exists(folder / "data"));  // until the box is asked for
+  EXPECT_EQ(app.BoxFilePath(), (folder / "data" / "kerumina" / "kerumina.vbd").string());
+  EXPECT_TRUE(fs::is_directory(folder / "data" / "kerumina"));
+  EXPECT_TRUE(host.messages().empty());
 }
 
 // The shared tool-window behaviour on a window of its own, apart from the launcher.
