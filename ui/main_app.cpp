@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "box/box.h"
 #include "platform/process.h"
 #include "ui/top_window_dlg.h"
 
@@ -12,14 +13,18 @@ CMainApp::CMainApp(platform::Host& host) : host_(host) {
 }
 
 void CMainApp::PrepareSettings() {
-  std::string folder = platform::FolderOf(host_.GetModuleFileName());
+  folder_ = platform::FolderOf(host_.GetModuleFileName());
   // Relative names such as the default box file resolve beside the program.
-  platform::SetCurrentDirectory(folder);
-  profile_.SetPath(folder + std::string(SETTINGS_FILE_NAME));
+  platform::SetCurrentDirectory(folder_);
+  profile_.SetPath(folder_ + std::string(SETTINGS_FILE_NAME));
   if (GetProfileInt("Main", "Version", 1) != SETTINGS_VERSION) {
     profile_.DeleteFile();
     WriteProfileInt("Main", "Version", SETTINGS_VERSION);
   }
+}
+
+std::string CMainApp::BoxFilePath() const {
+  return folder_ + box::BOX_FILE_NAME;
 }
 
 bool CMainApp::InitInstance() {

@@ -3,6 +3,7 @@
 // and runs the launcher until the user closes it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/host.h"
@@ -35,6 +36,9 @@ class CMainApp {
     return profile_.WriteProfileInt(section, key, value);
   }
 
+  // The box file the box window loads and saves.
+  std::string BoxFilePath() const;
+
   platform::Host& host() const { return host_; }
   platform::Profile& profile() { return profile_; }
   // The launcher while it runs, else null.
@@ -43,6 +47,7 @@ class CMainApp {
  private:
   platform::Host& host_;
   platform::Profile profile_;
+  std::string folder_;
   CTopWindowDlg* mainWindow_ = nullptr;
 };
 
