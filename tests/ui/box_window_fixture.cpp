@@ -66,7 +66,11 @@ void BoxWindowTest::Close() {
 }
 
 void BoxWindowTest::Click(platform::CDialog& dialog, int id) {
-  EXPECT_TRUE(dialog.Item<platform::Button>(id).UserClick()) << id;
+  platform::Control* control = dialog.GetDlgItem(id);
+  bool clicked = false;
+  if (auto* button = dynamic_cast<platform::Button*>(control)) clicked = button->UserClick();
+  if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) clicked = radio->UserClick();
+  EXPECT_TRUE(clicked) << id;
 }
 
 void BoxWindowTest::Type(platform::CDialog& dialog, int id, std::string_view text) {

@@ -100,6 +100,19 @@ TEST_F(BoxWindowTest, MoveUpAndDeleteClearBothSides) {
   EXPECT_TRUE(box::IsEmpty(window().box().entries[2]));
 }
 
+TEST_F(BoxWindowTest, ReorderingTheBoxClosesTheEditorThatHeldAnIndex) {
+  WriteBoxFile({MakeEntry("いち", 1), MakeEntry("に", 4)});
+  Open();
+  SelectRow(1);
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  ASSERT_TRUE(editor().IsWindowVisible());
+  SelectRow(0);
+  Click(window(), res::IDC_DAMAGE_DELETE);
+  // Registering now would have written "に" over whatever stands at index 1.
+  EXPECT_FALSE(editor().IsWindowVisible());
+  EXPECT_EQ(ListNames(), (std::vector<std::string>{"に"}));
+}
+
 TEST_F(BoxWindowTest, ListMovesFollowTheRestrictionAndWeatherResetsTheChoice) {
   WriteBoxFile(
       {MakeEntry("ガブ", ATTACKER_SPECIES, ATTACKER_MOVES), MakeEntry("バナ", DEFENDER_SPECIES)});
