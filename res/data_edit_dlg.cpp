@@ -42,19 +42,19 @@ constexpr Layout BuildLayout() {
   Layout layout;
   using platform::STYLE_NONE;
   // Left block: who the creature is.
-  layout.Label("名前", {7, 9, 30, 8});
-  layout.Add(IDC_DATAEDIT_NAME, ControlKind::Edit, "", STYLE_NONE, {38, 7, 82, 12});
-  layout.Label("ヴォルミル", {7, 23, 30, 8});
-  layout.Combo(IDC_DATAEDIT_SPECIES, {38, 21, 82, 12}, platform::STYLE_SORT);
-  layout.Label("LV", {7, 37, 30, 8});
-  layout.Combo(IDC_DATAEDIT_LEVEL, {38, 35, 36, 12});
-  layout.Add(IDC_DATAEDIT_SIX_V, ControlKind::Button, "個体値6V", STYLE_NONE, {80, 34, 40, 14});
-  layout.Label("性格", {7, 51, 30, 8});
-  layout.Combo(IDC_DATAEDIT_NATURE, {38, 49, 82, 12});
-  layout.Label("特性", {7, 65, 30, 8});
-  layout.Combo(IDC_DATAEDIT_ABILITY, {38, 63, 82, 12});
-  layout.Label("持ち物", {7, 79, 30, 8});
-  layout.Combo(IDC_DATAEDIT_ITEM, {38, 77, 82, 12});
+  layout.Label("名前", {7, 9, 36, 8});
+  layout.Add(IDC_DATAEDIT_NAME, ControlKind::Edit, "", STYLE_NONE, {44, 7, 76, 12});
+  layout.Label("ヴォルミル", {7, 23, 36, 8});
+  layout.Combo(IDC_DATAEDIT_SPECIES, {44, 21, 76, 12}, platform::STYLE_SORT);
+  layout.Label("LV", {7, 37, 36, 8});
+  layout.Combo(IDC_DATAEDIT_LEVEL, {44, 35, 34, 12});
+  layout.Add(IDC_DATAEDIT_SIX_V, ControlKind::Button, "個体値6V", STYLE_NONE, {81, 34, 39, 14});
+  layout.Label("性格", {7, 51, 36, 8});
+  layout.Combo(IDC_DATAEDIT_NATURE, {44, 49, 76, 12});
+  layout.Label("特性", {7, 65, 36, 8});
+  layout.Combo(IDC_DATAEDIT_ABILITY, {44, 63, 76, 12});
+  layout.Label("持ち物", {7, 79, 36, 8});
+  layout.Combo(IDC_DATAEDIT_ITEM, {44, 77, 76, 12});
 
   // Right block: pickers that fill the left block, and the stat mode.
   layout.Label("対戦ルール指定", {128, 7, 112, 8});

@@ -352,7 +352,16 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   if (holdMs > 0) {
     SelectRow(box, 0);
     Press(box, res::IDC_DAMAGE_EDIT);
-    Settle(*box.editDlg());
+    // Apart, so that a screenshot shows both whole.
+    for (auto [dialog, left] : {std::pair<CDialog*, int>{&box, 10}, {box.editDlg(), 1070}}) {
+      const platform::Rect rect = dialog->GetWindowPlacement().normalPosition;
+      dialog->UserMoveTo({left, 10, left + rect.Width(), 10 + rect.Height()});
+      Settle(*dialog);
+      std::printf("window at %d %d size %d %d\n", left, 10, rect.Width(), rect.Height());
+    }
+    for (CDialog* dialog : {static_cast<CDialog*>(&box), static_cast<CDialog*>(box.editDlg())}) {
+      WxHost::WindowOf(*dialog)->Raise();
+    }
     std::printf("stage: box window held for screenshots\n");
     std::fflush(stdout);
     Hold(holdMs);
