@@ -42,7 +42,6 @@ TEST_F(BoxWindowTest, RowsComputeOnlyWithBothSidesAndCopyTheCoreReport) {
     EXPECT_EQ(ResultCells(row), (Cells{result.multiplierText, result.damageText, result.hitsText}));
     Click(window(), res::DAMAGE_COPY_REPORT[row]);
     EXPECT_EQ(host.clipboard(), calc::DamageReport(request, result)) << row;
-    EXPECT_NE(host.clipboard().find("やけど"), std::string::npos);
   }
   EXPECT_EQ(ResultCells(3), NOTHING);  // an empty move slot
 }
@@ -158,10 +157,10 @@ TEST_F(BoxWindowTest, SaveReloadAndImportRoundTrip) {
   RegisterNew("ガブ", ATTACKER_SPECIES);
   RegisterNew("バナ", DEFENDER_SPECIES);
   EXPECT_TRUE(window().HasUnsavedChanges());
+  const std::size_t questions = host.messages().size();
   Click(window(), res::IDC_DAMAGE_SAVE);
   EXPECT_FALSE(window().HasUnsavedChanges());
-  EXPECT_TRUE(host.messages().empty() ||
-              host.messages().back().caption == "パラメータ確認");  // save is silent
+  EXPECT_EQ(host.messages().size(), questions);  // a save that works says nothing
   const std::string saved = BoxFileBytes();
   ASSERT_EQ(saved.size(), box::BOX_FILE_BYTES);
   EXPECT_EQ(saved, std::string(reinterpret_cast<const char*>(window().box().entries.data()),
