@@ -398,7 +398,7 @@ void CDamageDlg::FillListMoves() {
     return;
   }
   const platform::ItemData category = SelectedData(*this, res::IDC_DAMAGE_RESTRICTION);
-  FillLearnableMoves(combo, attacker->species, [category](data::MoveId move) {
+  FillMovePicker(combo, LearnableMoveItems(attacker->species), [category](data::MoveId move) {
     return category == ANY_CATEGORY || category == data::Move(move).category;
   });
 }

@@ -1,5 +1,6 @@
 #include "ui/data_edit_dlg.h"
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <string>
@@ -13,6 +14,7 @@
 #include "res/data_edit_dlg.h"
 #include "text/cp932.h"
 #include "text/format.h"
+#include "text/sort_order.h"
 
 namespace kerumina::ui {
 
@@ -78,22 +80,33 @@ std::int32_t InRangeOr(std::int32_t value, std::int32_t low, std::int32_t high,
 
 }  // namespace
 
-void FillLearnableMoves(ComboBox& combo, data::SpeciesId species,
-                        const std::function<bool(data::MoveId)>& passes) {
-  combo.ResetContent();
-  combo.SetItemData(combo.AddString(NO_MOVE_TEXT), data::NO_MOVE);
+std::vector<MovePickerItem> LearnableMoveItems(data::SpeciesId species) {
+  std::vector<MovePickerItem> items;
+  items.push_back({NO_MOVE_TEXT, data::NO_MOVE});
   if (data::IsValidSpecies(species)) {
     for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
-      if (passes(move) && data::CanLearnAny(species, move)) {
-        combo.SetItemData(combo.AddString(data::MoveName(move)), move);
-      }
+      if (data::CanLearnAny(species, move))
+        items.push_back({std::string(data::MoveName(move)), move});
     }
   }
-  combo.SetItemData(combo.AddString(EM_TUTOR_SEPARATOR), data::NO_MOVE);
+  items.push_back({EM_TUTOR_SEPARATOR, data::NO_MOVE});
   for (data::MoveId move : data::EM_TUTOR_LIST) {
-    if (!passes(move)) continue;
-    std::string line = std::string(EM_TUTOR_PREFIX) + std::string(data::MoveName(move));
-    combo.SetItemData(combo.AddString(line), move);
+    items.push_back({std::string(EM_TUTOR_PREFIX) + std::string(data::MoveName(move)), move});
+  }
+  // Stable, as the sorted control inserts: equal texts keep the order they came in.
+  std::stable_sort(items.begin(), items.end(),
+                   [](const MovePickerItem& a, const MovePickerItem& b) {
+                     return text::JapaneseLess(a.text, b.text);
+                   });
+  return items;
+}
+
+void FillMovePicker(ComboBox& combo, const std::vector<MovePickerItem>& items,
+                    const std::function<bool(data::MoveId)>& passes) {
+  combo.ResetContent();
+  for (const MovePickerItem& item : items) {
+    if (item.move != data::NO_MOVE && !passes(item.move)) continue;
+    combo.SetItemData(combo.InsertString(-1, item.text), item.move);
   }
   combo.SetCurSel(0);
 }
@@ -250,7 +263,12 @@ void CDataEditDlg::FillMoveList(int row) {
   auto passes = [type](data::MoveId move) {
     return type <= 0 || type == data::Move(move).type + 1;
   };
-  FillLearnableMoves(Item<ComboBox>(res::DATAEDIT_MOVE[row]), SelectedSpecies(), passes);
+  const data::SpeciesId species = SelectedSpecies();
+  if (species != moveItemsSpecies_) {
+    moveItems_ = LearnableMoveItems(species);
+    moveItemsSpecies_ = species;
+  }
+  FillMovePicker(Item<ComboBox>(res::DATAEDIT_MOVE[row]), moveItems_, passes);
   ShowMoveDetails(row);
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "box/box.h"
 #include "data/moves.h"
@@ -24,11 +26,21 @@ inline constexpr int EV_TOTAL_MAX = 510;
 inline constexpr const char* EM_TUTOR_SEPARATOR = "― Em 教え技 ―";
 inline constexpr const char* EM_TUTOR_PREFIX = "―";
 
-// Fills a sorted move picker: " 無指定", every move the species (or its line) can learn
-// that passes the filter, the separator, and the tutor moves of the older game that pass it
-// (learnable or not, as the player may have brought them along). Picks " 無指定".
-void FillLearnableMoves(platform::ComboBox& combo, data::SpeciesId species,
-                        const std::function<bool(data::MoveId)>& passes);
+// One line of a move picker: " 無指定" and the separator carry NO_MOVE.
+struct MovePickerItem {
+  std::string text;
+  data::MoveId move;
+};
+
+// The lines of a learnable-move picker in the order the sorted picker shows them:
+// " 無指定", every move the species (or its line) can learn, the separator, and the tutor
+// moves of the older game (learnable or not, as the player may have brought them along).
+std::vector<MovePickerItem> LearnableMoveItems(data::SpeciesId species);
+
+// Refills a sorted move picker with the lines whose move passes (lines without a move
+// always stay) and picks " 無指定". The lines come sorted, so the control need not sort.
+void FillMovePicker(platform::ComboBox& combo, const std::vector<MovePickerItem>& items,
+                    const std::function<bool(data::MoveId)>& passes);
 
 class CDataEditDlg : public CToolWindowDlg {
  public:
@@ -80,6 +92,9 @@ class CDataEditDlg : public CToolWindowDlg {
   data::StatBlock ivs_{};
   data::StatBlock evs_{};
   data::StatBlock stats_{5, 5, 5, 5, 5, 5};
+  // The move lines of the species chosen last, shared by the four move rows.
+  std::vector<MovePickerItem> moveItems_;
+  data::SpeciesId moveItemsSpecies_ = data::NO_SPECIES;
 };
 
 }  // namespace kerumina::ui

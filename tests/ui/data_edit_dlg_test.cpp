@@ -144,6 +144,27 @@ TEST_F(DataEditTest, StoredMoveIsFoundByItsWholeName) {
   EXPECT_NE(Selected(editor(), res::DATAEDIT_MOVE[0]), data::MoveName(longer));
 }
 
+// The move lines are sorted once and shared; a sorted control fed line by line is the
+// reference order.
+TEST(MovePickerTest, LinesComeInTheOrderOfTheSortedControl) {
+  for (data::SpeciesId species : {0, 291, 444, 506}) {
+    platform::ComboBox reference(1, platform::STYLE_SORT);
+    reference.AddString(" 無指定");
+    for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
+      if (data::CanLearnAny(species, move)) reference.AddString(data::MoveName(move));
+    }
+    reference.AddString(EM_TUTOR_SEPARATOR);
+    for (data::MoveId move : data::EM_TUTOR_LIST) {
+      reference.AddString(EM_TUTOR_PREFIX + std::string(data::MoveName(move)));
+    }
+    const std::vector<MovePickerItem> items = LearnableMoveItems(species);
+    ASSERT_EQ(static_cast<int>(items.size()), reference.GetCount()) << species;
+    for (int i = 0; i < reference.GetCount(); ++i) {
+      EXPECT_EQ(items[i].text, reference.GetText(i)) << species << " " << i;
+    }
+  }
+}
+
 TEST_F(DataEditTest, RulesSetLevelsAndAnExcludedSpeciesFallsBackToAllSpecies) {
   OpenNew();
   const struct {

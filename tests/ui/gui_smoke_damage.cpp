@@ -145,8 +145,16 @@ void RegisterThroughEditor(CDamageDlg& box, const Creature& creature) {
   Check(WxHost::WindowOf(editor)->IsShown(), "edit window opens for a new entry");
   Type(editor, res::IDC_DATAEDIT_NAME, creature.name);
   Choose(editor, res::IDC_DATAEDIT_RULE, 0);
-  Choose(editor, res::IDC_DATAEDIT_SPECIES,
-         PositionOfData(editor, res::IDC_DATAEDIT_SPECIES, creature.species));
+  const int species = PositionOfData(editor, res::IDC_DATAEDIT_SPECIES, creature.species);
+  Settle(editor);
+  const Clock::time_point start = Clock::now();
+  Choose(editor, res::IDC_DATAEDIT_SPECIES, species);
+  const double model = MillisecondsSince(start);
+  Settle(editor);
+  std::printf(
+      "species chosen, abilities and four move lists refilled: %.1f ms "
+      "(%.1f ms before the widgets)\n",
+      MillisecondsSince(start), model);
   Choose(editor, res::IDC_DATAEDIT_LEVEL, 49);
   ClickRadio(editor, res::IDC_DATAEDIT_DIRECT_MODE);
   Settle(editor);
@@ -300,7 +308,12 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   };
   for (const Creature& creature : creatures) RegisterThroughEditor(box, creature);
   SelectRow(box, 0);
+  Settle(box);
+  Clock::time_point start = Clock::now();
   Press(box, res::IDC_DAMAGE_TO_ATTACKER);
+  Settle(box);
+  std::printf("attacker chosen, panel and learnable-move list filled: %.1f ms\n",
+              MillisecondsSince(start));
   SelectRow(box, 1);
   Press(box, res::IDC_DAMAGE_TO_DEFENDER);
   // Row 4: the first move of the list that does damage.
@@ -341,6 +354,12 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   std::printf("%s", pasted.substr(0, pasted.find("\r\n\r\n") + 4).c_str());
 
   TimeConditionChanges(box);
+  Settle(box);
+  start = Clock::now();
+  Choose(box, res::IDC_DAMAGE_WEATHER, 1);
+  Settle(box);
+  std::printf("weather changed, learnable-move list rebuilt and rows recomputed: %.1f ms\n",
+              MillisecondsSince(start));
 
   Press(box, res::IDC_DAMAGE_SAVE);
   Check(!box.HasUnsavedChanges(), "the box was saved");
