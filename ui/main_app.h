@@ -3,6 +3,7 @@
 // another layout version and runs the launcher until the user closes it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/file_locations.h"

@@ -99,6 +99,8 @@ void CTopWindowDlg::CloseToolWindows() {
 }
 
 void CTopWindowDlg::OnCancel() {
+  // The box is the only thing the program could lose by ending.
+  if (damageDlg_ && !damageDlg_->QuerySaveBeforeExit()) return;
   CloseToolWindows();
   EndDialog(platform::ID_CANCEL);
 }

@@ -33,6 +33,7 @@
 #include "res/top_window_dlg.h"
 #include "tests/ui/gui_smoke_para_check.h"
 #include "tests/ui/gui_smoke_search.h"
+#include "tests/ui/gui_smoke_damage.h"
 #include "ui/damage_dlg.h"
 #include "ui/main_app.h"
 #include "ui/para_check_dlg.h"
@@ -271,6 +272,7 @@ int main(int argc, char** argv) {
       Later(0, [] { CheckUserActionsReachedTheModel(*gallery); });
       std::fflush(stdout);
       Later(holdMs, [&launcher] {
+        failures += RunDamageStage(launcher);
         gallery->DestroyWindow();
         std::printf("stage: about box\n");
         std::fflush(stdout);

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "calc/stats.h"
+#include "data/battle_rules.h"
+#include "data/learnsets.h"
+#include "res/data_edit_dlg.h"
+#include "tests/ui/box_window_fixture.h"
+#include "text/cp932.h"
+
+namespace kerumina::ui {
+namespace {
+
+using platform::ComboBox;
+
+class DataEditTest : public BoxWindowTest {
+ protected:
+  void OpenNew() {
+    Open();
+    Click(window(), res::IDC_DAMAGE_ADD);
+    ASSERT_TRUE(editor().IsWindowVisible());
+  }
+  // Puts values into a grid row, enabled or not (a disabled row keeps what it showed).
+  void FillRow(const std::array<int, 6>& ids, const std::array<const char*, 6>& values) {
+    for (int s = 0; s < 6; ++s) editor().SetDlgItemText(ids[s], values[s]);
+  }
+  // Registers with the given answer to the question; returns the messages shown.
+  std::vector<platform::HeadlessHost::ShownMessage> Register(
+      platform::DialogResult answer = platform::ID_YES) {
+    const std::size_t before = host.messages().size();
+    host.ScriptMessageBoxAnswer(answer);
+    Click(editor(), res::IDC_DATAEDIT_REGISTER);
+    return {host.messages().begin() + static_cast<std::ptrdiff_t>(before), host.messages().end()};
+  }
+  int Rows() { return box::AppendIndex(window().box()); }
+};
+
+TEST_F(DataEditTest, ChecksStopRegistrationWithTheirMessage) {
+  struct Case {
+    const char* what;
+    bool directMode;
+    int id;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"IV of 256", false, res::DATAEDIT_IV[3], "256", "0 から 255 までの整数を入力してください。"},
+      {"empty stat, compute mode", false, res::DATAEDIT_STAT[0], "", "整数を入力してください。"},
+      {"empty stat, direct mode", true, res::DATAEDIT_STAT[5], "", "整数を入力してください。"},
+      {"stat 0", true, res::DATAEDIT_STAT[2], "0", "1 から 999 までの整数を入力してください。"},
+      {"EVs 252+252+7", false, res::DATAEDIT_EV[2], "7", "努力値が多すぎます"},
+      {"no name", false, res::IDC_DATAEDIT_NAME, "", "名前を入力してください"},
+      {"name without a code", false, res::IDC_DATAEDIT_NAME, "ガブ😀",
+       "名前に使えない文字が含まれています"},
+  };
+  OpenNew();
+  for (const Case& c : cases) {
+    Type(editor(), res::IDC_DATAEDIT_NAME, "ガブ");
+    Click(editor(), c.directMode ? res::IDC_DATAEDIT_DIRECT_MODE : res::IDC_DATAEDIT_COMPUTE_MODE);
+    FillRow(res::DATAEDIT_IV, {"31", "31", "31", "31", "31", "31"});
+    FillRow(res::DATAEDIT_EV, {"252", "252", "6", "0", "0", "0"});
+    FillRow(res::DATAEDIT_STAT, {"100", "100", "100", "100", "100", "100"});
+    // The stat boxes are disabled in compute mode, and still checked.
+    editor().SetDlgItemText(c.id, c.text);
+    const auto shown = Register();
+    ASSERT_EQ(shown.size(), 1u) << c.what;
+    EXPECT_EQ(shown[0].text, c.message) << c.what;
+    EXPECT_TRUE(editor().IsWindowVisible()) << c.what;
+    EXPECT_EQ(Rows(), 0) << c.what;
+    if (c.id != res::DATAEDIT_EV[2]) {
+      EXPECT_EQ(editor().GetFocus()->id(), c.id) << c.what;
+    }
+  }
+  // 252 + 252 + 6 = 510 and an IV above 31 pass; the IV goes into the formula.
+  Type(editor(), res::IDC_DATAEDIT_NAME, "ガブ");
+  Type(editor(), res::DATAEDIT_EV[2], "6");
+  Type(editor(), res::DATAEDIT_IV[1], "255");
+  Click(editor(), res::IDC_DATAEDIT_COMPUTE_MODE);
+  const auto shown = Register();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].caption, "パラメータ確認");
+  ASSERT_EQ(Rows(), 1);
+  const box::BoxEntry& entry = window().box().entries[0];
+  EXPECT_EQ(entry.iv[1], 255);
+  EXPECT_EQ(entry.stat[1], calc::CalcStatOf(entry.species, entry.level, entry.nature, 1, 255, 252));
+  EXPECT_EQ(entry.statsEntered, 0);
+}
+
+TEST_F(DataEditTest, NoAtTheQuestionLeavesTheEntryAsItWas) {
+  WriteBoxFile({MakeEntry("ガブ", 444, {88})});
+  Open();
+  const box::BoxEntry before = window().box().entries[0];
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  ChooseText(editor(), res::IDC_DATAEDIT_LEVEL, "7");
+  const auto shown = Register(platform::ID_NO);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text.substr(shown[0].text.find('\n')), "\nこれでいいですか？");
+  EXPECT_EQ(std::memcmp(&before, &window().box().entries[0], sizeof before), 0);
+  EXPECT_TRUE(editor().IsWindowVisible());
+  EXPECT_FALSE(window().HasUnsavedChanges());
+}
+
+TEST_F(DataEditTest, StoredTutorMoveShowsAsItsLineAndSurvivesRegistration) {
+  constexpr data::SpeciesId species = 2;
+  data::MoveId tutor = data::NO_MOVE;
+  for (data::MoveId move : data::EM_TUTOR_LIST) {
+    if (!data::CanLearnAny(species, move)) tutor = move;
+  }
+  ASSERT_NE(tutor, data::NO_MOVE);
+  WriteBoxFile({MakeEntry("バナ", species, {data::NO_MOVE, tutor})});
+  Open();
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  EXPECT_EQ(Selected(editor(), res::DATAEDIT_MOVE[1]),
+            EM_TUTOR_PREFIX + std::string(data::MoveName(tutor)));
+  EXPECT_EQ(Selected(editor(), res::DATAEDIT_MOVE[0]), " 無指定");
+  EXPECT_NE(editor().GetDlgItemText(res::DATAEDIT_POWER[1]), " - ");
+  Register();
+  EXPECT_EQ(window().box().entries[0].move[1], tutor);
+}
+
+TEST_F(DataEditTest, StoredMoveIsFoundByItsWholeName) {
+  // Move names that begin another move's name ("かみなり", "かみなりパンチ"): a species
+  // that lacks the shorter one must not get the longer one for a stored shorter one.
+  const std::pair<data::MoveId, data::MoveId> pairs[] = {{86, 8},   {86, 421},  {91, 304},
+                                                         {98, 161}, {159, 175}, {270, 432}};
+  data::SpeciesId species = data::NO_SPECIES;
+  data::MoveId stored = data::NO_MOVE;
+  data::MoveId longer = data::NO_MOVE;
+  for (data::SpeciesId s = 0; s < data::EGG_SPECIES && species == data::NO_SPECIES; ++s) {
+    for (auto [shorter, other] : pairs) {
+      if (data::CanLearnAny(s, other) && !data::CanLearnAny(s, shorter)) {
+        species = s;
+        stored = shorter;
+        longer = other;
+        break;
+      }
+    }
+  }
+  ASSERT_NE(species, data::NO_SPECIES);
+  WriteBoxFile({MakeEntry("わざ", species, {stored})});
+  Open();
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  EXPECT_NE(Selected(editor(), res::DATAEDIT_MOVE[0]), data::MoveName(longer));
+}
+
+// The move lines are sorted once and shared; a sorted control fed line by line is the
+// reference order.
+TEST(MovePickerTest, LinesComeInTheOrderOfTheSortedControl) {
+  for (data::SpeciesId species : {0, 291, 444, 506}) {
+    platform::ComboBox reference(1, platform::STYLE_SORT);
+    reference.AddString(" 無指定");
+    for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
+      if (data::CanLearnAny(species, move)) reference.AddString(data::MoveName(move));
+    }
+    reference.AddString(EM_TUTOR_SEPARATOR);
+    for (data::MoveId move : data::EM_TUTOR_LIST) {
+      reference.AddString(EM_TUTOR_PREFIX + std::string(data::MoveName(move)));
+    }
+    const std::vector<MovePickerItem> items = LearnableMoveItems(species);
+    ASSERT_EQ(static_cast<int>(items.size()), reference.GetCount()) << species;
+    for (int i = 0; i < reference.GetCount(); ++i) {
+      EXPECT_EQ(items[i].text, reference.GetText(i)) << species << " " << i;
+    }
+  }
+}
+
+TEST_F(DataEditTest, RulesSetLevelsAndAnExcludedSpeciesFallsBackToAllSpecies) {
+  OpenNew();
+  const struct {
+    const char* rule;
+    const char* level;
+  } cases[] = {{" バトルタワー", "50"}, {" サニーパーク", "30"}, {" 最終段階のみ", "30"}};
+  for (const auto& c : cases) {
+    ChooseText(editor(), res::IDC_DATAEDIT_RULE, c.rule);
+    EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_LEVEL), c.level) << c.rule;
+  }
+  editor().UserPressEscape();
+  Close();
+  EXPECT_EQ(Setting("DataEdit", "rule"), data::RULE_FINAL_STAGE);
+  EXPECT_EQ(Setting("DataEdit", "level"), 29);
+  EXPECT_EQ(Setting("DataEdit", "subset"), -999);
+
+  // Species 0 is no final stage; the rule saved last excludes it.
+  WriteBoxFile({MakeEntry("ダネ", 0)});
+  Open();
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_RULE), " 最終段階のみ");
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_RULE), " 無制限");
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_SPECIES), data::SpeciesName(0));
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_LEVEL), "50");
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_NATURE),
+            std::string(text::CutUtf8ToCp932Bytes(data::NatureLabel(0), 10)));
+}
+
+TEST_F(DataEditTest, PresetsAndSixVSwitchToComputeModeAndFixedHpStaysOne) {
+  OpenNew();
+  Click(editor(), res::IDC_DATAEDIT_DIRECT_MODE);
+  ChooseText(editor(), res::IDC_DATAEDIT_PRESET, " 臆病CS");
+  EXPECT_EQ(editor().IsDlgButtonChecked(res::IDC_DATAEDIT_COMPUTE_MODE), 1);
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_NATURE),
+            std::string(text::CutUtf8ToCp932Bytes(data::NatureLabel(16), 10)));
+  EXPECT_EQ(editor().GetDlgItemText(res::DATAEDIT_EV[3]), "252");
+  Click(editor(), res::IDC_DATAEDIT_SIX_V);
+  EXPECT_EQ(editor().GetDlgItemText(res::DATAEDIT_IV[5]), "31");
+
+  // Direct mode: the typed stats as they are, but HP 1 for the fixed-HP species.
+  Type(editor(), res::IDC_DATAEDIT_NAME, "ヌケ");
+  ChooseData(editor(), res::IDC_DATAEDIT_SPECIES, calc::FIXED_HP_SPECIES);
+  Click(editor(), res::IDC_DATAEDIT_DIRECT_MODE);
+  FillRow(res::DATAEDIT_STAT, {"150", "200", "100", "50", "60", "70"});
+  EXPECT_TRUE(Register().empty());
+  const box::BoxEntry& entry = window().box().entries[0];
+  EXPECT_EQ(entry.statsEntered, 1);
+  EXPECT_EQ(entry.stat[0], 1);
+  EXPECT_EQ(entry.stat[1], 200);
+}
+
+TEST_F(DataEditTest, LongNameIsCutWithoutSplittingACharacter) {
+  OpenNew();
+  Type(editor(), res::IDC_DATAEDIT_NAME, "abあいうえおかきくけこさしすせそ");  // 2 + 30 bytes
+  Register();
+  EXPECT_EQ(box::NameUtf8(window().box().entries[0]), "abあいうえおかきくけこさしすせ");
+}
+
+}  // namespace
+}  // namespace kerumina::ui

@@ -1,0 +1,390 @@
+#include "tests/ui/gui_smoke_damage.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "box/box.h"
+#include "data/moves.h"
+#include "platform/process.h"
+#include "platform/wx/window_peer.h"
+#include "platform/wx/wx_host.h"
+#include "res/damage_dlg.h"
+#include "res/data_edit_dlg.h"
+#include "ui/damage_dlg.h"
+#include "ui/top_window_dlg.h"
+
+namespace {
+
+namespace platform = kerumina::platform;
+namespace res = kerumina::res;
+using kerumina::platform::CDialog;
+using kerumina::platform::wx::WxHost;
+using kerumina::ui::CDamageDlg;
+using Clock = std::chrono::steady_clock;
+
+int failures = 0;
+
+void Check(bool condition, const std::string& what) {
+  std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
+  std::fflush(stdout);
+  if (!condition) ++failures;
+}
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::string Utf8(const wxString& text) {
+  return std::string(text.utf8_str());
+}
+
+// Mirrors pending model changes into the widgets and lets the toolkit draw them.
+void Settle(const CDialog& dialog) {
+  static_cast<platform::wx::WxWindowPeer*>(dialog.peer())->Flush();
+  WxHost::WindowOf(dialog)->Update();
+}
+
+template <class Widget>
+Widget* WidgetAs(const CDialog& dialog, int id) {
+  auto* widget = dynamic_cast<Widget*>(WxHost::WidgetOf(dialog, id));
+  if (widget == nullptr) Check(false, "widget " + std::to_string(id) + " exists");
+  return widget;
+}
+
+void Press(const CDialog& dialog, int id) {
+  auto* button = WidgetAs<wxButton>(dialog, id);
+  if (button == nullptr) return;
+  wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+  event.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(event);
+}
+
+void Toggle(const CDialog& dialog, int id) {
+  auto* box = WidgetAs<wxCheckBox>(dialog, id);
+  if (box == nullptr) return;
+  box->SetValue(!box->GetValue());
+  wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+  event.SetEventObject(box);
+  box->GetEventHandler()->ProcessEvent(event);
+}
+
+void Choose(CDialog& dialog, int id, int index) {
+  Settle(dialog);
+  auto* choice = WidgetAs<wxChoice>(dialog, id);
+  if (choice == nullptr) return;
+  choice->SetSelection(index);
+  wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+  event.SetEventObject(choice);
+  event.SetInt(index);
+  choice->GetEventHandler()->ProcessEvent(event);
+}
+
+// The position of the item with this data in a drop-down list (the widget has the same).
+int PositionOfData(CDialog& dialog, int id, platform::ItemData data) {
+  auto& combo = dialog.Item<platform::ComboBox>(id);
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    if (combo.GetItemData(i) == data) return i;
+  }
+  return -1;
+}
+
+void Type(const CDialog& dialog, int id, const char* text) {
+  if (auto* edit = WidgetAs<wxTextCtrl>(dialog, id)) edit->SetValue(wxString::FromUTF8(text));
+}
+
+void ClickRadio(const CDialog& dialog, int id) {
+  auto* radio = WidgetAs<wxRadioButton>(dialog, id);
+  if (radio == nullptr) return;
+  radio->SetValue(true);
+  wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
+  event.SetEventObject(radio);
+  radio->GetEventHandler()->ProcessEvent(event);
+}
+
+void SelectRow(const CDialog& dialog, int row) {
+  Settle(dialog);
+  auto* list = WidgetAs<wxListCtrl>(dialog, res::IDC_DAMAGE_BOX_LIST);
+  if (list != nullptr) list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+}
+
+std::string CellText(const CDialog& dialog, int id) {
+  auto* label = WidgetAs<wxStaticText>(dialog, id);
+  return label != nullptr ? Utf8(label->GetLabel()) : std::string();
+}
+
+struct Creature {
+  const char* name;
+  kerumina::data::SpeciesId species;
+  const char* stats[6];
+  kerumina::data::MoveId moves[4];
+};
+
+// "新規追加", then the edit window's widgets as a player fills them, with typed stats.
+void RegisterThroughEditor(CDamageDlg& box, const Creature& creature) {
+  Press(box, res::IDC_DAMAGE_ADD);
+  CDialog& editor = *box.editDlg();
+  Settle(editor);
+  Check(WxHost::WindowOf(editor)->IsShown(), "edit window opens for a new entry");
+  Type(editor, res::IDC_DATAEDIT_NAME, creature.name);
+  Choose(editor, res::IDC_DATAEDIT_RULE, 0);
+  const int species = PositionOfData(editor, res::IDC_DATAEDIT_SPECIES, creature.species);
+  Settle(editor);
+  const Clock::time_point start = Clock::now();
+  Choose(editor, res::IDC_DATAEDIT_SPECIES, species);
+  const double model = MillisecondsSince(start);
+  Settle(editor);
+  std::printf(
+      "species chosen, abilities and four move lists refilled: %.1f ms "
+      "(%.1f ms before the widgets)\n",
+      MillisecondsSince(start), model);
+  Choose(editor, res::IDC_DATAEDIT_LEVEL, 49);
+  ClickRadio(editor, res::IDC_DATAEDIT_DIRECT_MODE);
+  Settle(editor);
+  for (int s = 0; s < 6; ++s) Type(editor, res::DATAEDIT_STAT[s], creature.stats[s]);
+  for (int row = 0; row < 4; ++row) {
+    if (creature.moves[row] == kerumina::data::NO_MOVE) continue;
+    Choose(editor, res::DATAEDIT_MOVE[row],
+           PositionOfData(editor, res::DATAEDIT_MOVE[row], creature.moves[row]));
+  }
+  Press(editor, res::IDC_DATAEDIT_REGISTER);
+  Settle(box);
+  Check(!WxHost::WindowOf(editor)->IsShown(), "edit window closes on registration");
+}
+
+std::string FileBytes(const std::string& path) {
+  std::stringstream bytes;
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
+  return bytes.str();
+}
+
+// What the command line writes for the same two entries.
+std::string CreatedByCommandLine(const std::string& folder, const Creature (&creatures)[2],
+                                 const CDamageDlg& box) {
+  std::string json = "[";
+  for (int i = 0; i < 2; ++i) {
+    const kerumina::box::BoxEntry& entry = box.box().entries[i];
+    const Creature& c = creatures[i];
+    json += i == 0 ? "\n" : ",\n";
+    json += std::string("{\"name\":\"") + c.name + "\",\"species\":" + std::to_string(c.species) +
+            ",\"level\":50,\"nature\":0,\"ability\":" + std::to_string(entry.ability) +
+            ",\"item\":0,\"statsEntered\":1,\"iv\":[0,0,0,0,0,0],\"ev\":[0,0,0,0,0,0],\"stat\":[";
+    for (int s = 0; s < 6; ++s) {
+      if (s > 0) json += ',';
+      json += c.stats[s];
+    }
+    json += "],\"move\":[";
+    for (int k = 0; k < 4; ++k) {
+      if (k > 0) json += ',';
+      json += std::to_string(c.moves[k]);
+    }
+    json += "]}";
+  }
+  json += "\n]\n";
+  const std::string input = folder + "smoke-entries.json";
+  const std::string output = folder + "smoke-created.vbd";
+  std::ofstream(input, std::ios::binary) << json;
+  std::filesystem::remove(output);
+  const std::string command = "\"" + folder + "../../app/kerumina-cli\" box create \"" + output +
+                              "\" < \"" + input + "\" > /dev/null";
+  Check(std::system(command.c_str()) == 0, "kerumina-cli box create ran");
+  return FileBytes(output);
+}
+
+// Creation (at program start: box loaded, list filled, hidden), the first show (the
+// launcher's button) and a later show, for an empty and for a full box: the difference
+// is what 1024 entries cost.
+void TimeOpening(WxHost& host, const std::string& boxPath) {
+  auto full = std::make_unique<kerumina::box::Box>();
+  for (int i = 0; i < kerumina::box::BOX_CAPACITY; ++i) {
+    kerumina::box::BoxEntry& entry = full->entries[i];
+    kerumina::box::SetNameUtf8(entry, "はこ" + std::to_string(i));
+    entry.species = i % 493;
+    entry.level = 50;
+    for (int s = 0; s < 6; ++s) entry.stat[s] = 100;
+    for (int k = 0; k < 4; ++k) entry.move[k] = kerumina::data::NO_MOVE;
+  }
+  kerumina::ui::CMainApp probe(host);
+  probe.PrepareSettings();
+  for (bool filled : {false, true}) {
+    std::filesystem::remove(boxPath);
+    if (filled) kerumina::box::SaveBox(*full, boxPath);
+    Clock::time_point start = Clock::now();
+    CDamageDlg window(probe);
+    window.CreateToolWindow();
+    window.ShowToolWindow(platform::SHOW_HIDE);
+    Settle(window);
+    const double created = MillisecondsSince(start);
+    double shown[2];
+    for (double& time : shown) {
+      window.ShowWindow(platform::SHOW_HIDE);
+      Settle(window);
+      start = Clock::now();
+      window.ShowWindow(platform::SHOW_NORMAL);
+      Settle(window);
+      time = MillisecondsSince(start);
+    }
+    const int rows = window.Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemCount();
+    std::printf(
+        "box window with %d entries: created in %.1f ms, first shown in %.1f ms, "
+        "shown again in %.1f ms\n",
+        rows, created, shown[0], shown[1]);
+    if (filled) Check(rows == kerumina::box::BOX_CAPACITY, "a full box lists 1024 rows");
+    window.DestroyWindow();
+  }
+  std::filesystem::remove(boxPath);
+}
+
+void TimeConditionChanges(CDamageDlg& box) {
+  std::vector<double> times;
+  for (int round = 0; round < 4; ++round) {
+    for (int id : res::DAMAGE_CONDITION_CHECKS) {
+      const Clock::time_point start = Clock::now();
+      Toggle(box, id);
+      Settle(box);
+      times.push_back(MillisecondsSince(start));
+    }
+  }
+  std::sort(times.begin(), times.end());
+  std::printf(
+      "condition change, six rows recomputed and every cell redrawn: median %.2f ms, "
+      "max %.2f ms over %zu clicks\n",
+      times[times.size() / 2], times.back(), times.size());
+}
+
+void Hold(int milliseconds) {
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
+  while (Clock::now() < end) {
+    wxTheApp->Yield(true);
+    wxMilliSleep(20);
+  }
+}
+
+int HoldMilliseconds() {
+  for (int i = 1; i + 1 < wxTheApp->argc; ++i) {
+    if (Utf8(wxTheApp->argv[i]) == "--hold")
+      return std::atoi(wxTheApp->argv[i + 1].utf8_str()) * 1000;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
+  auto& host = static_cast<WxHost&>(launcher.host());
+  const int holdMs = HoldMilliseconds();
+  std::printf("stage: box window\n");
+  const std::string folder = platform::FolderOf(platform::ExecutablePathOfProcess());
+  const std::string boxPath = folder + kerumina::box::BOX_FILE_NAME;
+  TimeOpening(host, boxPath);
+
+  CDamageDlg& box = *launcher.damageDlg();
+  Settle(box);
+  // A box left by an earlier run: empty it through the window.
+  while (box.Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemCount() > 0) {
+    SelectRow(box, 0);
+    Press(box, res::IDC_DAMAGE_DELETE);
+  }
+  const Creature creatures[2] = {
+      {"ガブ", 444, {"183", "200", "115", "100", "105", "169"}, {88, 336, 199, 14}},
+      {"バナ", 2, {"187", "102", "135", "120", "120", "100"}, {75, 0xFFFF, 0xFFFF, 0xFFFF}},
+  };
+  for (const Creature& creature : creatures) RegisterThroughEditor(box, creature);
+  SelectRow(box, 0);
+  Settle(box);
+  Clock::time_point start = Clock::now();
+  Press(box, res::IDC_DAMAGE_TO_ATTACKER);
+  Settle(box);
+  std::printf("attacker chosen, panel and learnable-move list filled: %.1f ms\n",
+              MillisecondsSince(start));
+  SelectRow(box, 1);
+  Press(box, res::IDC_DAMAGE_TO_DEFENDER);
+  // Row 4: the first move of the list that does damage.
+  auto& listMoves = box.Item<platform::ComboBox>(res::IDC_DAMAGE_LIST_MOVE);
+  for (int i = 0; i < listMoves.GetCount(); ++i) {
+    const auto move = static_cast<kerumina::data::MoveId>(listMoves.GetItemData(i));
+    if (kerumina::data::IsValidMove(move) && kerumina::data::Move(move).power > 1) {
+      Choose(box, res::IDC_DAMAGE_LIST_MOVE, i);
+      break;
+    }
+  }
+  Choose(box, res::IDC_DAMAGE_DIRECT_POWER, 15);
+  Settle(box);
+
+  bool cellsMatch = true;
+  for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
+    std::string line;
+    for (int id : {res::DAMAGE_MULTIPLIER[row], res::DAMAGE_RANGE[row], res::DAMAGE_HITS[row]}) {
+      const std::string shown = CellText(box, id);
+      cellsMatch = cellsMatch && shown == box.GetDlgItemText(id);
+      line += " | " + shown;
+    }
+    std::printf("row %d%s\n", row, line.c_str());
+  }
+  Check(cellsMatch, "the widgets show every result cell of the model");
+  Check(CellText(box, res::DAMAGE_RANGE[0]) != "－" && CellText(box, res::DAMAGE_RANGE[5]) != "－",
+        "own-move and direct rows computed");
+
+  Press(box, res::DAMAGE_COPY_REPORT[0]);
+  std::string pasted;
+  if (wxTheClipboard->Open()) {
+    wxTextDataObject data;
+    if (wxTheClipboard->GetData(data)) pasted = Utf8(data.GetText());
+    wxTheClipboard->Close();
+  }
+  Check(!box.report(0).empty() && pasted == box.report(0),
+        "the clipboard gives back row 0's report as text");
+  std::printf("%s", pasted.substr(0, pasted.find("\r\n\r\n") + 4).c_str());
+
+  TimeConditionChanges(box);
+  Settle(box);
+  start = Clock::now();
+  Choose(box, res::IDC_DAMAGE_WEATHER, 1);
+  Settle(box);
+  std::printf("weather changed, learnable-move list rebuilt and rows recomputed: %.1f ms\n",
+              MillisecondsSince(start));
+
+  Press(box, res::IDC_DAMAGE_SAVE);
+  Check(!box.HasUnsavedChanges(), "the box was saved");
+  const std::string saved = FileBytes(boxPath);
+  Check(saved.size() == kerumina::box::BOX_FILE_BYTES &&
+            saved == CreatedByCommandLine(folder, creatures, box),
+        "the saved box equals what kerumina-cli box create writes for the same entries");
+
+  if (holdMs > 0) {
+    SelectRow(box, 0);
+    Press(box, res::IDC_DAMAGE_EDIT);
+    // Apart, so that a screenshot shows both whole.
+    for (auto [dialog, left] : {std::pair<CDialog*, int>{&box, 10}, {box.editDlg(), 1070}}) {
+      const platform::Rect rect = dialog->GetWindowPlacement().normalPosition;
+      dialog->UserMoveTo({left, 10, left + rect.Width(), 10 + rect.Height()});
+      Settle(*dialog);
+      std::printf("window at %d %d size %d %d\n", left, 10, rect.Width(), rect.Height());
+    }
+    for (CDialog* dialog : {static_cast<CDialog*>(&box), static_cast<CDialog*>(box.editDlg())}) {
+      WxHost::WindowOf(*dialog)->Raise();
+    }
+    std::printf("stage: box window held for screenshots\n");
+    std::fflush(stdout);
+    Hold(holdMs);
+    box.editDlg()->UserPressEscape();
+  }
+  return failures;
+}
