@@ -13,19 +13,6 @@ namespace {
 
 using data::TypeId;
 
-constexpr TypeId TYPE_NORMAL = 0;
-constexpr TypeId TYPE_FIGHTING = 1;
-constexpr TypeId TYPE_FLYING = 2;
-constexpr TypeId TYPE_GROUND = 4;
-constexpr TypeId TYPE_ROCK = 5;
-constexpr TypeId TYPE_BUG = 6;
-constexpr TypeId TYPE_GHOST = 7;
-constexpr TypeId TYPE_FIRE = 10;
-constexpr TypeId TYPE_WATER = 11;
-constexpr TypeId TYPE_GRASS = 12;
-constexpr TypeId TYPE_ELECTRIC = 13;
-constexpr TypeId TYPE_ICE = 15;
-
 // Moves with a rule of their own.
 constexpr data::MoveId SELF_DESTRUCT_MOVE_A = 119;
 constexpr data::MoveId SELF_DESTRUCT_MOVE_B = 152;
@@ -81,15 +68,15 @@ StageFraction FractionOfStage(std::int32_t stage) {
 TypeId WeatherType(std::int32_t weather) {
   switch (weather) {
     case WEATHER_SUN:
-      return TYPE_FIRE;
+      return data::TYPE_FIRE;
     case WEATHER_RAIN:
-      return TYPE_WATER;
+      return data::TYPE_WATER;
     case WEATHER_SANDSTORM:
-      return TYPE_ROCK;
+      return data::TYPE_ROCK;
     case WEATHER_HAIL:
-      return TYPE_ICE;
+      return data::TYPE_ICE;
     default:
-      return TYPE_NORMAL;
+      return data::TYPE_NORMAL;
   }
 }
 
@@ -214,7 +201,7 @@ void Calculation::Run() {
 
 void Calculation::ChangeTypeByAbility() {
   if (AttackerAbility() != data::ABILITY_NORMALIZE) return;
-  type_ = TYPE_NORMAL;
+  type_ = data::TYPE_NORMAL;
   Trace("「ノーマルスキン」によりノーマルタイプに変更");
 }
 
@@ -242,8 +229,8 @@ void Calculation::ApplyWeatherForm() {
 // A ghost defender loses its immunity to normal and fighting moves under foresight or
 // the attacker's ability 24; each overridden lookup writes its line.
 std::int32_t Calculation::ChartValue(TypeId defending) {
-  const bool overridden = defending == TYPE_GHOST &&
-                          (type_ == TYPE_NORMAL || type_ == TYPE_FIGHTING) &&
+  const bool overridden = defending == data::TYPE_GHOST &&
+                          (type_ == data::TYPE_NORMAL || type_ == data::TYPE_FIGHTING) &&
                           (AttackerAbility() == data::ABILITY_SCRAPPY || request_.foresight);
   if (!overridden) return data::TYPE_CHART[type_][defending];
   Trace(request_.foresight ? "「みやぶる」により「ノーマル格闘」有効"
@@ -255,7 +242,7 @@ void Calculation::ComputeEffectiveness() {
   const std::int32_t e1 = ChartValue(d1_);
   if (d1_ == d2_) {
     effectiveness_ = 2 * e1;
-  } else if (request_.gravity && type_ == TYPE_GROUND && d2_ == TYPE_FLYING) {
+  } else if (request_.gravity && type_ == data::TYPE_GROUND && d2_ == data::TYPE_FLYING) {
     effectiveness_ = 2 * e1;
     Trace("「じゅうりょく」により「じめん」等倍");
   } else {
@@ -306,14 +293,14 @@ bool Calculation::ApplyMoveRules() {
 void Calculation::ApplyWeather() {
   switch (weather_) {
     case WEATHER_SUN:
-      if (type_ == TYPE_FIRE) {
+      if (type_ == data::TYPE_FIRE) {
         powerMod_.Times(3, 2);
         Trace("晴れで炎技威力： *1.5");
       }
       if (IsPhysical() && request_.flowerGift) {
         attackMod_.Times(3, 2);
         Trace("「フラワーギフト」時に晴れで攻撃： *1.5");
-      } else if (type_ == TYPE_WATER) {
+      } else if (type_ == data::TYPE_WATER) {
         powerMod_.Times(1, 2);
         Trace("晴れで水技威力： *0.5");
       }
@@ -323,16 +310,16 @@ void Calculation::ApplyWeather() {
       }
       break;
     case WEATHER_RAIN:
-      if (type_ == TYPE_FIRE) {
+      if (type_ == data::TYPE_FIRE) {
         powerMod_.Times(1, 2);
         Trace("雨で炎技威力： *0.5");
-      } else if (type_ == TYPE_WATER) {
+      } else if (type_ == data::TYPE_WATER) {
         powerMod_.Times(3, 2);
         Trace("雨で水技威力： *1.5");
       }
       break;
     case WEATHER_SANDSTORM:
-      if (IsSpecialExactly() && (d1_ == TYPE_ROCK || d2_ == TYPE_ROCK)) {
+      if (IsSpecialExactly() && (d1_ == data::TYPE_ROCK || d2_ == data::TYPE_ROCK)) {
         defenceMod_.Times(3, 2);
         Trace("＞＞＞ 砂嵐で岩タイプは特防： *1.5");
       }
@@ -440,7 +427,7 @@ void Calculation::ApplyActivatedAbility() {
   };
   switch (AttackerAbility()) {
     case data::ABILITY_TORRENT:
-      boostPower(TYPE_WATER, "「げきりゅう」発動で水技威力： *1.5");
+      boostPower(data::TYPE_WATER, "「げきりゅう」発動で水技威力： *1.5");
       break;
     case data::ABILITY_GUTS:
       if (IsPhysical()) {
@@ -449,7 +436,7 @@ void Calculation::ApplyActivatedAbility() {
       }
       break;
     case data::ABILITY_OVERGROW:
-      boostPower(TYPE_GRASS, "「しんりょく」発動で草技威力： *1.5");
+      boostPower(data::TYPE_GRASS, "「しんりょく」発動で草技威力： *1.5");
       break;
     case data::ABILITY_SLOW_START:
       if (IsPhysical()) {
@@ -458,13 +445,13 @@ void Calculation::ApplyActivatedAbility() {
       }
       break;
     case data::ABILITY_SWARM:
-      boostPower(TYPE_BUG, "「むしのしらせ」発動で虫技威力： *1.5");
+      boostPower(data::TYPE_BUG, "「むしのしらせ」発動で虫技威力： *1.5");
       break;
     case data::ABILITY_BLAZE:
-      boostPower(TYPE_FIRE, "「もうか」発動で炎技威力： *1.5");
+      boostPower(data::TYPE_FIRE, "「もうか」発動で炎技威力： *1.5");
       break;
     case data::ABILITY_FLASH_FIRE:
-      boostPower(TYPE_FIRE, "「もらいび」発動で炎技威力： *1.5");
+      boostPower(data::TYPE_FIRE, "「もらいび」発動で炎技威力： *1.5");
       break;
     default:
       break;
@@ -475,35 +462,35 @@ void Calculation::ApplyDefenderAbility() {
   if (AttackerAbility() == data::ABILITY_MOLD_BREAKER) return;
   switch (DefenderAbility()) {
     case data::ABILITY_THICK_FAT:
-      if (type_ == TYPE_FIRE || type_ == TYPE_ICE) {
+      if (type_ == data::TYPE_FIRE || type_ == data::TYPE_ICE) {
         damageMod_.Times(1, 2);
         Trace("「あついしぼう」でダメージ： *0.5");
       }
       break;
     case data::ABILITY_DRY_SKIN:
-      if (type_ == TYPE_FIRE) {
+      if (type_ == data::TYPE_FIRE) {
         damageMod_.Times(5, 4);
         Trace("「かんそうはだ」でダメージ： *1.25");
-      } else if (type_ == TYPE_WATER) {
+      } else if (type_ == data::TYPE_WATER) {
         damageMod_.Zero();
         Trace("「かんそうはだ」で水技無効");
       }
       break;
     case data::ABILITY_HEATPROOF:
-      if (type_ == TYPE_FIRE) {
+      if (type_ == data::TYPE_FIRE) {
         damageMod_.Times(1, 2);
         Trace("「たいねつ」でダメージ： *0.5");
       }
       break;
     case data::ABILITY_VOLT_ABSORB:
     case data::ABILITY_MOTOR_DRIVE:
-      if (type_ == TYPE_ELECTRIC) {
+      if (type_ == data::TYPE_ELECTRIC) {
         damageMod_.Zero();
         Trace("「ちくでん」「でんきエンジン」で電気技無効");
       }
       break;
     case data::ABILITY_WATER_ABSORB:
-      if (type_ == TYPE_WATER) {
+      if (type_ == data::TYPE_WATER) {
         damageMod_.Zero();
         Trace("「ちょすい」で水技無効");
       }
@@ -522,7 +509,7 @@ void Calculation::ApplyDefenderAbility() {
       }
       break;
     case data::ABILITY_LEVITATE:
-      if (type_ != TYPE_GROUND) break;
+      if (type_ != data::TYPE_GROUND) break;
       if (request_.gravity) {
         Trace("「じゅうりょく」で「ふゆう」が無効＝地面技等倍");
       } else {
@@ -531,7 +518,7 @@ void Calculation::ApplyDefenderAbility() {
       }
       break;
     case data::ABILITY_FLASH_FIRE:
-      if (type_ == TYPE_FIRE) {
+      if (type_ == data::TYPE_FIRE) {
         damageMod_.Zero();
         Trace("「もらいび」で炎技無効");
       }

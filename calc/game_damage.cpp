@@ -17,19 +17,6 @@ using data::MoveId;
 using data::SpeciesId;
 using data::TypeId;
 
-constexpr TypeId TYPE_NORMAL = 0;
-constexpr TypeId TYPE_FIGHTING = 1;
-constexpr TypeId TYPE_FLYING = 2;
-constexpr TypeId TYPE_GROUND = 4;
-constexpr TypeId TYPE_ROCK = 5;
-constexpr TypeId TYPE_BUG = 6;
-constexpr TypeId TYPE_GHOST = 7;
-constexpr TypeId TYPE_FIRE = 10;
-constexpr TypeId TYPE_WATER = 11;
-constexpr TypeId TYPE_GRASS = 12;
-constexpr TypeId TYPE_ELECTRIC = 13;
-constexpr TypeId TYPE_ICE = 15;
-
 // The games apply a defender's two type factors in this order of the defending type, and
 // each product is truncated, so the order can move the result by one.
 constexpr std::array<TypeId, 17> DEFENDING_TYPE_ORDER = {0, 10, 11, 13, 12, 15, 1,  3, 4,
@@ -143,18 +130,18 @@ std::int32_t DefendingRank(TypeId type) {
 TypeId WeatherFormType(std::int32_t weather) {
   switch (weather) {
     case WEATHER_SUN:
-      return TYPE_FIRE;
+      return data::TYPE_FIRE;
     case WEATHER_RAIN:
-      return TYPE_WATER;
+      return data::TYPE_WATER;
     case WEATHER_HAIL:
-      return TYPE_ICE;
+      return data::TYPE_ICE;
     default:
-      return TYPE_NORMAL;
+      return data::TYPE_NORMAL;
   }
 }
 
 TypeId WeatherMoveType(std::int32_t weather) {
-  return weather == WEATHER_SANDSTORM ? TYPE_ROCK : WeatherFormType(weather);
+  return weather == WEATHER_SANDSTORM ? data::TYPE_ROCK : WeatherFormType(weather);
 }
 
 enum class Gender { Unknown, Male, Female };
@@ -202,13 +189,13 @@ bool CancelsWeather(AbilityId ability) {
 TypeId PinchType(AbilityId ability) {
   switch (ability) {
     case data::ABILITY_BLAZE:
-      return TYPE_FIRE;
+      return data::TYPE_FIRE;
     case data::ABILITY_TORRENT:
-      return TYPE_WATER;
+      return data::TYPE_WATER;
     case data::ABILITY_OVERGROW:
-      return TYPE_GRASS;
+      return data::TYPE_GRASS;
     case data::ABILITY_SWARM:
-      return TYPE_BUG;
+      return data::TYPE_BUG;
     default:
       return TYPELESS;
   }
@@ -386,7 +373,7 @@ void GameCalculation::DecideMove() {
     category_ = request_.directCategory;
     type_ = request_.directType;
     power_ = request_.directPower;
-    if (attacker_.ability == data::ABILITY_NORMALIZE) type_ = TYPE_NORMAL;
+    if (attacker_.ability == data::ABILITY_NORMALIZE) type_ = data::TYPE_NORMAL;
     return;
   }
   const data::MoveRecord& move = data::Move(request_.moveId);
@@ -410,7 +397,8 @@ void GameCalculation::DecideMove() {
   } else if (HasMoveOf(TYPELESS_MOVES)) {
     type_ = TYPELESS;
   }
-  if (attacker_.ability == data::ABILITY_NORMALIZE && !HasMove(STRUGGLE_MOVE)) type_ = TYPE_NORMAL;
+  if (attacker_.ability == data::ABILITY_NORMALIZE && !HasMove(STRUGGLE_MOVE))
+    type_ = data::TYPE_NORMAL;
   if (HasMove(SCREEN_BREAKING_MOVE)) reflect_ = lightScreen_ = false;
 }
 
@@ -432,10 +420,11 @@ void GameCalculation::ComputeTypeFactors() {
   sameType_ = type_ != TYPELESS && attacker_.HasType(type_);
   if (type_ == TYPELESS) return;
   const auto factor = [this](TypeId defending) {
-    const bool ghostHit = defending == TYPE_GHOST &&
-                          (type_ == TYPE_NORMAL || type_ == TYPE_FIGHTING) &&
+    const bool ghostHit = defending == data::TYPE_GHOST &&
+                          (type_ == data::TYPE_NORMAL || type_ == data::TYPE_FIGHTING) &&
                           (request_.foresight || attacker_.ability == data::ABILITY_SCRAPPY);
-    const bool grounded = defending == TYPE_FLYING && type_ == TYPE_GROUND && request_.gravity;
+    const bool grounded =
+        defending == data::TYPE_FLYING && type_ == data::TYPE_GROUND && request_.gravity;
     return ghostHit || grounded ? 2 : data::TYPE_CHART[type_][defending];
   };
   TypeId first = defender_.type1;
@@ -453,15 +442,15 @@ bool GameCalculation::IsImmune() const {
     case data::ABILITY_WONDER_GUARD:
       return product_ <= NEUTRAL && type_ != TYPELESS && !HasMove(WONDER_GUARD_PIERCING_MOVE);
     case data::ABILITY_FLASH_FIRE:
-      return type_ == TYPE_FIRE;
+      return type_ == data::TYPE_FIRE;
     case data::ABILITY_WATER_ABSORB:
     case data::ABILITY_DRY_SKIN:
-      return type_ == TYPE_WATER;
+      return type_ == data::TYPE_WATER;
     case data::ABILITY_VOLT_ABSORB:
     case data::ABILITY_MOTOR_DRIVE:
-      return type_ == TYPE_ELECTRIC;
+      return type_ == data::TYPE_ELECTRIC;
     case data::ABILITY_LEVITATE:
-      return type_ == TYPE_GROUND && !request_.gravity;
+      return type_ == data::TYPE_GROUND && !request_.gravity;
     case ABILITY_SOUNDPROOF:
       return HasMoveOf(SOUND_MOVES);
     default:
@@ -487,10 +476,11 @@ std::int64_t GameCalculation::Power() const {
     p = Scale(p, 3, 2);
   }
   const AbilityId defending = defender_.ability;
-  if ((defending == data::ABILITY_HEATPROOF && type_ == TYPE_FIRE) ||
-      (defending == data::ABILITY_THICK_FAT && (type_ == TYPE_FIRE || type_ == TYPE_ICE))) {
+  if ((defending == data::ABILITY_HEATPROOF && type_ == data::TYPE_FIRE) ||
+      (defending == data::ABILITY_THICK_FAT &&
+       (type_ == data::TYPE_FIRE || type_ == data::TYPE_ICE))) {
     p = Scale(p, 1, 2);
-  } else if (defending == data::ABILITY_DRY_SKIN && type_ == TYPE_FIRE) {
+  } else if (defending == data::ABILITY_DRY_SKIN && type_ == data::TYPE_FIRE) {
     p = Scale(p, 5, 4);
   }
   if (attacker_.ability == ABILITY_RIVALRY) {
@@ -580,7 +570,7 @@ std::int64_t GameCalculation::Defence() const {
              defender_.IsSpecies(METAL_POWDER_SPECIES)) {
     d *= 2;
   }
-  if (weather_ == WEATHER_SANDSTORM && defender_.HasType(TYPE_ROCK) && !physical) {
+  if (weather_ == WEATHER_SANDSTORM && defender_.HasType(data::TYPE_ROCK) && !physical) {
     d = Scale(d, 3, 2);
   }
   if (HasMoveOf(SELF_DESTRUCT_MOVES)) d = Scale(d, 1, 2);
@@ -601,15 +591,15 @@ std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
   }
   const bool sun = weather_ == WEATHER_SUN;
   const bool rain = weather_ == WEATHER_RAIN;
-  if ((sun && type_ == TYPE_FIRE) || (rain && type_ == TYPE_WATER)) {
+  if ((sun && type_ == data::TYPE_FIRE) || (rain && type_ == data::TYPE_WATER)) {
     b = Scale(b, 3, 2);
-  } else if ((sun && type_ == TYPE_WATER) || (rain && type_ == TYPE_FIRE)) {
+  } else if ((sun && type_ == data::TYPE_WATER) || (rain && type_ == data::TYPE_FIRE)) {
     b = Scale(b, 1, 2);
   } else if (HasMove(CHARGING_SUN_MOVE) && weather_ != WEATHER_NONE && !sun) {
     b = Scale(b, 1, 2);
   }
   if (attacker_.ability == data::ABILITY_FLASH_FIRE && request_.abilityActive &&
-      type_ == TYPE_FIRE) {
+      type_ == data::TYPE_FIRE) {
     b = Scale(b, 3, 2);
   }
   b += 2;

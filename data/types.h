@@ -13,6 +13,19 @@ using TypeId = std::int32_t;
 inline constexpr int TYPE_COUNT = 18;
 // A slot without a real type; no species or move has it and no list offers it.
 inline constexpr TypeId PLACEHOLDER_TYPE = 9;
+// The types the damage rules name.
+inline constexpr TypeId TYPE_NORMAL = 0;
+inline constexpr TypeId TYPE_FIGHTING = 1;
+inline constexpr TypeId TYPE_FLYING = 2;
+inline constexpr TypeId TYPE_GROUND = 4;
+inline constexpr TypeId TYPE_ROCK = 5;
+inline constexpr TypeId TYPE_BUG = 6;
+inline constexpr TypeId TYPE_GHOST = 7;
+inline constexpr TypeId TYPE_FIRE = 10;
+inline constexpr TypeId TYPE_WATER = 11;
+inline constexpr TypeId TYPE_GRASS = 12;
+inline constexpr TypeId TYPE_ELECTRIC = 13;
+inline constexpr TypeId TYPE_ICE = 15;
 
 extern const char* const TYPE_NAMES[TYPE_COUNT];
 extern const char* const TYPE_ABBREVIATIONS[TYPE_COUNT];
