@@ -56,23 +56,28 @@ constexpr void SidePanel(Layout& layout, const char* title, int x, const SidePan
   }
 }
 
-// Columns of the attack rows.
+// Columns of the attack rows. The hits column is the widest result: it holds the game
+// model's "乱数2発 (80.1%)".
 constexpr int ROW_LABEL_X = 174;
-constexpr int NAME_X = 206;
-constexpr int POWER_X = 292;
-constexpr int CATEGORY_X = 324;
-constexpr int TYPE_X = 360;
-constexpr int MULTIPLIER_X = 408;
-constexpr int RANGE_X = 438;
-constexpr int HITS_X = 498;
+constexpr int ROW_LABEL_WIDTH = 24;
+constexpr int NAME_X = 200;
+constexpr int POWER_X = 286;
+constexpr int CATEGORY_X = 318;
+constexpr int TYPE_X = 354;
+constexpr int MULTIPLIER_X = 402;
+constexpr int MULTIPLIER_WIDTH = 26;
+constexpr int RANGE_X = 430;
+constexpr int RANGE_WIDTH = 52;
+constexpr int HITS_X = 484;
+constexpr int HITS_WIDTH = 58;
 constexpr int COPY_X = 544;
 constexpr int ROWS_Y = 166;
 constexpr int ROW_PITCH = 15;
 
 constexpr void ResultCells(Layout& layout, int row, int y) {
-  layout.Cell(DAMAGE_MULTIPLIER[row], {MULTIPLIER_X, y, 28, CELL_HEIGHT});
-  layout.Cell(DAMAGE_RANGE[row], {RANGE_X, y, 58, CELL_HEIGHT});
-  layout.Cell(DAMAGE_HITS[row], {HITS_X, y, 44, CELL_HEIGHT});
+  layout.Cell(DAMAGE_MULTIPLIER[row], {MULTIPLIER_X, y, MULTIPLIER_WIDTH, CELL_HEIGHT});
+  layout.Cell(DAMAGE_RANGE[row], {RANGE_X, y, RANGE_WIDTH, CELL_HEIGHT});
+  layout.Cell(DAMAGE_HITS[row], {HITS_X, y, HITS_WIDTH, CELL_HEIGHT});
   layout.Add(DAMAGE_COPY_REPORT[row], ControlKind::Button, "詳細取得", platform::STYLE_NONE,
              {COPY_X, y - 1, 44, 13});
 }
@@ -114,6 +119,8 @@ constexpr Layout BuildLayout() {
   layout.Add(IDC_DAMAGE_WEATHER, ControlKind::ComboBox, "", STYLE_NONE, {347, 110, 42, 12});
   layout.Label("習得技リストの制限", {398, 112, 70, 8});
   layout.Add(IDC_DAMAGE_RESTRICTION, ControlKind::ComboBox, "", STYLE_NONE, {470, 110, 62, 12});
+  layout.Add(IDC_DAMAGE_GAME_MODEL, ControlKind::CheckBox, "実機計算", STYLE_NONE,
+             {538, 111, 46, 10});
   constexpr const char* CHECKS[] = {
       "てだすけ",     "やけど",       "フラワーギフト",       "リフレクター",
       "ひかりのかべ", "じゅうりょく", "みやぶる／かぎわける", "特性発動",
@@ -129,10 +136,13 @@ constexpr Layout BuildLayout() {
     const char* caption;
     int x;
     int width;
-  } HEADINGS[] = {{"わざ", NAME_X, 84},       {"威力", POWER_X, 30},
-                  {"分類", CATEGORY_X, 34},   {"タイプ", TYPE_X, 46},
-                  {"倍率", MULTIPLIER_X, 28}, {"ダメージ範囲", RANGE_X, 58},
-                  {"攻撃回数", HITS_X, 44}};
+  } HEADINGS[] = {{"わざ", NAME_X, 84},
+                  {"威力", POWER_X, 30},
+                  {"分類", CATEGORY_X, 34},
+                  {"タイプ", TYPE_X, 46},
+                  {"倍率", MULTIPLIER_X, MULTIPLIER_WIDTH},
+                  {"ダメージ範囲", RANGE_X, RANGE_WIDTH},
+                  {"攻撃回数", HITS_X, HITS_WIDTH}};
   for (const auto& heading : HEADINGS) {
     layout.Add(platform::ID_STATIC, ControlKind::StaticText, heading.caption,
                platform::STYLE_CENTER, {heading.x, ROWS_Y - 11, heading.width, 8});
@@ -140,13 +150,13 @@ constexpr Layout BuildLayout() {
   constexpr const char* OWN_ROWS[] = {"わざ１", "わざ２", "わざ３", "わざ４"};
   for (int row = 0; row < DAMAGE_OWN_MOVE_ROWS; ++row) {
     const int y = ROWS_Y + row * ROW_PITCH;
-    layout.Label(OWN_ROWS[row], {ROW_LABEL_X, y + 2, 30, 8});
+    layout.Label(OWN_ROWS[row], {ROW_LABEL_X, y + 2, ROW_LABEL_WIDTH, 8});
     layout.Cell(DAMAGE_MOVE_NAME[row], {NAME_X, y, 84, CELL_HEIGHT}, NAME_CELL);
     MoveCells(layout, row, y);
     ResultCells(layout, row, y);
   }
   int y = ROWS_Y + DAMAGE_LIST_ROW * ROW_PITCH;
-  layout.Label("習得技", {ROW_LABEL_X, y + 2, 30, 8});
+  layout.Label("習得技", {ROW_LABEL_X, y + 2, ROW_LABEL_WIDTH, 8});
   layout.Add(IDC_DAMAGE_LIST_MOVE, ControlKind::ComboBox, "", platform::STYLE_SORT,
              {NAME_X, y - 1, 84, 12});
   MoveCells(layout, DAMAGE_LIST_ROW, y);

@@ -78,6 +78,8 @@ inline constexpr std::array<int, 10> DAMAGE_CONDITION_CHECKS = {
     IDC_DAMAGE_REFLECT,      IDC_DAMAGE_LIGHT_SCREEN,   IDC_DAMAGE_GRAVITY,
     IDC_DAMAGE_FORESIGHT,    IDC_DAMAGE_ABILITY_ACTIVE, IDC_DAMAGE_BERRY_ACTIVE,
     IDC_DAMAGE_DOUBLE_BATTLE};
+// Not a battle condition: which model the rows are computed with.
+inline constexpr int IDC_DAMAGE_GAME_MODEL = 1166;
 
 // The attack rows: 0..3 the attacker's moves, 4 a learnable move, 5 direct values.
 inline constexpr int DAMAGE_ROW_COUNT = 6;

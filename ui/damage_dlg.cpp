@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "calc/damage_report.h"
+#include "calc/game_damage.h"
+#include "calc/game_damage_report.h"
 #include "data/abilities.h"
 #include "data/moves.h"
 #include "data/types.h"
@@ -17,6 +19,7 @@ using platform::ComboBox;
 using platform::ListView;
 using platform::Notification;
 
+constexpr const char* SECTION = "Damage";
 constexpr const char* NO_VALUE = calc::NO_VALUE_CELL;
 constexpr const char* NO_MOVE_TEXT = " 無指定";
 constexpr std::size_t NATURE_NAME_BYTES = 10;
@@ -44,8 +47,7 @@ void AddItem(ComboBox& combo, std::string_view text, platform::ItemData data) {
 }  // namespace
 
 CDamageDlg::CDamageDlg(CMainApp& app)
-    : CToolWindowDlg(app, res::DAMAGE_DLG, "Damage", "%s ヴォルミルボックス",
-                     res::IDC_DAMAGE_CLOSE),
+    : CToolWindowDlg(app, res::DAMAGE_DLG, SECTION, "%s ヴォルミルボックス", res::IDC_DAMAGE_CLOSE),
       box_(std::make_unique<box::Box>()) {}
 
 CDamageDlg::~CDamageDlg() = default;
@@ -90,6 +92,7 @@ const platform::MessageMap* CDamageDlg::GetMessageMap() const {
       OnNotify(res::IDC_DAMAGE_ABILITY_ACTIVE, CLICK, &D::RecomputeAll),
       OnNotify(res::IDC_DAMAGE_BERRY_ACTIVE, CLICK, &D::RecomputeAll),
       OnNotify(res::IDC_DAMAGE_DOUBLE_BATTLE, CLICK, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_GAME_MODEL, CLICK, &D::RecomputeAll),
   };
   static const platform::MessageMap map{CToolWindowDlg::GetMessageMap(), entries};
   return &map;
@@ -105,6 +108,7 @@ bool CDamageDlg::OnInitDialog() {
   editDlg_->ShowToolWindow(platform::SHOW_HIDE);
 
   FillConditionLists();
+  CheckDlgButton(res::IDC_DAMAGE_GAME_MODEL, app.GetProfileInt(SECTION, "game", 0) != 0);
   auto& list = Item<ListView>(res::IDC_DAMAGE_BOX_LIST);
   list.InsertColumn(0, "名前", platform::ColumnAlign::Center, 128);
   list.InsertColumn(1, "ヴォルミル", platform::ColumnAlign::Left, 72);
@@ -152,6 +156,7 @@ void CDamageDlg::FillConditionLists() {
 }
 
 void CDamageDlg::OnDestroy() {
+  app.WriteProfileInt(SECTION, "game", IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL));
   CToolWindowDlg::OnDestroy();
   if (!editDlg_) return;
   editDlg_->DestroyWindow();
@@ -446,6 +451,7 @@ void CDamageDlg::RecomputeAll() {
   const auto listMove = static_cast<data::MoveId>(SelectedData(*this, res::IDC_DAMAGE_LIST_MOVE));
   const int row4 = res::DAMAGE_LIST_ROW;
   const bool sides = Side(attackerIndex_) && Side(defenderIndex_);
+  const bool gameModel = IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL) != 0;
   if (sides && data::IsValidMove(listMove)) {
     const data::MoveRecord& record = data::Move(listMove);
     SetDlgItemText(res::DAMAGE_MOVE_POWER[row4], text::Format("%d", record.power));
@@ -460,10 +466,19 @@ void CDamageDlg::RecomputeAll() {
   for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
     const calc::DamageRequest request = RowRequest(row);
     const calc::DamageResult result = calc::ComputeDamage(request);
-    SetDlgItemText(res::DAMAGE_MULTIPLIER[row], result.multiplierText);
-    SetDlgItemText(res::DAMAGE_RANGE[row], result.damageText);
-    SetDlgItemText(res::DAMAGE_HITS[row], result.hitsText);
     reports_[row] = calc::DamageReport(request, result);
+    if (gameModel) {
+      // The classic report stays first: the game section reads as a comparison with it.
+      const calc::GameDamageResult game = calc::ComputeGameDamage(request);
+      SetDlgItemText(res::DAMAGE_MULTIPLIER[row], calc::GameMultiplierCell(game));
+      SetDlgItemText(res::DAMAGE_RANGE[row], calc::GameDamageCell(game));
+      SetDlgItemText(res::DAMAGE_HITS[row], calc::GameHitsCell(game));
+      reports_[row] += calc::GameDamageReport(game);
+    } else {
+      SetDlgItemText(res::DAMAGE_MULTIPLIER[row], result.multiplierText);
+      SetDlgItemText(res::DAMAGE_RANGE[row], result.damageText);
+      SetDlgItemText(res::DAMAGE_HITS[row], result.hitsText);
+    }
     if (row == res::DAMAGE_DIRECT_ROW || result.skipped) continue;
     if (request.moveId == HIDDEN_POWER_MOVE) {
       SetDlgItemText(res::DAMAGE_MOVE_POWER[row], text::Format("%d", result.movePower));

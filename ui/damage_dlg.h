@@ -1,7 +1,8 @@
 // CDamageDlg: the box and damage window. It owns the box and the entry edit window (which
 // follows it through the launcher's minimise and restore), shows an attacker and a
 // defender from the box, and recomputes its six attack rows whenever anything changes,
-// keeping each row's report for the clipboard.
+// keeping each row's report for the clipboard. "実機計算" shows the rows as the games
+// compute them; the classic model stays the default.
 #pragma once
 
 #include <array>

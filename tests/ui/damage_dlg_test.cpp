@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "calc/damage_report.h"
+#include "calc/game_damage.h"
+#include "calc/game_damage_report.h"
 #include "data/learnsets.h"
 #include "res/data_edit_dlg.h"
 #include "res/top_window_dlg.h"
@@ -44,6 +46,61 @@ TEST_F(BoxWindowTest, RowsComputeOnlyWithBothSidesAndCopyTheCoreReport) {
     EXPECT_EQ(host.clipboard(), calc::DamageReport(request, result)) << row;
   }
   EXPECT_EQ(ResultCells(3), NOTHING);  // an empty move slot
+}
+
+// A worked example of the game model: the stats as stored, abilities none.
+box::BoxEntry WithStats(box::BoxEntry entry, int nature, data::StatBlock stats) {
+  entry.nature = nature;
+  entry.ability = 0;
+  for (int s = 0; s < data::STAT_COUNT; ++s) entry.stat[s] = stats[s];
+  return entry;
+}
+
+const std::vector<box::BoxEntry> GAME_EXAMPLE{
+    WithStats(MakeEntry("ガブ", ATTACKER_SPECIES, {88}), 1, {184, 200, 115, 90, 105, 154}),
+    WithStats(MakeEntry("メタ", 375), 20, {187, 155, 150, 115, 111, 90})};
+
+TEST_F(BoxWindowTest, GameModelSwitchesCellsAndReportsAndBack) {
+  WriteBoxFile(GAME_EXAMPLE);
+  Open();
+  SetAttacker(0);
+  SetDefender(1);
+  const Cells classic = ResultCells(0);
+  const std::string classicReport = window().report(0);
+  window().Item<platform::CheckBox>(res::IDC_DAMAGE_GAME_MODEL).UserClick();
+  EXPECT_EQ(ResultCells(0), (Cells{"3.00", "152 ～ 180", "確定2発"}));
+  for (int row : {0, 5}) {
+    const calc::DamageRequest request = window().RowRequest(row);
+    const calc::GameDamageResult game = calc::ComputeGameDamage(request);
+    ASSERT_FALSE(game.skipped) << row;
+    EXPECT_EQ(ResultCells(row), (Cells{calc::GameMultiplierCell(game), calc::GameDamageCell(game),
+                                       calc::GameHitsCell(game)}))
+        << row;
+    Click(window(), res::DAMAGE_COPY_REPORT[row]);
+    EXPECT_EQ(host.clipboard(), calc::DamageReport(request, calc::ComputeDamage(request)) +
+                                    calc::GameDamageReport(game))
+        << row;
+  }
+  EXPECT_EQ(ResultCells(1), NOTHING);  // an empty move slot
+  window().Item<platform::CheckBox>(res::IDC_DAMAGE_GAME_MODEL).UserClick();
+  EXPECT_EQ(ResultCells(0), classic);
+  EXPECT_EQ(window().report(0), classicReport);
+}
+
+TEST_F(BoxWindowTest, GameModelIsRememberedAcrossRuns) {
+  WriteBoxFile(GAME_EXAMPLE);
+  for (int saved : {1, 0}) {
+    Open();
+    const bool ticked = saved == 0;  // as the run before left it
+    EXPECT_EQ(window().IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL) != 0, ticked);
+    SetAttacker(0);
+    SetDefender(1);
+    EXPECT_EQ(ResultCells(0)[2],
+              ticked ? "確定2発" : calc::ComputeDamage(window().RowRequest(0)).hitsText);
+    window().Item<platform::CheckBox>(res::IDC_DAMAGE_GAME_MODEL).UserClick();
+    Close();
+    EXPECT_EQ(Setting("Damage", "game"), saved);
+  }
 }
 
 TEST_F(BoxWindowTest, EditingTheDefenderUpdatesItsPanelAtOnce) {

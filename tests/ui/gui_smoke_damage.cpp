@@ -252,6 +252,71 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
   std::filesystem::remove(boxPath);
 }
 
+std::string ClipboardText() {
+  std::string text;
+  if (wxTheClipboard->Open()) {
+    wxTextDataObject data;
+    if (wxTheClipboard->GetData(data)) text = Utf8(data.GetText());
+    wxTheClipboard->Close();
+  }
+  return text;
+}
+
+// Every caption and cell text under this widget, whole; the game model's hits texts
+// ("乱数2発 (80.1%)") are the longest a cell shows.
+bool CaptionsFit(const wxWindow& parent) {
+  bool fit = true;
+  for (wxWindow* child : parent.GetChildren()) {
+    int needed = 0;
+    int room = 0;
+    wxString text;
+    if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+      text = label->GetLabel();
+      needed = label->GetTextExtent(text).x;
+      room = label->GetClientSize().x;
+    } else if (auto* check = dynamic_cast<wxCheckBox*>(child)) {
+      text = check->GetLabel();
+      needed = check->GetBestSize().x;
+      room = check->GetSize().x;
+    }
+    if (needed > room) {
+      std::printf("\"%s\" needs %d px, has %d\n", Utf8(text).c_str(), needed, room);
+      fit = false;
+    }
+    fit = CaptionsFit(*child) && fit;
+  }
+  return fit;
+}
+
+void CheckGameModel(CDamageDlg& box) {
+  auto* game = WidgetAs<wxCheckBox>(box, res::IDC_DAMAGE_GAME_MODEL);
+  if (game == nullptr) return;
+  const std::string classicHits = CellText(box, res::DAMAGE_HITS[0]);
+  Settle(box);
+  const Clock::time_point start = Clock::now();
+  Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
+  Settle(box);
+  std::printf("game model ticked, six rows recomputed and redrawn: %.2f ms\n",
+              MillisecondsSince(start));
+  for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
+    std::printf("game row %d | %s | %s | %s\n", row,
+                CellText(box, res::DAMAGE_MULTIPLIER[row]).c_str(),
+                CellText(box, res::DAMAGE_RANGE[row]).c_str(),
+                CellText(box, res::DAMAGE_HITS[row]).c_str());
+  }
+  Check(CellText(box, res::DAMAGE_HITS[0]) == box.GetDlgItemText(res::DAMAGE_HITS[0]) &&
+            CellText(box, res::DAMAGE_HITS[0]) != classicHits,
+        "ticked, row 0 shows the game model's hits");
+  Check(CaptionsFit(*WxHost::WindowOf(box)), "ticked, every caption and cell text fits");
+  Press(box, res::DAMAGE_COPY_REPORT[0]);
+  const std::string pasted = ClipboardText();
+  Check(pasted == box.report(0) && pasted.find("【実機計算】") != std::string::npos,
+        "row 0's copied report carries the game section");
+  Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
+  Settle(box);
+  Check(CellText(box, res::DAMAGE_HITS[0]) == classicHits, "unticked, row 0 is classic again");
+}
+
 void TimeConditionChanges(CDamageDlg& box) {
   std::vector<double> times;
   for (int round = 0; round < 4; ++round) {
@@ -343,16 +408,13 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
         "own-move and direct rows computed");
 
   Press(box, res::DAMAGE_COPY_REPORT[0]);
-  std::string pasted;
-  if (wxTheClipboard->Open()) {
-    wxTextDataObject data;
-    if (wxTheClipboard->GetData(data)) pasted = Utf8(data.GetText());
-    wxTheClipboard->Close();
-  }
+  const std::string pasted = ClipboardText();
   Check(!box.report(0).empty() && pasted == box.report(0),
         "the clipboard gives back row 0's report as text");
   std::printf("%s", pasted.substr(0, pasted.find("\r\n\r\n") + 4).c_str());
 
+  Check(CaptionsFit(*WxHost::WindowOf(box)), "every caption and cell text fits");
+  CheckGameModel(box);
   TimeConditionChanges(box);
   Settle(box);
   start = Clock::now();
@@ -369,6 +431,7 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
         "the saved box equals what kerumina-cli box create writes for the same entries");
 
   if (holdMs > 0) {
+    Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
     SelectRow(box, 0);
     Press(box, res::IDC_DAMAGE_EDIT);
     // Apart, so that a screenshot shows both whole.
