@@ -91,6 +91,23 @@ std::size_t Capture(HWND window, const std::string& name) {
   return std::set<std::uint32_t>(pixels.begin(), pixels.end()).size();
 }
 
+// The bytes of one clipboard format, up to and including the first terminating NUL.
+std::string ClipboardText(UINT format) {
+  std::string bytes;
+  if (OpenClipboard(nullptr) == FALSE) return bytes;
+  if (HANDLE data = GetClipboardData(format)) {
+    const auto* text = static_cast<const char*>(GlobalLock(data));
+    std::size_t unit = format == CF_UNICODETEXT ? 2 : 1;
+    for (std::size_t at = 0; text != nullptr && at < GlobalSize(data); at += unit) {
+      bytes.append(text + at, unit);
+      if (std::string(text + at, unit) == std::string(unit, '\0')) break;
+    }
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return bytes;
+}
+
 void Click(const CDialog& dialog, int id) {
   HWND button = Win32Host::ControlOf(dialog, id);
   Check(button != nullptr, "button exists");
@@ -325,6 +342,13 @@ int main() {
         [&] {
           Check(IsWindowEnabled(top()) != FALSE && OnScreen(launcher),
                 "about box closed with Enter, launcher usable again");
+          host.SetClipboardText("ケルミナ\r\n");
+          static const wchar_t WIDE[] = L"ケルミナ\r\n";
+          Check(ClipboardText(CF_UNICODETEXT) ==
+                    std::string(reinterpret_cast<const char*>(WIDE), sizeof WIDE),
+                "clipboard holds Unicode text");
+          Check(ClipboardText(CF_TEXT) == std::string("\x83\x50\x83\x8B\x83\x7E\x83\x69\r\n", 11),
+                "clipboard holds Shift-JIS for programs that read only ANSI text");
           PostMessageW(top(), WM_CLOSE, 0, 0);
         },
     };
