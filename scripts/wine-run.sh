@@ -3,7 +3,7 @@
 # made once, under a lock, since a first start takes about 20 s and two first starts at once
 # would trip over each other.
 set -euo pipefail
-prefix="${KERUMINA_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/kerumina-wine}"
+prefix="${KERUMINA_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/kerumina-wine}"
 # Wine's desktop process belongs to the display it was started on, and a server kept alive
 # by a run without one would leave a later window without a desktop: runs on a screen get a
 # prefix, and so a server, of their own.
