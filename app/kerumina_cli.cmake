@@ -1,7 +1,11 @@
 # kerumina-cli: the core from the command line. The JSON mapping lives in a library of its
 # own so the tests call it directly.
-find_package(nlohmann_json 3 REQUIRED)
-find_package(CLI11 REQUIRED)
+if(NOT TARGET nlohmann_json::nlohmann_json)
+  find_package(nlohmann_json 3 REQUIRED)
+endif()
+if(NOT TARGET CLI11::CLI11)
+  find_package(CLI11 REQUIRED)
+endif()
 
 add_library(kerumina_cli_lib STATIC
   ${CMAKE_CURRENT_LIST_DIR}/cli/box_commands.cpp

@@ -1,5 +1,7 @@
 #include "platform/file_locations.h"
 
+#include "platform/process.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -100,7 +102,7 @@ FileLocations FileLocationsOfProcess(std::string_view executableFolder) {
 
 bool CreateFolderForWriting(std::string_view folder) {
   if (folder.empty()) return false;
-  fs::path path = fs::path(folder).lexically_normal();
+  fs::path path = PathFromUtf8(folder).lexically_normal();
   if (!path.has_filename()) path = path.parent_path();
   std::error_code error;
   std::vector<fs::path> missing;

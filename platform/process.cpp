@@ -19,8 +19,13 @@ std::string FolderOf(std::string_view path) {
 bool SetCurrentDirectory(std::string_view folder) {
   if (folder.empty()) return false;
   std::error_code error;
-  std::filesystem::current_path(std::filesystem::path(folder), error);
+  std::filesystem::current_path(PathFromUtf8(folder), error);
   return !error;
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+  return std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
 }
 
 }  // namespace kerumina::platform

@@ -1,5 +1,7 @@
 #include "platform/profile.h"
 
+#include "platform/process.h"
+
 // Settings are plain ASCII keys and numbers: no wide-character conversion needed.
 #define SI_NO_CONVERSION
 // Debian splits the implementation off into a library; this unit takes it from the header.
@@ -35,12 +37,12 @@ enum class LoadResult { Missing, Loaded, Unreadable };
 // take the file size from ftell and ask for an absurd buffer.
 LoadResult Load(IniFile& ini, const std::string& path) {
   std::error_code error;
-  auto status = std::filesystem::status(path, error);
+  auto status = std::filesystem::status(PathFromUtf8(path), error);
   if (status.type() == std::filesystem::file_type::not_found) return LoadResult::Missing;
   if (error || status.type() != std::filesystem::file_type::regular) {
     return LoadResult::Unreadable;
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) return LoadResult::Unreadable;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return LoadResult::Unreadable;
@@ -76,6 +78,25 @@ int Profile::GetProfileInt(std::string_view section, std::string_view key, int d
   return value == nullptr ? defaultValue : ParseProfileInt(value);
 }
 
+namespace {
+
+// The same bytes on every system: the library would end lines with CR LF on Windows only.
+bool Save(const IniFile& ini, const std::string& path) {
+  std::string text;
+  if (ini.Save(text, false) < 0) return false;
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
+  file.write(out.data(), static_cast<std::streamsize>(out.size()));
+  file.close();
+  return !file.fail();
+}
+
+}  // namespace
+
 bool Profile::WriteProfileInt(std::string_view section, std::string_view key, int value) {
   if (path_.empty()) return false;
   IniFile ini;
@@ -88,13 +109,13 @@ bool Profile::WriteProfileInt(std::string_view section, std::string_view key, in
   }
   // A per-user settings folder comes into being with the first setting written.
   CreateFolderForWriting(FolderOf(path_));
-  return ini.SaveFile(path_.c_str(), false) >= 0;
+  return Save(ini, path_);
 }
 
 bool Profile::DeleteFile() {
   if (path_.empty()) return false;
   std::error_code error;
-  std::filesystem::remove(path_, error);
+  std::filesystem::remove(PathFromUtf8(path_), error);
   return !error;
 }
 

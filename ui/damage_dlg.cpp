@@ -8,6 +8,7 @@
 #include "data/abilities.h"
 #include "data/moves.h"
 #include "data/types.h"
+#include "platform/process.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -112,7 +113,7 @@ bool CDamageDlg::OnInitDialog() {
   auto& list = Item<ListView>(res::IDC_DAMAGE_BOX_LIST);
   list.InsertColumn(0, "名前", platform::ColumnAlign::Center, 128);
   list.InsertColumn(1, "ヴォルミル", platform::ColumnAlign::Left, 72);
-  box::LoadBox(*box_, app.BoxFilePath());
+  box::LoadBox(*box_, platform::PathFromUtf8(app.BoxFilePath()));
   const int rows = box::AppendIndex(*box_);
   for (int index = 0; index < rows; ++index) SetListRow(index, true);
   list.SetSelectedItem(0);
@@ -268,7 +269,7 @@ void CDamageDlg::OnSwap() {
 }
 
 bool CDamageDlg::Save() {
-  if (!box::SaveBox(*box_, app.BoxFilePath())) {
+  if (!box::SaveBox(*box_, platform::PathFromUtf8(app.BoxFilePath()))) {
     host().MessageBox("ボックスを保存できませんでした。\n保存先のファイルは以前の内容のままです。",
                       APP_TITLE, platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Error);
     return false;
@@ -299,7 +300,7 @@ void CDamageDlg::OnImport() {
   std::optional<std::string> path = host().GetOpenFileName(BOX_FILE_FILTER, BOX_FILE_EXTENSION);
   if (!path) return;
   const int before = box::AppendIndex(*box_);
-  const box::ImportResult result = box::ImportBoxFile(*box_, *path);
+  const box::ImportResult result = box::ImportBoxFile(*box_, platform::PathFromUtf8(*path));
   if (result.status == box::ImportStatus::OPEN_FAILED) {
     host().MessageBox("ファイルオープン失敗", APP_TITLE, platform::MessageBoxButtons::Ok,
                       platform::MessageBoxIcon::None);

@@ -3,6 +3,11 @@
 #include <iostream>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "app/cli/box_commands.h"
 #include "app/cli/commands.h"
 #include "app/cli/json_lines.h"
@@ -26,6 +31,13 @@ int RunLines(const Answer& answer) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Text mode would turn LF into CR LF and stop reading at a Ctrl-Z: the answers must be the
+  // same bytes on every system, and the reports carry their own CR LF.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   CLI::App app{
       "ケルミナ: stats, IV judgement, damage, species search and the box file from the command "
@@ -33,6 +45,8 @@ int main(int argc, char** argv) {
       "one JSON object per line."};
   app.set_version_flag("--version", "ケルミナ Ver 0.8.2");
   app.require_subcommand(1);
+  // On Windows the library would take "/path" for an option: one meaning everywhere.
+  app.allow_windows_style_options(false);
 
   const LineCommand lineCommands[] = {
       {"stats", "{species, level, nature, iv[6], ev[6]} -> {stats[6]}", kerumina::cli::AnswerStats},

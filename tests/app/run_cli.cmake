@@ -1,5 +1,6 @@
 # Runs kerumina-cli for one CASE and checks its exit code and output.
 # -DCLI=<binary> -DDATA=<fixtures> -DWORK=<scratch dir> -DCASE=<name>
+# -DRUNNER=<emulator> for a cross-built binary (empty otherwise)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -8,7 +9,7 @@ function(run)
   if(R_INPUT)
     set(input INPUT_FILE ${R_INPUT})
   endif()
-  execute_process(COMMAND ${CLI} ${R_ARGS} ${input} RESULT_VARIABLE rc OUTPUT_VARIABLE out
+  execute_process(COMMAND ${RUNNER} ${CLI} ${R_ARGS} ${input} RESULT_VARIABLE rc OUTPUT_VARIABLE out
                   ERROR_VARIABLE err)
   if(NOT rc STREQUAL R_RC)
     message(FATAL_ERROR "${R_ARGS}: exit ${rc}, expected ${R_RC}\n${out}\n${err}")

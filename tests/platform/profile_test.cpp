@@ -63,6 +63,20 @@ TEST_F(ProfileTest, WriteKeepsOtherSectionsAndKeys) {
   EXPECT_EQ(text.find("10"), std::string::npos) << text;  // one key, not two
 }
 
+// Paths are UTF-8; on Windows a plain narrow path would lose the Japanese folder name.
+TEST_F(ProfileTest, WorksInAFolderWithAJapaneseName) {
+  const fs::path japanese = folder / u8"ケルミナ設定";
+  fs::create_directories(japanese);
+  const std::u8string name = (japanese / "kerumina.ini").u8string();
+  Profile there;
+  there.SetPath(std::string(name.begin(), name.end()));
+  ASSERT_TRUE(there.WriteProfileInt("Main", "Version", 60));
+  EXPECT_EQ(there.GetProfileInt("Main", "Version", 1), 60);
+  EXPECT_TRUE(fs::exists(japanese / "kerumina.ini"));
+  EXPECT_TRUE(there.DeleteFile());
+  EXPECT_FALSE(fs::exists(japanese / "kerumina.ini"));
+}
+
 TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
   const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
   const std::pair<const char*, int> cases[] = {
