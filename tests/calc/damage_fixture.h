@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "calc/damage.h"
+#include "data/abilities.h"
 #include "data/species.h"
+#include "data/types.h"
 
 namespace kerumina::calc::damage_fixture {
 
@@ -61,5 +64,59 @@ inline void MakeDirect(DamageRequest& request, std::int32_t power, std::int32_t 
   request.directCategory = category;
   request.directType = type;
 }
+
+// Box records and rows, valid and not, for the property tests: a quarter of the records are
+// raw bytes, the rest in range but for a stray stat or species now and then.
+class RandomRows {
+ public:
+  explicit RandomRows(std::uint32_t seed) : random_(seed) {}
+
+  std::int32_t Uniform(std::int32_t lo, std::int32_t hi) {
+    return std::uniform_int_distribution<std::int32_t>(lo, hi)(random_);
+  }
+
+  box::BoxEntry NextEntry() {
+    box::BoxEntry entry = Entry(Uniform(0, data::SPECIES_COUNT - 1), Uniform(1, 100));
+    if (Uniform(0, 3) == 0) {
+      auto* bytes = reinterpret_cast<unsigned char*>(&entry);
+      for (std::size_t i = 0; i < sizeof entry; ++i) bytes[i] = Uniform(0, 255);
+      return entry;
+    }
+    entry.nature = Uniform(0, data::NATURE_COUNT - 1);
+    entry.ability = Uniform(0, data::ABILITY_COUNT - 1);
+    entry.item = Uniform(0, data::ITEM_COUNT - 1);
+    entry.statsEntered = Uniform(0, 1);
+    for (int s = 0; s < 6; ++s)
+      entry.iv[s] = Uniform(0, 255), entry.ev[s] = Uniform(0, 255), entry.stat[s] = Uniform(1, 999);
+    for (auto& move : entry.move)
+      move = Uniform(0, 4) == 0 ? box::EMPTY_MOVE_SLOT : Uniform(0, data::MOVE_COUNT - 1);
+    if (Uniform(0, 9) == 0) entry.stat[Uniform(0, 5)] = Uniform(-5, 1005);
+    if (Uniform(0, 19) == 0) entry.species = Uniform(-3, 600);
+    return entry;
+  }
+
+  DamageRequest NextRow() {
+    DamageRequest request;
+    if (Uniform(0, 49) != 0) request.attacker = NextEntry();
+    if (Uniform(0, 49) != 0) request.defender = NextEntry();
+    const int row = Uniform(0, 5);
+    request.moveId = row < 4 && request.attacker ? request.attacker->move[row]
+                                                 : Uniform(-2, data::MOVE_COUNT + 1);
+    MakeDirect(request, 5 * Uniform(-1, 41), Uniform(-1, 3), Uniform(-1, data::TYPE_COUNT));
+    request.rowKind = row < 4 ? RowKind::OwnMove : row == 4 ? RowKind::ListMove : RowKind::Direct;
+    request.weather = Uniform(-1, WEATHER_COUNT);
+    request.attackStage = Uniform(-7, 7);
+    request.defenceStage = Uniform(-7, 7);
+    using R = DamageRequest;
+    for (bool R::*flag :
+         {&R::helpingHand, &R::burned, &R::flowerGift, &R::reflect, &R::lightScreen, &R::gravity,
+          &R::foresight, &R::abilityActive, &R::berryActive, &R::doubleBattle})
+      request.*flag = Uniform(0, 1);
+    return request;
+  }
+
+ private:
+  std::mt19937 random_;
+};
 
 }  // namespace kerumina::calc::damage_fixture

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <tuple>
 #include <vector>
 
@@ -285,48 +284,10 @@ TEST(ComputeDamage, ComparedRows) {
 
 // Random box records, valid and not, through the calculation and the report.
 TEST(ComputeDamageProperty, RandomEntriesNeverReadOutsideTables) {
-  std::mt19937 random(20240607);
-  const auto uniform = [&](std::int32_t lo, std::int32_t hi) {
-    return std::uniform_int_distribution<std::int32_t>(lo, hi)(random);
-  };
-  // A quarter raw bytes; the rest in range but for a stray stat or species now and then.
-  const auto randomEntry = [&]() {
-    box::BoxEntry entry = Entry(uniform(0, data::SPECIES_COUNT - 1), uniform(1, 100));
-    if (uniform(0, 3) == 0) {
-      auto* bytes = reinterpret_cast<unsigned char*>(&entry);
-      for (std::size_t i = 0; i < sizeof entry; ++i) bytes[i] = uniform(0, 255);
-      return entry;
-    }
-    entry.nature = uniform(0, data::NATURE_COUNT - 1);
-    entry.ability = uniform(0, data::ABILITY_COUNT - 1);
-    entry.item = uniform(0, data::ITEM_COUNT - 1);
-    entry.statsEntered = uniform(0, 1);
-    for (int s = 0; s < 6; ++s)
-      entry.iv[s] = uniform(0, 255), entry.ev[s] = uniform(0, 255), entry.stat[s] = uniform(1, 999);
-    for (auto& move : entry.move)
-      move = uniform(0, 4) == 0 ? box::EMPTY_MOVE_SLOT : uniform(0, data::MOVE_COUNT - 1);
-    if (uniform(0, 9) == 0) entry.stat[uniform(0, 5)] = uniform(-5, 1005);
-    if (uniform(0, 19) == 0) entry.species = uniform(-3, 600);
-    return entry;
-  };
+  RandomRows rows(20240607);
   int computed = 0;
   for (int i = 0; i < 20000; ++i) {
-    Req request;
-    if (uniform(0, 49) != 0) request.attacker = randomEntry();
-    if (uniform(0, 49) != 0) request.defender = randomEntry();
-    const int row = uniform(0, 5);
-    request.moveId = row < 4 && request.attacker ? request.attacker->move[row]
-                                                 : uniform(-2, data::MOVE_COUNT + 1);
-    MakeDirect(request, 5 * uniform(-1, 41), uniform(-1, 3), uniform(-1, data::TYPE_COUNT));
-    request.rowKind = row < 4 ? RowKind::OwnMove : row == 4 ? RowKind::ListMove : RowKind::Direct;
-    request.weather = uniform(-1, WEATHER_COUNT);
-    request.attackStage = uniform(-7, 7);
-    request.defenceStage = uniform(-7, 7);
-    for (bool Req::*flag : {&Req::helpingHand, &Req::burned, &Req::flowerGift, &Req::reflect,
-                            &Req::lightScreen, &Req::gravity, &Req::foresight, &Req::abilityActive,
-                            &Req::berryActive, &Req::doubleBattle})
-      request.*flag = uniform(0, 1);
-
+    const Req request = rows.NextRow();
     const DamageResult result = ComputeDamage(request);
     const std::string report = DamageReport(request, result);
     ASSERT_TRUE(IsValidRequest(request) || result.skipped) << i;

@@ -64,21 +64,15 @@ TEST(MatchLearnConditions, MarksFoundMovesAcrossCalls) {
   EXPECT_EQ(noMethod[0], 32);
 }
 
-TEST(MatchLearnConditions, VersionFlagsGateOnlyVersionTables) {
-  EXPECT_FALSE(Finds(0, 32, {.levelUp = true}, NO_VERSION));  // level-up needs a version
-  EXPECT_TRUE(Finds(0, 32, {.levelUp = true}, {.hgss = true}));
-  EXPECT_TRUE(Finds(0, 13, {.machine = true}, NO_VERSION));
-  EXPECT_TRUE(Finds(0, 112, {.egg = true}, NO_VERSION));
-  EXPECT_TRUE(Finds(2, 337, {.tutor = true}, NO_VERSION));   // the special table needs none
-  EXPECT_FALSE(Finds(0, 188, {.tutor = true}, NO_VERSION));  // the PT tutor table does
-  EXPECT_TRUE(Finds(0, 188, {.tutor = true}, {.pt = true}));
+TEST(MachineNumber, HiddenMachinesFollowTheNumberedOnes) {
   EXPECT_EQ(MachineNumber(91), 92);
   EXPECT_FALSE(IsHiddenMachine(91));
   EXPECT_EQ(MachineNumber(92), 1);
   EXPECT_TRUE(IsHiddenMachine(92));
 }
 
-// Which tables one method reads, by version flags: the slot scans as the reference for
+// Which tables one method reads, by version flags (level-up and the version tutor tables
+// need one; machines, eggs and special moves do not): the slot scans as the reference for
 // the lookups' bit index.
 bool SlotScan(const LearnMethods& k, const GameVersions& v, SpeciesId s, MoveId m) {
   const bool levelUp = (v.dp && InLevelUp(LEVEL_UP_DP, s, m)) ||
@@ -95,9 +89,10 @@ bool SlotScan(const LearnMethods& k, const GameVersions& v, SpeciesId s, MoveId 
 TEST(MatchLearnConditions, AgreesWithTheSlotScansForEveryTable) {
   // clang-format off
   const std::pair<LearnMethods, GameVersions> cases[] = {
-      {{.levelUp = true}, {.dp = true}}, {{.levelUp = true}, {.pt = true}},
-      {{.levelUp = true}, {.hgss = true}}, {{.machine = true}, {}},
-      {{.machine = true}, {.hgss = true}}, {{.tutor = true}, {}}, {{.tutor = true}, {.pt = true}},
+      {{.levelUp = true}, {}}, {{.levelUp = true}, {.dp = true}},
+      {{.levelUp = true}, {.pt = true}}, {{.levelUp = true}, {.hgss = true}},
+      {{.machine = true}, {}}, {{.machine = true}, {.hgss = true}},
+      {{.tutor = true}, {}}, {{.tutor = true}, {.pt = true}},
       {{.tutor = true}, {.hgss = true}}, {{.egg = true}, {}}, {{.egg = true}, {.hgss = true}}};
   // clang-format on
 

@@ -35,14 +35,6 @@ void ExpectRows(CDataViewDlg& dlg, data::SpeciesId s, const data::MoveListOption
   EXPECT_EQ(shown, expected);
 }
 
-void Press(CDataViewDlg& dlg, int id) {
-  if (auto* box = dynamic_cast<platform::CheckBox*>(dlg.GetDlgItem(id))) {
-    box->UserClick();
-  } else {
-    dlg.Item<platform::Button>(id).UserClick();
-  }
-}
-
 using DataViewDlgTest = ShellTest;
 
 TEST_F(DataViewDlgTest, HeaderStatsAndEvolutionButtons) {

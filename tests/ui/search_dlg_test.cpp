@@ -48,28 +48,10 @@ std::vector<std::string> MoveFields(CSearchDlg& dlg, int row) {
   return fields;
 }
 
-void ChooseData(CSearchDlg& dlg, int id, platform::ItemData data) {
-  ComboBox& box = dlg.Item<ComboBox>(id);
-  for (int i = 0; i < box.GetCount(); ++i) {
-    if (box.GetItemData(i) == data) return void(box.UserChoose(i));
-  }
-  ADD_FAILURE() << "no entry with data " << data;
-}
-
 // A move chosen as the window offers it: its type first, then the move.
 void ChooseMove(CSearchDlg& dlg, int row, data::MoveId move) {
   ChooseData(dlg, SEARCH_MOVE_ROWS[row].type, data::Move(move).type + 1);
   ChooseData(dlg, SEARCH_MOVE_ROWS[row].move, move);
-}
-
-void Click(CSearchDlg& dlg, int id) {
-  if (auto* box = dynamic_cast<platform::CheckBox*>(dlg.GetDlgItem(id))) {
-    box->UserClick();
-  } else if (auto* radio = dynamic_cast<platform::RadioButton*>(dlg.GetDlgItem(id))) {
-    radio->UserClick();
-  } else {
-    dlg.Item<platform::Button>(id).UserClick();
-  }
 }
 
 using SearchDlgTest = ShellTest;
@@ -104,7 +86,7 @@ TEST_F(SearchDlgTest, MethodBoxesDecideTheMoveFilterAndTheRowShowsTheMove) {
               (std::vector<std::string>{"40", "100", "35", "物理", "単体", " 0"}));
     EXPECT_EQ(Results(dlg).GetItemCount(), 0);  // every method box off
     ChooseMove(dlg, 1, move);
-    Click(dlg, res::IDC_SEARCH_MACHINE);  // alone, without any version box
+    Press(dlg, res::IDC_SEARCH_MACHINE);  // alone, without any version box
     ASSERT_GT(Results(dlg).GetItemCount(), 0);
     for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
       data::SpeciesId s = static_cast<data::SpeciesId>(Results(dlg).GetItemData(i));
@@ -120,7 +102,7 @@ TEST_F(SearchDlgTest, MethodBoxesDecideTheMoveFilterAndTheRowShowsTheMove) {
     EXPECT_EQ(dlg.Item<ComboBox>(SEARCH_MOVE_ROWS[1].move).GetCurSel(), 0);
     EXPECT_EQ(MoveFields(dlg, 1), std::vector<std::string>(6, " - "));
     ChooseMove(dlg, 3, move);
-    Click(dlg, res::IDC_SEARCH_CLEAR_MOVES);
+    Press(dlg, res::IDC_SEARCH_CLEAR_MOVES);
     EXPECT_EQ(Selections(dlg), std::vector<int>(25, 0));
     EXPECT_EQ(dlg.IsDlgButtonChecked(res::IDC_SEARCH_MACHINE), 1);
     EXPECT_EQ(Results(dlg).GetItemCount(), 505);
@@ -132,7 +114,7 @@ TEST_F(SearchDlgTest, TypeClearKeepsTheRuleAndHeadingsSortBothWays) {
     CSearchDlg& dlg = *launcher.searchDlg();
     dlg.Item<ComboBox>(res::IDC_SEARCH_RULE).UserChoose(1);
     dlg.Item<ComboBox>(res::IDC_SEARCH_TYPE1).UserChoose(3);
-    Click(dlg, res::IDC_SEARCH_CLEAR_TYPES);
+    Press(dlg, res::IDC_SEARCH_CLEAR_TYPES);
     EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_TYPE1).GetCurSel(), 0);
     EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_RULE).GetCurSel(), 1);
 
@@ -172,7 +154,7 @@ TEST_F(SearchDlgTest, EveryChoiceSurvivesARestart) {
   RunProgram([&](CTopWindowDlg& launcher) {
     CSearchDlg& dlg = *launcher.searchDlg();
     for (int id : {res::IDC_SEARCH_ALL_MODE, res::IDC_SEARCH_EGG, res::IDC_SEARCH_HGSS}) {
-      Click(dlg, id);
+      Press(dlg, id);
     }
     ChooseMove(dlg, 0, 0);
     ChooseMove(dlg, 2, 55);

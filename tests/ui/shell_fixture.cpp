@@ -11,6 +11,27 @@ namespace kerumina::ui {
 
 namespace fs = std::filesystem;
 
+void Press(platform::CDialog& dialog, int id) {
+  platform::Control* control = dialog.GetDlgItem(id);
+  if (auto* button = dynamic_cast<platform::Button*>(control)) {
+    button->UserClick();
+  } else if (auto* check = dynamic_cast<platform::CheckBox*>(control)) {
+    check->UserClick();
+  } else if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) {
+    radio->UserClick();
+  } else {
+    ADD_FAILURE() << "no button with id " << id;
+  }
+}
+
+void ChooseData(platform::CDialog& dialog, int id, platform::ItemData data) {
+  auto& combo = dialog.Item<platform::ComboBox>(id);
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    if (combo.GetItemData(i) == data) return void(combo.UserChoose(i));
+  }
+  ADD_FAILURE() << "no item with data " << data << " in " << id;
+}
+
 void ShellTest::SetUp() {
   previousDirectory_ = fs::current_path();
   folder =

@@ -35,10 +35,6 @@ Shown Visibility(CTopWindowDlg& launcher) {
   return visible;
 }
 
-void Click(platform::CDialog& dialog, int id) {
-  dialog.Item<Button>(id).UserClick();
-}
-
 Rect DefaultRect(const platform::CDialog& dialog) {
   return HeadlessHost::DefaultRect(dialog.dialogTemplate());
 }
@@ -102,9 +98,9 @@ TEST_F(ShellTest, EmptySavedRectangleLeavesTheDefaultPosition) {
 
 TEST_F(ShellTest, MinimiseHidesExactlyTheVisibleWindowsAndRestoreShowsThem) {
   RunProgram([&](CTopWindowDlg& launcher) {
-    Click(launcher, res::IDC_TOP_SEARCH);
+    Press(launcher, res::IDC_TOP_SEARCH);
     EXPECT_EQ(Visibility(launcher), (Shown{true, false, false, false, false}));
-    Click(launcher, res::IDC_TOP_BOX);
+    Press(launcher, res::IDC_TOP_BOX);
     EXPECT_EQ(Visibility(launcher), (Shown{true, false, false, true, false}));
     launcher.damageDlg()->editDlg()->ShowWindow(platform::SHOW_NORMAL);
     launcher.searchDlg()->detailView()->ShowWindow(platform::SHOW_NORMAL);
@@ -152,11 +148,11 @@ TEST_F(ShellTest, MinimiseFollowsEachWindowOnItsOwn) {
 
 TEST_F(ShellTest, CloseRecordsVisibilityAndPlacementsForTheNextStart) {
   RunProgram([&](CTopWindowDlg& launcher) {
-    Click(launcher, res::IDC_TOP_SEARCH);
+    Press(launcher, res::IDC_TOP_SEARCH);
     launcher.searchDlg()->UserMoveTo(Rect{30, 40, 730, 640});
     launcher.searchDlg()->detailView()->ShowWindow(platform::SHOW_NORMAL);
     launcher.UserMoveTo(Rect{1, 2, 151, 202});
-    Click(launcher, res::IDC_TOP_QUIT);
+    Press(launcher, res::IDC_TOP_QUIT);
     EXPECT_EQ(launcher.searchDlg(), nullptr);
     EXPECT_EQ(launcher.paraCheckDlg(), nullptr);
     EXPECT_EQ(launcher.damageDlg(), nullptr);
@@ -198,7 +194,7 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
     // The launcher brings back the same window where it was left.
     CSearchDlg* search = launcher.searchDlg();
     search->UserMoveTo(Rect{7, 8, 600, 500});
-    Click(launcher, res::IDC_TOP_SEARCH);
+    Press(launcher, res::IDC_TOP_SEARCH);
     EXPECT_EQ(launcher.searchDlg(), search);
     EXPECT_TRUE(search->IsWindowVisible());
     EXPECT_EQ(search->GetWindowPlacement().normalPosition, (Rect{7, 8, 600, 500}));
@@ -238,8 +234,8 @@ TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
   std::ofstream(iniPath / "keep") << "x";
   RunProgram([&](CTopWindowDlg& launcher) {
     EXPECT_EQ(host.messages().size(), 1u);
-    Click(launcher, res::IDC_TOP_SEARCH);
-    Click(launcher, res::IDC_TOP_QUIT);
+    Press(launcher, res::IDC_TOP_SEARCH);
+    Press(launcher, res::IDC_TOP_QUIT);
   });
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, platform::MessageBoxIcon::Warning);
