@@ -50,7 +50,14 @@ class ModelListCtrl : public wxListCtrl {
 class ModelChoice : public wxChoice {
  public:
   ModelChoice(wxWindow* parent, const wxPoint& position, const wxSize& size)
-      : wxChoice(parent, wxID_ANY, position, size) {}
+      : wxChoice(parent, wxID_ANY, position, size) {
+    // GTK sizes a closed drop-down to its widest row, measuring every row on each size
+    // request: some 30 ms for a window of move lists. The layout fixes the width anyway.
+    GtkWidget* view = gtk_bin_get_child(GTK_BIN(GetHandle()));
+    if (view != nullptr && GTK_IS_CELL_VIEW(view)) {
+      gtk_cell_view_set_fit_model(GTK_CELL_VIEW(view), FALSE);
+    }
+  }
 
   void ReplaceItems(const ItemListControl& model) {
     auto* combo = GTK_COMBO_BOX(GetHandle());
@@ -123,6 +130,14 @@ wxWindow* RowArea(wxWindow* list) {
   return rows;
 }
 
+void RealizeShownTree(GtkWidget* widget, gpointer) {
+  if (!gtk_widget_get_visible(widget)) return;
+  gtk_widget_realize(widget);
+  if (GTK_IS_CONTAINER(widget)) {
+    gtk_container_forall(GTK_CONTAINER(widget), RealizeShownTree, nullptr);
+  }
+}
+
 }  // namespace
 
 template <class Handler>
@@ -159,9 +174,36 @@ WxWindowPeer::WxWindowPeer(CDialog& dialog, const wxFont& font) : dialog_(dialog
   window_->Centre(wxBOTH);
   CreateWidgets();
   BindDialogEvents();
+  // Below GTK's redraws and wx's pending events: the launcher comes up first.
+  prepareSource_ = g_idle_add_full(G_PRIORITY_LOW + 10, PrepareOnIdle, this, nullptr);
+}
+
+int WxWindowPeer::PrepareOnIdle(void* peer) {
+  static_cast<WxWindowPeer*>(peer)->PrepareHidden();
+  return G_SOURCE_REMOVE;
+}
+
+// GTK creates the windows of a window's widgets when it is first shown: 10 to 40 ms for a
+// tool window. A hidden window does it while the program waits, so that the first show
+// only maps it. Realizing maps nothing: the window stays hidden where it was put.
+void WxWindowPeer::PrepareHidden() {
+  prepareSource_ = 0;
+  if (window_->IsShown()) return;
+  // What the controls hold at their first show, measured and laid out once.
+  Flush();
+  GtkWidget* top = window_->GetHandle();
+  gtk_widget_realize(top);
+  // The children's windows are made where they will stand, not moved there at the show.
+  GtkRequisition request;
+  gtk_widget_get_preferred_size(top, &request, nullptr);
+  GtkAllocation allocation{0, 0, 0, 0};
+  gtk_window_get_size(GTK_WINDOW(top), &allocation.width, &allocation.height);
+  gtk_widget_size_allocate(top, &allocation);
+  gtk_container_forall(GTK_CONTAINER(top), RealizeShownTree, nullptr);
 }
 
 WxWindowPeer::~WxWindowPeer() {
+  if (prepareSource_ != 0) g_source_remove(prepareSource_);
   alive_.reset();
   for (Widget& widget : widgets_) widget.control->Attach(nullptr, nullptr);
   window_->Hide();

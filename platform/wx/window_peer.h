@@ -63,6 +63,8 @@ class WxWindowPeer final : public WindowPeer {
   void SyncRadioGroup(const RadioButton& member);
   template <class Handler>
   auto Guarded(Handler handler);
+  static int PrepareOnIdle(void* peer);
+  void PrepareHidden();
 
   CDialog& dialog_;
   wxDialog* window_ = nullptr;
@@ -76,6 +78,8 @@ class WxWindowPeer final : public WindowPeer {
   std::vector<Control*> dirty_;
   bool flushScheduled_ = false;
   bool syncing_ = false;
+  // The idle call that readies the hidden window for its first show, until it has run.
+  unsigned prepareSource_ = 0;
   // Handlers and deferred calls check this first: the wx window outlives the peer briefly.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

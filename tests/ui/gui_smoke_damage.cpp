@@ -232,6 +232,8 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
     window.ShowToolWindow(platform::SHOW_HIDE);
     Settle(window);
     const double created = MillisecondsSince(start);
+    // The launcher's button is pressed after the program has idled a moment.
+    wxYield();
     double shown[2];
     for (double& time : shown) {
       window.ShowWindow(platform::SHOW_HIDE);
