@@ -197,6 +197,26 @@ std::wstring ControlText(const CDialog& dialog, int id) {
   return TextOf(Win32Host::ControlOf(dialog, id));
 }
 
+// Whether every item of a list box shows whole beside its scroll bar, in the list's font.
+bool ItemsFit(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  HDC dc = GetDC(list);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  bool fit = true;
+  for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+    wchar_t text[64] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    fit = fit && size.cx < client.right;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  return fit;
+}
+
 std::wstring Wide(const std::string& utf8) {
   std::wstring wide(utf8.size(), L'\0');
   wide.resize(static_cast<std::size_t>(
@@ -467,8 +487,6 @@ int main() {
           Check(OnScreen(&detail) &&
                     ControlText(detail, kerumina::res::IDC_DATAVIEW_NAME) == Wide(" " + name),
                 "a click on a row opens the detail view at that species");
-          SendMessageW(Win32Host::ControlOf(detail, kerumina::res::IDC_DATAVIEW_LEVEL_UP), BM_CLICK,
-                       0, 0);
           detail.ShowSpecies(1);
         },
         // The box window: its two entries as attacker and defender, all six rows computed.
@@ -539,6 +557,11 @@ int main() {
               SendMessageW(Win32Host::ControlOf(iv, kerumina::res::IDC_PARACHECK_HIDDEN_POWER_LIST),
                            LB_GETCOUNT, 0, 0) > 0,
               "the hidden-power list fills when asked for");
+          bool fit = true;
+          for (int id : kerumina::res::IDC_PARACHECK_CANDIDATES) {
+            fit = fit && ItemsFit(Win32Host::ControlOf(iv, id));
+          }
+          Check(fit, "every IV candidate shows whole beside the scroll bar");
         },
         // Each window in front on its own, then captured.
         [&] { CaptureInTurn(Win32Host::WindowOf(*gallery), "gallery"); },
