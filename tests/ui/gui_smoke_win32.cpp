@@ -217,6 +217,33 @@ bool ItemsFit(HWND list) {
   return fit;
 }
 
+// Tab walks the controls a person can use in template order, a radio group once.
+bool TabOrderFollowsTheTemplate(const CDialog& dialog) {
+  std::vector<HWND> expected;
+  bool previousRadio = false;
+  for (const auto& control : dialog.controls()) {
+    const platform::ControlKind kind = control->kind();
+    const bool radio = kind == platform::ControlKind::RadioButton;
+    const bool groupStart = !previousRadio || control->HasStyle(platform::STYLE_GROUP);
+    previousRadio = radio;
+    if (kind == platform::ControlKind::StaticText || kind == platform::ControlKind::GroupBox ||
+        (radio && !groupStart))
+      continue;
+    HWND window = Win32Host::ControlOf(dialog, control->id());
+    if (IsWindowVisible(window) != FALSE && IsWindowEnabled(window) != FALSE) {
+      expected.push_back(window);
+    }
+  }
+  HWND window = Win32Host::WindowOf(dialog);
+  std::vector<HWND> walked;
+  for (HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
+       at != nullptr && walked.size() < expected.size();
+       at = GetNextDlgTabItem(window, at, FALSE)) {
+    walked.push_back(at);
+  }
+  return walked == expected;
+}
+
 std::wstring Wide(const std::string& utf8) {
   std::wstring wide(utf8.size(), L'\0');
   wide.resize(static_cast<std::size_t>(
@@ -468,6 +495,10 @@ int main() {
                 "search list shrinks to the learners of the chosen move");
           Check(ControlText(search, kerumina::res::SEARCH_MOVE_ROWS[0].power) != L" - ",
                 "the chosen move's power shows");
+          Check(TabOrderFollowsTheTemplate(search) &&
+                    TabOrderFollowsTheTemplate(*launcher->damageDlg()) &&
+                    TabOrderFollowsTheTemplate(*launcher->paraCheckDlg()),
+                "Tab follows the layout in the search, box and IV windows");
           ClickHeading(search, kerumina::res::IDC_SEARCH_RESULTS, 1);
         },
         [&] {
