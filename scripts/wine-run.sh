@@ -33,6 +33,11 @@ if [ ! -f "$ready" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# Wine draws the caption buttons in Marlett, which it does not find where Debian puts it.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
+fi
 if [ -n "${DISPLAY:-}" ]; then
   # Waits for the server to end, so that the next screen starts afresh.
   status=0

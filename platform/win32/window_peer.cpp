@@ -150,6 +150,9 @@ Win32WindowPeer::Win32WindowPeer(CDialog& dialog, const std::wstring& face, HWND
 Win32WindowPeer::~Win32WindowPeer() {
   SetWindowLongPtrW(window_, DWLP_USER, 0);
   DestroyWindow(window_);
+  for (Widget& widget : widgets_) {
+    if (widget.narrowFont != nullptr) DeleteObject(widget.narrowFont);
+  }
 }
 
 INT_PTR CALLBACK Win32WindowPeer::DialogProc(HWND window, UINT message, WPARAM wParam,
@@ -448,6 +451,7 @@ void Win32WindowPeer::SyncItems(Widget& widget, ItemListControl& model) {
     for (int i = 0; i < model.GetCount(); ++i) {
       SendMessageW(window, add, 0, reinterpret_cast<LPARAM>(Wide(model.GetText(i)).c_str()));
     }
+    FitItems(widget, model);
     SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window, nullptr, TRUE);
   }
@@ -455,6 +459,52 @@ void Win32WindowPeer::SyncItems(Widget& widget, ItemListControl& model) {
   if (static_cast<int>(SendMessageW(window, getSelection, 0, 0)) != selection) {
     SendMessageW(window, setSelection, static_cast<WPARAM>(selection), 0);
   }
+}
+
+// GTK sizes a drop-down list to its widest item and lays its scroll bars over the items;
+// Win32 does neither, so a cut item would read as a different value ("108:26～2").
+void Win32WindowPeer::FitItems(Widget& widget, const ItemListControl& model) {
+  HWND window = widget.window;
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font_);
+  int widest = 0;
+  for (int i = 0; i < model.GetCount(); ++i) {
+    std::wstring text = Wide(model.GetText(i));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
+  // Room for the item's margins and the list's frame.
+  const int margins = 4 * GetSystemMetrics(SM_CXEDGE);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const int width = outer.right - outer.left;
+  if (model.kind() == ControlKind::ComboBox) {
+    SendMessageW(window, CB_SETDROPPEDWIDTH, std::max(width, widest + margins + scrollBar), 0);
+    return;
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  const int itemHeight = static_cast<int>(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0));
+  const bool scrolls = model.GetCount() * std::max(1, itemHeight) > client.bottom;
+  const int room = width - margins - (scrolls ? scrollBar : 0);
+  HFONT font = font_;
+  HFONT narrow = nullptr;
+  if (widest > room && room > 0) {
+    LOGFONTW face{};
+    GetObjectW(font_, sizeof face, &face);
+    face.lfWidth = std::max(1, static_cast<int>(metrics.tmAveCharWidth) * room / widest);
+    narrow = CreateFontIndirectW(&face);
+    if (narrow != nullptr) font = narrow;
+  }
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (widget.narrowFont != nullptr) DeleteObject(widget.narrowFont);
+  widget.narrowFont = narrow;
 }
 
 void Win32WindowPeer::SyncListView(Widget& widget, ListView& model) {

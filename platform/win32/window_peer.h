@@ -47,6 +47,8 @@ class Win32WindowPeer final : public WindowPeer {
     unsigned itemsRevision = ~0u;
     unsigned columnsRevision = ~0u;
     unsigned rowsRevision = ~0u;
+    // A narrower cut of the dialog font, while the list box's widest item needs it.
+    HFONT narrowFont = nullptr;
   };
 
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,6 +60,7 @@ class Win32WindowPeer final : public WindowPeer {
   Widget* WidgetOf(HWND window);
   void Sync(Widget& widget);
   void SyncItems(Widget& widget, ItemListControl& model);
+  void FitItems(Widget& widget, const ItemListControl& model);
   void SyncListView(Widget& widget, ListView& model);
 
   CDialog& dialog_;

@@ -15,14 +15,23 @@
 #include <string>
 #include <vector>
 
+#include "box/box.h"
+#include "data/learnsets.h"
+#include "data/moves.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/win32/win32_app.h"
 #include "platform/win32/win32_host.h"
 #include "res/about_dlg.h"
+#include "res/damage_dlg.h"
+#include "res/data_edit_dlg.h"
+#include "res/data_view_dlg.h"
+#include "res/para_check_dlg.h"
 #include "res/search_dlg.h"
 #include "res/top_window_dlg.h"
+#include "tests/ui/gallery.h"
 #include "ui/damage_dlg.h"
+#include "ui/data_view_dlg.h"
 #include "ui/main_app.h"
 #include "ui/para_check_dlg.h"
 #include "ui/search_dlg.h"
@@ -31,6 +40,8 @@
 namespace {
 
 namespace platform = kerumina::platform;
+using kerumina::ui::FillGallery;
+using kerumina::ui::GALLERY;
 using platform::CDialog;
 using platform::win32::Win32Host;
 
@@ -121,48 +132,153 @@ void PostKey(HWND window, WPARAM key) {
   PostMessageW(window, WM_KEYUP, key, 0);
 }
 
-// A window with one control of every kind.
-using platform::ControlKind;
-constexpr unsigned SUNKEN_CENTER = platform::STYLE_SUNKEN | platform::STYLE_CENTER;
-const platform::ControlTemplate GALLERY_CONTROLS[] = {
-    {-1, ControlKind::GroupBox, "種族値による絞込み", 0, {7, 4, 150, 58}},
-    {-1, ControlKind::StaticText, "HP", 0, {14, 18, 30, 8}},
-    {1, ControlKind::ComboBox, "", platform::STYLE_SORT, {14, 28, 64, 12}},
-    {2, ControlKind::Edit, "31", platform::STYLE_CENTER, {84, 28, 30, 12}},
-    {3, ControlKind::StaticText, "－", SUNKEN_CENTER, {120, 28, 30, 12}},
-    {4, ControlKind::CheckBox, "LV技", 0, {14, 45, 40, 10}},
-    {5, ControlKind::RadioButton, "OR指定", platform::STYLE_GROUP, {58, 45, 44, 10}},
-    {6, ControlKind::RadioButton, "AND指定", 0, {104, 45, 48, 10}},
-    {7, ControlKind::ListView, "", 0, {7, 68, 150, 60}},
-    {8, ControlKind::ListBox, "", 0, {164, 8, 60, 120}},
-    {9, ControlKind::Button, "条件クリア", 0, {164, 132, 60, 14}},
-};
-const platform::DialogTemplate GALLERY{999, "gallery", 232, 152, 0, GALLERY_CONTROLS};
+// What the system does when a person uses a control of a tool window: a choice in a
+// drop-down list is reported with CBN_SELCHANGE; mouse clicks are posted, so that the
+// control itself turns them into its notifications.
+void ChooseAt(const CDialog& dialog, int id, int index) {
+  HWND combo = Win32Host::ControlOf(dialog, id);
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(Win32Host::WindowOf(dialog), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
 
-void FillGallery(CDialog& gallery) {
-  using namespace platform;
-  auto& combo = gallery.Item<ComboBox>(1);
-  for (const char* text : {"ひのこ", " 無指定", "アクアテール", "かみなり", "つるぎのまい"}) {
-    combo.AddString(text);
+void ChooseData(CDialog& dialog, int id, platform::ItemData data) {
+  const auto& combo = dialog.Item<platform::ComboBox>(id);
+  int index = 0;
+  while (index < combo.GetCount() && combo.GetItemData(index) != data) ++index;
+  Check(index < combo.GetCount(), "entry to choose exists");
+  ChooseAt(dialog, id, index);
+}
+
+void PostClick(HWND window, POINT at, bool twice = false) {
+  LPARAM where = MAKELPARAM(at.x, at.y);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageW(window, WM_LBUTTONUP, 0, where);
+  if (!twice) return;
+  PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+  PostMessageW(window, WM_LBUTTONUP, 0, where);
+}
+
+POINT Middle(const RECT& r) {
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A click into the second column of a row of a report list.
+void ClickRow(const CDialog& dialog, int id, int row, bool twice = false) {
+  HWND list = Win32Host::ControlOf(dialog, id);
+  RECT cell{};
+  cell.top = 1;
+  cell.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  PostClick(list, Middle(cell), twice);
+}
+
+void ClickHeading(const CDialog& dialog, int id, int column) {
+  HWND header =
+      reinterpret_cast<HWND>(SendMessageW(Win32Host::ControlOf(dialog, id), LVM_GETHEADER, 0, 0));
+  RECT r{};
+  SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r));
+  PostClick(header, Middle(r));
+}
+
+int ListRows(const CDialog& dialog, int id) {
+  return static_cast<int>(SendMessageW(Win32Host::ControlOf(dialog, id), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring CellText(const CDialog& dialog, int id, int row, int column) {
+  wchar_t text[64] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(Win32Host::ControlOf(dialog, id), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+               reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+std::wstring ControlText(const CDialog& dialog, int id) {
+  return TextOf(Win32Host::ControlOf(dialog, id));
+}
+
+// Whether every item of a list box shows whole beside its scroll bar, in the list's font.
+bool ItemsFit(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  HDC dc = GetDC(list);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  bool fit = true;
+  for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+    wchar_t text[64] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    fit = fit && size.cx < client.right;
   }
-  for (int i = 0; i < 470; ++i) combo.AddString("わざ" + std::to_string(i));
-  combo.SetCurSel(0);
-  gallery.CheckDlgButton(4, 1);
-  gallery.CheckDlgButton(5, 1);
-  auto& list = gallery.Item<ListView>(7);
-  list.InsertColumn(0, "番号", ColumnAlign::Center, 36);
-  list.InsertColumn(1, "名前", ColumnAlign::Left, 90);
-  list.InsertColumn(2, "タイプ１", ColumnAlign::Center, 60);
-  const char* names[] = {"ヴォルミル", "かえんどり", "みずがめ"};
-  for (int row = 0; row < 3; ++row) {
-    list.InsertItem(row, std::to_string(row + 1));
-    list.SetItemText(row, 1, names[row]);
-    list.SetItemText(row, 2, row == 1 ? "ほのお" : "みず");
+  SelectObject(dc, previous);
+  ReleaseDC(list, dc);
+  return fit;
+}
+
+// Tab walks the controls a person can use in template order, a radio group once.
+bool TabOrderFollowsTheTemplate(const CDialog& dialog) {
+  std::vector<HWND> expected;
+  bool previousRadio = false;
+  for (const auto& control : dialog.controls()) {
+    const platform::ControlKind kind = control->kind();
+    const bool radio = kind == platform::ControlKind::RadioButton;
+    const bool groupStart = !previousRadio || control->HasStyle(platform::STYLE_GROUP);
+    previousRadio = radio;
+    if (kind == platform::ControlKind::StaticText || kind == platform::ControlKind::GroupBox ||
+        (radio && !groupStart))
+      continue;
+    HWND window = Win32Host::ControlOf(dialog, control->id());
+    if (IsWindowVisible(window) != FALSE && IsWindowEnabled(window) != FALSE) {
+      expected.push_back(window);
+    }
   }
-  list.SetSelectedItem(1);
-  auto& box = gallery.Item<ListBox>(8);
-  for (int stat = 100; stat < 112; ++stat) box.AddString(std::to_string(stat) + " (0-2)");
-  box.SetCurSel(3);
+  HWND window = Win32Host::WindowOf(dialog);
+  std::vector<HWND> walked;
+  for (HWND at = GetNextDlgTabItem(window, nullptr, FALSE);
+       at != nullptr && walked.size() < expected.size();
+       at = GetNextDlgTabItem(window, at, FALSE)) {
+    walked.push_back(at);
+  }
+  return walked == expected;
+}
+
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
+  return wide;
+}
+
+// Two entries for the box window to compute with, in the box file it loads at start.
+void WriteBoxFile() {
+  auto box = std::make_unique<kerumina::box::Box>();
+  struct Creature {
+    const char* name;
+    int species;
+    int stat[6];
+    int move[4];
+  };
+  const Creature creatures[] = {
+      {"ガブ", 444, {183, 200, 115, 100, 105, 169}, {88, 336, 199, 14}},
+      {"バナ", 2, {187, 102, 135, 120, 120, 100}, {75, 0xFFFF, 0xFFFF, 0xFFFF}}};
+  for (std::size_t i = 0; i < std::size(creatures); ++i) {
+    const Creature& c = creatures[i];
+    kerumina::box::BoxEntry& entry = box->entries[i];
+    kerumina::box::SetNameUtf8(entry, c.name);
+    entry.species = c.species;
+    entry.level = 50;
+    entry.ability = kerumina::data::SPECIES_ABILITIES[c.species].ability1;
+    entry.statsEntered = 1;
+    for (int s = 0; s < 6; ++s) entry.stat[s] = c.stat[s];
+    for (int k = 0; k < 4; ++k) entry.move[k] = c.move[k];
+  }
+  kerumina::box::SaveBox(*box, platform::PathFromUtf8(folder + kerumina::box::BOX_FILE_NAME));
 }
 
 void CheckControlsMirrorTheModel(const CDialog& gallery) {
@@ -231,6 +347,9 @@ void CheckUserActionsReachedTheModel(CDialog& gallery) {
   Check(hit.item == 1 && hit.subItem == 1, "list click reports row and column");
 }
 
+// A machine move many species learn by levelling up or by machine.
+const kerumina::data::MoveId SEARCH_MOVE = kerumina::data::MACHINE_LIST_DPPT[23] - 1;
+
 // Steps run one after another from a timer, so that the windows draw in between.
 std::vector<std::function<void()>> steps;
 std::size_t nextStep = 0;
@@ -275,6 +394,7 @@ int main() {
     auto& host = static_cast<Win32Host&>(base);
     folder = platform::FolderOf(host.GetModuleFileName());
     std::filesystem::remove(platform::PathFromUtf8(folder + "kerumina.ini"));
+    WriteBoxFile();
     kerumina::ui::CMainApp app(host);
     std::unique_ptr<CDialog> gallery;
     CDialog* about = nullptr;
@@ -311,10 +431,134 @@ int main() {
           ActOnControls(*gallery);
         },
         [&] { CheckUserActionsReachedTheModel(*gallery); },
+        // The search window narrowed to the learners of a move, sorted by name.
+        [&] {
+          auto& search = *launcher->searchDlg();
+          SendMessageW(Win32Host::ControlOf(search, kerumina::res::IDC_SEARCH_LEVEL_UP), BM_CLICK,
+                       0, 0);
+          SendMessageW(Win32Host::ControlOf(search, kerumina::res::IDC_SEARCH_MACHINE), BM_CLICK, 0,
+                       0);
+          ChooseData(search, kerumina::res::SEARCH_MOVE_ROWS[0].type,
+                     kerumina::data::Move(SEARCH_MOVE).type + 1);
+        },
+        [&] {
+          ChooseData(*launcher->searchDlg(), kerumina::res::SEARCH_MOVE_ROWS[0].move, SEARCH_MOVE);
+        },
+        [&] {
+          auto& search = *launcher->searchDlg();
+          const int rows = ListRows(search, kerumina::res::IDC_SEARCH_RESULTS);
+          std::printf("search list: %d rows\n", rows);
+          Check(rows > 0 && rows < 505 &&
+                    rows == search.Item<platform::ListView>(kerumina::res::IDC_SEARCH_RESULTS)
+                                .GetItemCount(),
+                "search list shrinks to the learners of the chosen move");
+          Check(ControlText(search, kerumina::res::SEARCH_MOVE_ROWS[0].power) != L" - ",
+                "the chosen move's power shows");
+          Check(TabOrderFollowsTheTemplate(search) &&
+                    TabOrderFollowsTheTemplate(*launcher->damageDlg()) &&
+                    TabOrderFollowsTheTemplate(*launcher->paraCheckDlg()),
+                "Tab follows the layout in the search, box and IV windows");
+          ClickHeading(search, kerumina::res::IDC_SEARCH_RESULTS, 1);
+        },
+        [&] {
+          auto& search = *launcher->searchDlg();
+          const auto& list = search.Item<platform::ListView>(kerumina::res::IDC_SEARCH_RESULTS);
+          Check(list.GetLastColumnClick() == 1 &&
+                    CellText(search, kerumina::res::IDC_SEARCH_RESULTS, 0, 1) ==
+                        Wide(list.GetItemText(0, 1)),
+                "a heading click sorts the list");
+          ClickRow(search, kerumina::res::IDC_SEARCH_RESULTS, 2);
+        },
+        [&] {
+          auto& search = *launcher->searchDlg();
+          const std::string name =
+              search.Item<platform::ListView>(kerumina::res::IDC_SEARCH_RESULTS).GetItemText(2, 1);
+          auto& detail = *launcher->searchDlg()->detailView();
+          Check(OnScreen(&detail) &&
+                    ControlText(detail, kerumina::res::IDC_DATAVIEW_NAME) == Wide(" " + name),
+                "a click on a row opens the detail view at that species");
+          detail.ShowSpecies(1);
+        },
+        // The box window: its two entries as attacker and defender, all six rows computed.
+        [&] {
+          auto& box = *launcher->damageDlg();
+          ClickRow(box, kerumina::res::IDC_DAMAGE_BOX_LIST, 0);
+        },
+        // Clicks are posted: the button waits for the row to be chosen.
+        [&] { Click(*launcher->damageDlg(), kerumina::res::IDC_DAMAGE_TO_ATTACKER); },
+        [&] { ClickRow(*launcher->damageDlg(), kerumina::res::IDC_DAMAGE_BOX_LIST, 1); },
+        [&] { Click(*launcher->damageDlg(), kerumina::res::IDC_DAMAGE_TO_DEFENDER); },
+        [&] {
+          auto& box = *launcher->damageDlg();
+          const auto& moves = box.Item<platform::ComboBox>(kerumina::res::IDC_DAMAGE_LIST_MOVE);
+          int damaging = 0;
+          while (damaging < moves.GetCount() &&
+                 !(kerumina::data::IsValidMove(moves.GetItemData(damaging)) &&
+                   kerumina::data::Move(
+                       static_cast<kerumina::data::MoveId>(moves.GetItemData(damaging)))
+                           .power > 1)) {
+            ++damaging;
+          }
+          ChooseAt(box, kerumina::res::IDC_DAMAGE_LIST_MOVE, damaging);
+          ChooseAt(box, kerumina::res::IDC_DAMAGE_DIRECT_POWER, 15);
+        },
+        [&] {
+          auto& box = *launcher->damageDlg();
+          int computed = 0;
+          for (int row = 0; row < kerumina::res::DAMAGE_ROW_COUNT; ++row) {
+            const int id = kerumina::res::DAMAGE_RANGE[row];
+            const std::wstring shown = ControlText(box, id);
+            if (shown != L"－" && shown == Wide(box.GetDlgItemText(id))) ++computed;
+          }
+          Check(box.attackerIndex() == 0 && box.defenderIndex() == 1 && computed == 6,
+                "attacker and defender chosen by clicks, six rows of damage shown");
+          ClickRow(box, kerumina::res::IDC_DAMAGE_BOX_LIST, 0, true);
+        },
+        [&] {
+          const CDialog* editor = launcher->damageDlg()->editDlg();
+          Check(
+              OnScreen(editor) && ControlText(*editor, kerumina::res::IDC_DATAEDIT_NAME) == L"ガブ",
+              "a double click on an entry opens it in the edit window");
+          // At level 50 the candidates are narrow: one of each stat picked with the mouse.
+          ChooseAt(*launcher->paraCheckDlg(), kerumina::res::IDC_PARACHECK_LEVEL, 49);
+        },
+        [&] {
+          for (int id : kerumina::res::IDC_PARACHECK_CANDIDATES) {
+            HWND candidates = Win32Host::ControlOf(*launcher->paraCheckDlg(), id);
+            RECT item{};
+            SendMessageW(candidates, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+            PostClick(candidates, Middle(item));
+          }
+        },
+        [&] {
+          SendMessageW(Win32Host::ControlOf(*launcher->paraCheckDlg(),
+                                            kerumina::res::IDC_PARACHECK_HIDDEN_POWER),
+                       BM_CLICK, 0, 0);
+        },
+        [&] {
+          auto& iv = *launcher->paraCheckDlg();
+          const auto bound = [&](int id) {
+            return SendMessageW(Win32Host::ControlOf(iv, id), CB_GETCURSEL, 0, 0);
+          };
+          Check(bound(kerumina::res::IDC_PARACHECK_AT_LEAST[0]) > 0 ||
+                    bound(kerumina::res::IDC_PARACHECK_AT_MOST[0]) < 31,
+                "a picked candidate narrows its stat's bounds");
+          Check(
+              SendMessageW(Win32Host::ControlOf(iv, kerumina::res::IDC_PARACHECK_HIDDEN_POWER_LIST),
+                           LB_GETCOUNT, 0, 0) > 0,
+              "the hidden-power list fills when asked for");
+          bool fit = true;
+          for (int id : kerumina::res::IDC_PARACHECK_CANDIDATES) {
+            fit = fit && ItemsFit(Win32Host::ControlOf(iv, id));
+          }
+          Check(fit, "every IV candidate shows whole beside the scroll bar");
+        },
         // Each window in front on its own, then captured.
         [&] { CaptureInTurn(Win32Host::WindowOf(*gallery), "gallery"); },
         [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->searchDlg()), "search"); },
+        [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->searchDlg()->detailView()), "detail"); },
         [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->damageDlg()), "box"); },
+        [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->damageDlg()->editDlg()), "editor"); },
         [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->paraCheckDlg()), "paracheck"); },
         [&] { CaptureInTurn(top(), "launcher"); },
         [&] {
