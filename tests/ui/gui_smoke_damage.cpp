@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,6 +38,15 @@ using namespace kerumina::ui::smoke;
 void ChooseSettled(const CDialog& dialog, int id, int index) {
   Settle(dialog);
   ChooseAt(dialog, id, index);
+}
+
+// From one settled state to the next: the reaction with its redraw.
+double SettledMilliseconds(const CDialog& dialog, const std::function<void()>& action) {
+  Settle(dialog);
+  const Clock::time_point start = Clock::now();
+  action();
+  Settle(dialog);
+  return MillisecondsSince(start);
 }
 
 void SelectRow(const CDialog& dialog, int row) {
@@ -139,7 +149,7 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
   for (bool filled : {false, true}) {
     std::filesystem::remove(boxPath);
     if (filled) kerumina::box::SaveBox(*full, boxPath);
-    Clock::time_point start = Clock::now();
+    const Clock::time_point start = Clock::now();
     CDamageDlg window(probe);
     window.CreateToolWindow();
     window.ShowToolWindow(platform::SHOW_HIDE);
@@ -150,11 +160,7 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
     double shown[2];
     for (double& time : shown) {
       window.ShowWindow(platform::SHOW_HIDE);
-      Settle(window);
-      start = Clock::now();
-      window.ShowWindow(platform::SHOW_NORMAL);
-      Settle(window);
-      time = MillisecondsSince(start);
+      time = SettledMilliseconds(window, [&window] { window.ShowWindow(platform::SHOW_NORMAL); });
     }
     const int rows = window.Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemCount();
     std::printf(
@@ -197,12 +203,8 @@ void CheckGameModel(CDamageDlg& box) {
   auto* game = WidgetAs<wxCheckBox>(box, res::IDC_DAMAGE_GAME_MODEL);
   if (game == nullptr) return;
   const std::string classicHits = LabelOf(box, res::DAMAGE_HITS[0]);
-  Settle(box);
-  const Clock::time_point start = Clock::now();
-  Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
-  Settle(box);
   std::printf("game model ticked, six rows recomputed and redrawn: %.2f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { Toggle(box, res::IDC_DAMAGE_GAME_MODEL); }));
   for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
     std::printf(
         "game row %d | %s | %s | %s\n", row, LabelOf(box, res::DAMAGE_MULTIPLIER[row]).c_str(),
@@ -225,10 +227,7 @@ void TimeConditionChanges(CDamageDlg& box) {
   std::vector<double> times;
   for (int round = 0; round < 4; ++round) {
     for (int id : res::DAMAGE_CONDITION_CHECKS) {
-      const Clock::time_point start = Clock::now();
-      Toggle(box, id);
-      Settle(box);
-      times.push_back(MillisecondsSince(start));
+      times.push_back(SettledMilliseconds(box, [&box, id] { Toggle(box, id); }));
     }
   }
   std::sort(times.begin(), times.end());
@@ -262,12 +261,8 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   };
   for (const Creature& creature : creatures) RegisterThroughEditor(box, creature);
   SelectRow(box, 0);
-  Settle(box);
-  Clock::time_point start = Clock::now();
-  Press(box, res::IDC_DAMAGE_TO_ATTACKER);
-  Settle(box);
   std::printf("attacker chosen, panel and learnable-move list filled: %.1f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { Press(box, res::IDC_DAMAGE_TO_ATTACKER); }));
   SelectRow(box, 1);
   Press(box, res::IDC_DAMAGE_TO_DEFENDER);
   // Row 4: the first move of the list that does damage.
@@ -305,12 +300,8 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   Check(CaptionsFit(*WxHost::WindowOf(box)), "every caption and cell text fits");
   CheckGameModel(box);
   TimeConditionChanges(box);
-  Settle(box);
-  start = Clock::now();
-  ChooseSettled(box, res::IDC_DAMAGE_WEATHER, 1);
-  Settle(box);
   std::printf("weather changed, learnable-move list rebuilt and rows recomputed: %.1f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { ChooseSettled(box, res::IDC_DAMAGE_WEATHER, 1); }));
 
   Press(box, res::IDC_DAMAGE_SAVE);
   Check(!box.HasUnsavedChanges(), "the box was saved");
