@@ -3,24 +3,17 @@
 // and closes with OK, and the launcher's close button ends the run and writes the settings.
 // "--hold SECONDS" keeps each stage on screen that long (for screenshots).
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
-#include <wx/textctrl.h>
-#include <wx/timer.h>
 
-#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <sstream>
@@ -36,6 +29,7 @@
 #include "tests/ui/gui_smoke_damage.h"
 #include "tests/ui/gui_smoke_para_check.h"
 #include "tests/ui/gui_smoke_search.h"
+#include "tests/ui/wx_driver.h"
 #include "ui/damage_dlg.h"
 #include "ui/main_app.h"
 #include "ui/para_check_dlg.h"
@@ -49,26 +43,7 @@ using kerumina::platform::CDialog;
 using kerumina::platform::wx::WxHost;
 using kerumina::ui::FillGallery;
 using kerumina::ui::GALLERY;
-using Clock = std::chrono::steady_clock;
-
-int failures = 0;
-
-void Check(bool condition, const char* what) {
-  std::printf("%s: %s\n", condition ? "ok" : "FAILED", what);
-  std::fflush(stdout);
-  if (!condition) ++failures;
-}
-
-void PressButton(const CDialog& dialog, int id) {
-  auto* button = wxDynamicCast(WxHost::WidgetOf(dialog, id), wxButton);
-  if (button == nullptr) {
-    Check(false, "button widget exists");
-    return;
-  }
-  wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-  event.SetEventObject(button);
-  button->GetEventHandler()->ProcessEvent(event);
-}
+using namespace kerumina::ui::smoke;
 
 bool OnScreen(const CDialog* dialog) {
   wxDialog* window = dialog != nullptr ? WxHost::WindowOf(*dialog) : nullptr;
@@ -88,33 +63,10 @@ void CheckWidgetsMirrorTheModel(CDialog& gallery) {
 
 // Events as the toolkit sends them when a person uses the widgets.
 void ActOnWidgets(CDialog& gallery) {
-  auto* choice = wxDynamicCast(WxHost::WidgetOf(gallery, 1), wxChoice);
-  choice->SetSelection(2);
-  wxCommandEvent chosen(wxEVT_CHOICE, choice->GetId());
-  chosen.SetEventObject(choice);
-  chosen.SetInt(2);
-  choice->GetEventHandler()->ProcessEvent(chosen);
-  auto* edit = wxDynamicCast(WxHost::WidgetOf(gallery, 2), wxTextCtrl);
-  edit->SetValue(wxASCII_STR("12"));
-  auto* radio = wxDynamicCast(WxHost::WidgetOf(gallery, 6), wxRadioButton);
-  radio->SetValue(true);
-  wxCommandEvent clicked(wxEVT_RADIOBUTTON, radio->GetId());
-  clicked.SetEventObject(radio);
-  radio->GetEventHandler()->ProcessEvent(clicked);
-  // A click on the second row, in its second column.
-  auto* list = wxDynamicCast(WxHost::WidgetOf(gallery, 7), wxListCtrl);
-  wxRect row;
-  list->GetItemRect(1, row);
-  wxWindow* rows = list;
-  for (wxWindow* child : list->GetChildren()) {
-    if (child->GetSize().y > rows->GetSize().y / 2) rows = child;
-  }
-  wxMouseEvent down(wxEVT_LEFT_DOWN);
-  // Item rectangles count from the top of the list, clicks from below its header.
-  down.SetPosition(
-      wxPoint(list->GetColumnWidth(0) + 10, row.y - rows->GetPosition().y + row.height / 2));
-  down.SetEventObject(rows);
-  rows->GetEventHandler()->ProcessEvent(down);
+  ChooseAt(gallery, 1, 2);
+  Type(gallery, 2, "12");
+  ClickRadio(gallery, 6);
+  ClickRow(gallery, 7, 1);
 }
 
 void CheckUserActionsReachedTheModel(CDialog& gallery) {
@@ -146,63 +98,26 @@ long long MillisecondsSinceProcessStart() {
   return static_cast<long long>((uptime - started) * 1000);
 }
 
-void MoveKeepingSize(CDialog& dialog, int left, int top) {
-  platform::Rect rect = dialog.GetWindowPlacement().normalPosition;
-  dialog.UserMoveTo({left, top, left + rect.Width(), top + rect.Height()});
-}
-
-// This thread's processor time: on a loaded machine the wall clock also counts the time
-// other processes held the processor.
-double CpuMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 // The launcher's button shows a tool window for the first time: until it is drawn.
 void TimeFirstShow(const CDialog& launcher, int button, const CDialog& window) {
-  const Clock::time_point start = Clock::now();
-  const double cpuStart = CpuMilliseconds();
-  PressButton(launcher, button);
-  const double shown = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  const Stopwatch watch;
+  Press(launcher, button);
+  const double shown = watch.Milliseconds();
   // GTK lays the window out and draws it on its next frame.
   wxYield();
   WxHost::WindowOf(window)->Update();
   std::printf("timing: %s first shown: %.2f ms, drawn %.2f ms (%.2f ms processor)\n",
-              window.GetWindowText().c_str(), shown,
-              std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
-              CpuMilliseconds() - cpuStart);
-}
-
-// Runs next after the given number of milliseconds, letting the toolkit draw meanwhile.
-void Later(int milliseconds, std::function<void()> next) {
-  if (milliseconds <= 0) {
-    wxTheApp->CallAfter(std::move(next));
-    return;
-  }
-  auto* timer = new wxTimer();
-  timer->Bind(wxEVT_TIMER, [timer, next = std::move(next)](wxTimerEvent&) {
-    next();
-    timer->Stop();
-    wxTheApp->CallAfter([timer] { delete timer; });
-  });
-  timer->StartOnce(milliseconds);
+              window.GetWindowText().c_str(), shown, watch.Milliseconds(), watch.CpuMs());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
-  int holdMs = 0;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::strcmp(argv[i], "--hold") == 0) holdMs = std::atoi(argv[i + 1]) * 1000;
-  }
   wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
                         const wxString& message) {
-    std::printf("FAILED: wx assertion %s:%d %s %s\n", static_cast<const char*>(file.utf8_str()),
-                line, static_cast<const char*>(cond.utf8_str()),
-                static_cast<const char*>(message.utf8_str()));
-    ++failures;
+    Check(false, "wx assertion " + Utf8(file) + ":" + std::to_string(line) + " " + Utf8(cond) +
+                     " " + Utf8(message));
   });
   std::string folder = platform::FolderOf(platform::ExecutablePathOfProcess());
   std::filesystem::remove(folder + "kerumina.ini");
@@ -210,13 +125,14 @@ int main(int argc, char** argv) {
   int status = platform::wx::RunWxApplication(argc, argv, [&](platform::Host& base) {
     auto& host = static_cast<WxHost&>(base);
     kerumina::ui::CMainApp app(host);
+    const int holdMs = HoldMilliseconds();
     host.onModalRunStarted = [&](CDialog& dialog) {
       if (dialog.dialogTemplate().resourceId == kerumina::res::IDD_ABOUTBOX) {
         Check(OnScreen(&dialog), "about box on screen");
         if (holdMs > 0) {
           MoveKeepingSize(dialog, 1500, 400);
         }
-        Later(holdMs, [&dialog] { PressButton(dialog, platform::ID_OK); });
+        Later(holdMs, [&dialog] { Press(dialog, platform::ID_OK); });
         return;
       }
       auto& launcher = dynamic_cast<kerumina::ui::CTopWindowDlg&>(dialog);
@@ -244,8 +160,8 @@ int main(int argc, char** argv) {
       Check(OnScreen(launcher.searchDlg()), "search window opened");
       Check(OnScreen(launcher.damageDlg()), "box window opened");
       Check(OnScreen(launcher.paraCheckDlg()), "individual-value window opened");
-      failures += CheckParaCheckWindow(*launcher.paraCheckDlg());
-      failures += kerumina::ui::RunSearchSmokeStage(*launcher.searchDlg(), holdMs > 0);
+      CheckParaCheckWindow(*launcher.paraCheckDlg());
+      kerumina::ui::RunSearchSmokeStage(*launcher.searchDlg(), holdMs > 0);
       static std::unique_ptr<CDialog> gallery;
       gallery = std::make_unique<CDialog>(host, GALLERY);
       gallery->Create();
@@ -264,13 +180,13 @@ int main(int argc, char** argv) {
       Later(0, [] { CheckUserActionsReachedTheModel(*gallery); });
       std::fflush(stdout);
       Later(holdMs, [&launcher] {
-        failures += RunDamageStage(launcher);
+        RunDamageStage(launcher);
         gallery->DestroyWindow();
         std::printf("stage: about box\n");
         std::fflush(stdout);
         launcher.UserSystemCommand(kerumina::res::IDM_ABOUTBOX);
         Check(OnScreen(&launcher), "launcher still up after the about box");
-        PressButton(launcher, kerumina::res::IDC_TOP_QUIT);
+        Press(launcher, kerumina::res::IDC_TOP_QUIT);
       });
     };
     app.InitInstance();
@@ -283,6 +199,8 @@ int main(int argc, char** argv) {
   Check(profile.GetProfileInt("Search", "show", 0) == 1, "search window recorded as open");
   Check(profile.GetProfileInt("Damage", "show", 0) == 1, "box window recorded as open");
   Check(status == 0, "program ended normally");
-  std::printf("%s\n", failures == 0 ? "GUI smoke test passed" : "GUI smoke test FAILED");
-  return failures == 0 ? 0 : 1;
+  // Each stage's checks count in the same tally as the ones above.
+  const bool passed = FailedChecks() == 0;
+  std::printf("%s\n", passed ? "GUI smoke test passed" : "GUI smoke test FAILED");
+  return passed ? 0 : 1;
 }

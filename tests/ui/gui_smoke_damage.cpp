@@ -1,15 +1,8 @@
 #include "tests/ui/gui_smoke_damage.h"
 
-#include <wx/app.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
-#include <wx/clipbrd.h>
-#include <wx/listctrl.h>
-#include <wx/radiobut.h>
+#include <wx/dialog.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,10 +18,10 @@
 #include "box/box.h"
 #include "data/moves.h"
 #include "platform/process.h"
-#include "platform/wx/window_peer.h"
 #include "platform/wx/wx_host.h"
 #include "res/damage_dlg.h"
 #include "res/data_edit_dlg.h"
+#include "tests/ui/wx_driver.h"
 #include "ui/damage_dlg.h"
 #include "ui/top_window_dlg.h"
 
@@ -38,96 +32,25 @@ namespace res = kerumina::res;
 using kerumina::platform::CDialog;
 using kerumina::platform::wx::WxHost;
 using kerumina::ui::CDamageDlg;
-using Clock = std::chrono::steady_clock;
+using namespace kerumina::ui::smoke;
 
-int failures = 0;
-
-void Check(bool condition, const std::string& what) {
-  std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
-  std::fflush(stdout);
-  if (!condition) ++failures;
-}
-
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-std::string Utf8(const wxString& text) {
-  return std::string(text.utf8_str());
-}
-
-// Mirrors pending model changes into the widgets and lets the toolkit draw them.
-void Settle(const CDialog& dialog) {
-  static_cast<platform::wx::WxWindowPeer*>(dialog.peer())->Flush();
-  WxHost::WindowOf(dialog)->Update();
-}
-
-template <class Widget>
-Widget* WidgetAs(const CDialog& dialog, int id) {
-  auto* widget = dynamic_cast<Widget*>(WxHost::WidgetOf(dialog, id));
-  if (widget == nullptr) Check(false, "widget " + std::to_string(id) + " exists");
-  return widget;
-}
-
-void Press(const CDialog& dialog, int id) {
-  auto* button = WidgetAs<wxButton>(dialog, id);
-  if (button == nullptr) return;
-  wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-  event.SetEventObject(button);
-  button->GetEventHandler()->ProcessEvent(event);
-}
-
-void Toggle(const CDialog& dialog, int id) {
-  auto* box = WidgetAs<wxCheckBox>(dialog, id);
-  if (box == nullptr) return;
-  box->SetValue(!box->GetValue());
-  wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
-  event.SetEventObject(box);
-  box->GetEventHandler()->ProcessEvent(event);
-}
-
-void Choose(CDialog& dialog, int id, int index) {
+// The widget's entries match the model's only once pending changes are mirrored.
+void ChooseSettled(const CDialog& dialog, int id, int index) {
   Settle(dialog);
-  auto* choice = WidgetAs<wxChoice>(dialog, id);
-  if (choice == nullptr) return;
-  choice->SetSelection(index);
-  wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-  event.SetEventObject(choice);
-  event.SetInt(index);
-  choice->GetEventHandler()->ProcessEvent(event);
+  ChooseAt(dialog, id, index);
 }
 
-// The position of the item with this data in a drop-down list (the widget has the same).
-int PositionOfData(CDialog& dialog, int id, platform::ItemData data) {
-  auto& combo = dialog.Item<platform::ComboBox>(id);
-  for (int i = 0; i < combo.GetCount(); ++i) {
-    if (combo.GetItemData(i) == data) return i;
-  }
-  return -1;
-}
-
-void Type(const CDialog& dialog, int id, const char* text) {
-  if (auto* edit = WidgetAs<wxTextCtrl>(dialog, id)) edit->SetValue(wxString::FromUTF8(text));
-}
-
-void ClickRadio(const CDialog& dialog, int id) {
-  auto* radio = WidgetAs<wxRadioButton>(dialog, id);
-  if (radio == nullptr) return;
-  radio->SetValue(true);
-  wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-  event.SetEventObject(radio);
-  radio->GetEventHandler()->ProcessEvent(event);
+// From one settled state to the next: the reaction with its redraw.
+double SettledMilliseconds(const CDialog& dialog, const std::function<void()>& action) {
+  Settle(dialog);
+  const Clock::time_point start = Clock::now();
+  action();
+  Settle(dialog);
+  return MillisecondsSince(start);
 }
 
 void SelectRow(const CDialog& dialog, int row) {
-  Settle(dialog);
-  auto* list = WidgetAs<wxListCtrl>(dialog, res::IDC_DAMAGE_BOX_LIST);
-  if (list != nullptr) list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-}
-
-std::string CellText(const CDialog& dialog, int id) {
-  auto* label = WidgetAs<wxStaticText>(dialog, id);
-  return label != nullptr ? Utf8(label->GetLabel()) : std::string();
+  kerumina::ui::smoke::SelectRow(dialog, res::IDC_DAMAGE_BOX_LIST, row);
 }
 
 struct Creature {
@@ -144,25 +67,25 @@ void RegisterThroughEditor(CDamageDlg& box, const Creature& creature) {
   Settle(editor);
   Check(WxHost::WindowOf(editor)->IsShown(), "edit window opens for a new entry");
   Type(editor, res::IDC_DATAEDIT_NAME, creature.name);
-  Choose(editor, res::IDC_DATAEDIT_RULE, 0);
+  ChooseSettled(editor, res::IDC_DATAEDIT_RULE, 0);
   const int species = PositionOfData(editor, res::IDC_DATAEDIT_SPECIES, creature.species);
   Settle(editor);
   const Clock::time_point start = Clock::now();
-  Choose(editor, res::IDC_DATAEDIT_SPECIES, species);
+  ChooseSettled(editor, res::IDC_DATAEDIT_SPECIES, species);
   const double model = MillisecondsSince(start);
   Settle(editor);
   std::printf(
       "species chosen, abilities and four move lists refilled: %.1f ms "
       "(%.1f ms before the widgets)\n",
       MillisecondsSince(start), model);
-  Choose(editor, res::IDC_DATAEDIT_LEVEL, 49);
+  ChooseSettled(editor, res::IDC_DATAEDIT_LEVEL, 49);
   ClickRadio(editor, res::IDC_DATAEDIT_DIRECT_MODE);
   Settle(editor);
   for (int s = 0; s < 6; ++s) Type(editor, res::DATAEDIT_STAT[s], creature.stats[s]);
   for (int row = 0; row < 4; ++row) {
     if (creature.moves[row] == kerumina::data::NO_MOVE) continue;
-    Choose(editor, res::DATAEDIT_MOVE[row],
-           PositionOfData(editor, res::DATAEDIT_MOVE[row], creature.moves[row]));
+    ChooseSettled(editor, res::DATAEDIT_MOVE[row],
+                  PositionOfData(editor, res::DATAEDIT_MOVE[row], creature.moves[row]));
   }
   Press(editor, res::IDC_DATAEDIT_REGISTER);
   Settle(box);
@@ -226,7 +149,7 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
   for (bool filled : {false, true}) {
     std::filesystem::remove(boxPath);
     if (filled) kerumina::box::SaveBox(*full, boxPath);
-    Clock::time_point start = Clock::now();
+    const Clock::time_point start = Clock::now();
     CDamageDlg window(probe);
     window.CreateToolWindow();
     window.ShowToolWindow(platform::SHOW_HIDE);
@@ -237,11 +160,7 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
     double shown[2];
     for (double& time : shown) {
       window.ShowWindow(platform::SHOW_HIDE);
-      Settle(window);
-      start = Clock::now();
-      window.ShowWindow(platform::SHOW_NORMAL);
-      Settle(window);
-      time = MillisecondsSince(start);
+      time = SettledMilliseconds(window, [&window] { window.ShowWindow(platform::SHOW_NORMAL); });
     }
     const int rows = window.Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemCount();
     std::printf(
@@ -252,16 +171,6 @@ void TimeOpening(WxHost& host, const std::string& boxPath) {
     window.DestroyWindow();
   }
   std::filesystem::remove(boxPath);
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (wxTheClipboard->Open()) {
-    wxTextDataObject data;
-    if (wxTheClipboard->GetData(data)) text = Utf8(data.GetText());
-    wxTheClipboard->Close();
-  }
-  return text;
 }
 
 // Every caption and cell text under this widget, whole; the game model's hits texts
@@ -293,21 +202,16 @@ bool CaptionsFit(const wxWindow& parent) {
 void CheckGameModel(CDamageDlg& box) {
   auto* game = WidgetAs<wxCheckBox>(box, res::IDC_DAMAGE_GAME_MODEL);
   if (game == nullptr) return;
-  const std::string classicHits = CellText(box, res::DAMAGE_HITS[0]);
-  Settle(box);
-  const Clock::time_point start = Clock::now();
-  Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
-  Settle(box);
+  const std::string classicHits = LabelOf(box, res::DAMAGE_HITS[0]);
   std::printf("game model ticked, six rows recomputed and redrawn: %.2f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { Toggle(box, res::IDC_DAMAGE_GAME_MODEL); }));
   for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
-    std::printf("game row %d | %s | %s | %s\n", row,
-                CellText(box, res::DAMAGE_MULTIPLIER[row]).c_str(),
-                CellText(box, res::DAMAGE_RANGE[row]).c_str(),
-                CellText(box, res::DAMAGE_HITS[row]).c_str());
+    std::printf(
+        "game row %d | %s | %s | %s\n", row, LabelOf(box, res::DAMAGE_MULTIPLIER[row]).c_str(),
+        LabelOf(box, res::DAMAGE_RANGE[row]).c_str(), LabelOf(box, res::DAMAGE_HITS[row]).c_str());
   }
-  Check(CellText(box, res::DAMAGE_HITS[0]) == box.GetDlgItemText(res::DAMAGE_HITS[0]) &&
-            CellText(box, res::DAMAGE_HITS[0]) != classicHits,
+  Check(LabelOf(box, res::DAMAGE_HITS[0]) == box.GetDlgItemText(res::DAMAGE_HITS[0]) &&
+            LabelOf(box, res::DAMAGE_HITS[0]) != classicHits,
         "ticked, row 0 shows the game model's hits");
   Check(CaptionsFit(*WxHost::WindowOf(box)), "ticked, every caption and cell text fits");
   Press(box, res::DAMAGE_COPY_REPORT[0]);
@@ -316,17 +220,14 @@ void CheckGameModel(CDamageDlg& box) {
         "row 0's copied report carries the game section");
   Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
   Settle(box);
-  Check(CellText(box, res::DAMAGE_HITS[0]) == classicHits, "unticked, row 0 is classic again");
+  Check(LabelOf(box, res::DAMAGE_HITS[0]) == classicHits, "unticked, row 0 is classic again");
 }
 
 void TimeConditionChanges(CDamageDlg& box) {
   std::vector<double> times;
   for (int round = 0; round < 4; ++round) {
     for (int id : res::DAMAGE_CONDITION_CHECKS) {
-      const Clock::time_point start = Clock::now();
-      Toggle(box, id);
-      Settle(box);
-      times.push_back(MillisecondsSince(start));
+      times.push_back(SettledMilliseconds(box, [&box, id] { Toggle(box, id); }));
     }
   }
   std::sort(times.begin(), times.end());
@@ -336,25 +237,10 @@ void TimeConditionChanges(CDamageDlg& box) {
       times[times.size() / 2], times.back(), times.size());
 }
 
-void Hold(int milliseconds) {
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (Clock::now() < end) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(20);
-  }
-}
-
-int HoldMilliseconds() {
-  for (int i = 1; i + 1 < wxTheApp->argc; ++i) {
-    if (Utf8(wxTheApp->argv[i]) == "--hold")
-      return std::atoi(wxTheApp->argv[i + 1].utf8_str()) * 1000;
-  }
-  return 0;
-}
-
 }  // namespace
 
 int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
+  const int failedBefore = FailedChecks();
   auto& host = static_cast<WxHost&>(launcher.host());
   const int holdMs = HoldMilliseconds();
   std::printf("stage: box window\n");
@@ -375,12 +261,8 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   };
   for (const Creature& creature : creatures) RegisterThroughEditor(box, creature);
   SelectRow(box, 0);
-  Settle(box);
-  Clock::time_point start = Clock::now();
-  Press(box, res::IDC_DAMAGE_TO_ATTACKER);
-  Settle(box);
   std::printf("attacker chosen, panel and learnable-move list filled: %.1f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { Press(box, res::IDC_DAMAGE_TO_ATTACKER); }));
   SelectRow(box, 1);
   Press(box, res::IDC_DAMAGE_TO_DEFENDER);
   // Row 4: the first move of the list that does damage.
@@ -388,25 +270,25 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   for (int i = 0; i < listMoves.GetCount(); ++i) {
     const auto move = static_cast<kerumina::data::MoveId>(listMoves.GetItemData(i));
     if (kerumina::data::IsValidMove(move) && kerumina::data::Move(move).power > 1) {
-      Choose(box, res::IDC_DAMAGE_LIST_MOVE, i);
+      ChooseSettled(box, res::IDC_DAMAGE_LIST_MOVE, i);
       break;
     }
   }
-  Choose(box, res::IDC_DAMAGE_DIRECT_POWER, 15);
+  ChooseSettled(box, res::IDC_DAMAGE_DIRECT_POWER, 15);
   Settle(box);
 
   bool cellsMatch = true;
   for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
     std::string line;
     for (int id : {res::DAMAGE_MULTIPLIER[row], res::DAMAGE_RANGE[row], res::DAMAGE_HITS[row]}) {
-      const std::string shown = CellText(box, id);
+      const std::string shown = LabelOf(box, id);
       cellsMatch = cellsMatch && shown == box.GetDlgItemText(id);
       line += " | " + shown;
     }
     std::printf("row %d%s\n", row, line.c_str());
   }
   Check(cellsMatch, "the widgets show every result cell of the model");
-  Check(CellText(box, res::DAMAGE_RANGE[0]) != "－" && CellText(box, res::DAMAGE_RANGE[5]) != "－",
+  Check(LabelOf(box, res::DAMAGE_RANGE[0]) != "－" && LabelOf(box, res::DAMAGE_RANGE[5]) != "－",
         "own-move and direct rows computed");
 
   Press(box, res::DAMAGE_COPY_REPORT[0]);
@@ -418,12 +300,8 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   Check(CaptionsFit(*WxHost::WindowOf(box)), "every caption and cell text fits");
   CheckGameModel(box);
   TimeConditionChanges(box);
-  Settle(box);
-  start = Clock::now();
-  Choose(box, res::IDC_DAMAGE_WEATHER, 1);
-  Settle(box);
   std::printf("weather changed, learnable-move list rebuilt and rows recomputed: %.1f ms\n",
-              MillisecondsSince(start));
+              SettledMilliseconds(box, [&box] { ChooseSettled(box, res::IDC_DAMAGE_WEATHER, 1); }));
 
   Press(box, res::IDC_DAMAGE_SAVE);
   Check(!box.HasUnsavedChanges(), "the box was saved");
@@ -439,7 +317,7 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
     // Apart, so that a screenshot shows both whole.
     for (auto [dialog, left] : {std::pair<CDialog*, int>{&box, 10}, {box.editDlg(), 1070}}) {
       const platform::Rect rect = dialog->GetWindowPlacement().normalPosition;
-      dialog->UserMoveTo({left, 10, left + rect.Width(), 10 + rect.Height()});
+      MoveKeepingSize(*dialog, left, 10);
       Settle(*dialog);
       std::printf("window at %d %d size %d %d\n", left, 10, rect.Width(), rect.Height());
     }
@@ -451,5 +329,5 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
     Hold(holdMs);
     box.editDlg()->UserPressEscape();
   }
-  return failures;
+  return FailedChecks() - failedBefore;
 }

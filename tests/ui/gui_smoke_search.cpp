@@ -5,25 +5,18 @@
 // widgets filled and drawn.
 #include "tests/ui/gui_smoke_search.h"
 
-#include <wx/app.h>
-#include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/listctrl.h>
 
-#include <time.h>
-
-#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <type_traits>
 #include <vector>
 
 #include "data/learnsets.h"
 #include "platform/wx/wx_host.h"
 #include "res/data_view_dlg.h"
 #include "res/search_dlg.h"
+#include "tests/ui/wx_driver.h"
 
 namespace kerumina::ui {
 
@@ -32,95 +25,22 @@ namespace {
 using platform::CDialog;
 using platform::ListView;
 using platform::wx::WxHost;
-
-int failures = 0;
-
-void Check(bool condition, const char* what) {
-  std::printf("%s: %s\n", condition ? "ok" : "FAILED", what);
-  std::fflush(stdout);
-  if (!condition) ++failures;
-}
-
-// Lets the deferred mirroring of model changes reach the widgets, then draws the list.
-void Settle(const CDialog& dialog, int listId) {
-  wxTheApp->ProcessPendingEvents();
-  WxHost::WidgetOf(dialog, listId)->Update();
-}
-
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
+using namespace smoke;
 
 // Wall-clock and processor time: on a loaded machine the second tells the program's cost.
 void Timed(const char* what, const std::function<void()>& action, const CDialog& dialog,
            int listId) {
-  const auto start = std::chrono::steady_clock::now();
-  const double cpuStart = ThreadCpuMs();
+  const smoke::Stopwatch watch;
   action();
-  Settle(dialog, listId);
-  const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-  std::printf("timing: %s: %.2f ms (%.2f ms processor)\n", what, spent.count(),
-              ThreadCpuMs() - cpuStart);
-}
-
-// Sends the event a widget sends when a person uses it.
-template <class Widget, class Event = wxCommandEvent>
-void Send(const CDialog& dialog, int id, wxEventType type,
-          const std::type_identity_t<std::function<void(Widget&, Event&)>>& set) {
-  auto* widget = wxDynamicCast(WxHost::WidgetOf(dialog, id), Widget);
-  if (widget == nullptr) return Check(false, "widget exists");
-  Event event(type, widget->GetId());
-  event.SetEventObject(widget);
-  if (set) set(*widget, event);
-  widget->GetEventHandler()->ProcessEvent(event);
-}
-
-void ChooseAt(const CDialog& dialog, int id, int index) {
-  Send<wxChoice>(dialog, id, wxEVT_CHOICE, [index](wxChoice& choice, wxCommandEvent& event) {
-    choice.SetSelection(index);
-    event.SetInt(index);
-  });
-}
-
-// Chooses the entry with this item data.
-void Choose(const CDialog& dialog, int id, platform::ItemData data) {
-  const auto& box = const_cast<CDialog&>(dialog).Item<platform::ComboBox>(id);
-  int index = 0;
-  while (index < box.GetCount() && box.GetItemData(index) != data) ++index;
-  if (index == box.GetCount()) return Check(false, "entry exists");
-  ChooseAt(dialog, id, index);
-}
-
-void Tick(const CDialog& dialog, int id) {
-  Send<wxCheckBox>(dialog, id, wxEVT_CHECKBOX, [](wxCheckBox& box, wxCommandEvent& event) {
-    box.SetValue(!box.GetValue());
-    event.SetInt(box.GetValue());
-  });
+  smoke::Settle(dialog, listId);
+  std::printf("timing: %s: %.2f ms (%.2f ms processor)\n", what, watch.Milliseconds(),
+              watch.CpuMs());
 }
 
 void ClickHeading(const CDialog& dialog, int id, int column) {
   Send<wxListCtrl, wxListEvent>(
       dialog, id, wxEVT_LIST_COL_CLICK,
       [column](wxListCtrl&, wxListEvent& event) { event.m_col = column; });
-}
-
-// A mouse click on a row of a report list, in its second column.
-void ClickRow(const CDialog& dialog, int id, int row) {
-  auto* list = wxDynamicCast(WxHost::WidgetOf(dialog, id), wxListCtrl);
-  wxRect rect;
-  list->GetItemRect(row, rect);
-  wxWindow* rows = list;
-  for (wxWindow* child : list->GetChildren()) {
-    if (child->GetSize().y > rows->GetSize().y / 2) rows = child;
-  }
-  wxMouseEvent down(wxEVT_LEFT_DOWN);
-  // Item rectangles count from the top of the list, clicks from below its header.
-  down.SetPosition(
-      wxPoint(list->GetColumnWidth(0) + 10, rect.y - rows->GetPosition().y + rect.height / 2));
-  down.SetEventObject(rows);
-  rows->GetEventHandler()->ProcessEvent(down);
 }
 
 int WidgetRows(const CDialog& dialog, int id) {
@@ -154,10 +74,9 @@ void ArrangeForScreenshots(CSearchDlg& search, CDataViewDlg& detail) {
   Choose(search, row.move, move);
   ClickHeading(search, res::IDC_SEARCH_RESULTS, 11);
   ClickHeading(search, res::IDC_SEARCH_RESULTS, 11);
-  Tick(detail, res::IDC_DATAVIEW_LEVEL_UP);
+  Toggle(detail, res::IDC_DATAVIEW_LEVEL_UP);
   detail.ShowSpecies(1);
-  const platform::Rect size = detail.GetWindowPlacement().normalPosition;
-  detail.UserMoveTo({1900, 10, 1900 + size.Width(), 10 + size.Height()});
+  MoveKeepingSize(detail, 1900, 10);
   Settle(search, res::IDC_SEARCH_RESULTS);
   Settle(detail, res::IDC_DATAVIEW_MOVES);
   for (const CDialog* window : {static_cast<CDialog*>(&search), static_cast<CDialog*>(&detail)}) {
@@ -170,7 +89,7 @@ void ArrangeForScreenshots(CSearchDlg& search, CDataViewDlg& detail) {
 }  // namespace
 
 int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
-  failures = 0;
+  const int failedBefore = smoke::FailedChecks();
   std::printf("stage: search window and detail view\n");
   const auto& row = res::SEARCH_MOVE_ROWS[0];
   const int results = res::IDC_SEARCH_RESULTS;
@@ -179,8 +98,8 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
   Settle(search, results);
   Check(WidgetRows(search, results) == 505, "result list shows every species");
 
-  Tick(search, res::IDC_SEARCH_LEVEL_UP);
-  Tick(search, res::IDC_SEARCH_MACHINE);
+  Toggle(search, res::IDC_SEARCH_LEVEL_UP);
+  Toggle(search, res::IDC_SEARCH_MACHINE);
   const data::MoveId move = data::MACHINE_LIST_DPPT[23] - 1;
   const auto& list = search.Item<ListView>(results);
   struct Step {
@@ -212,8 +131,7 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
        search, results},
       {"505 rows sorted by name", [&] { ClickHeading(search, results, 1); }, search, results},
       {"move conditions cleared: 4 move lists, 505 rows",
-       [&] { Send<wxButton>(search, res::IDC_SEARCH_CLEAR_MOVES, wxEVT_BUTTON, {}); }, search,
-       results},
+       [&] { Press(search, res::IDC_SEARCH_CLEAR_MOVES); }, search, results},
       {"detail view of species 291 (258 rows)", [&] { detail.ShowSpecies(291); }, detail, moves},
       {"detail view of species 148 (465 rows)", [&] { detail.ShowSpecies(148); }, detail, moves},
   };
@@ -224,7 +142,7 @@ int RunSearchSmokeStage(CSearchDlg& search, bool arrange) {
   Check(TabStopsFollowTheTemplate(search) && TabStopsFollowTheTemplate(detail),
         "Tab walks the pickers, boxes, buttons and lists in layout order, no text cell");
   if (arrange) ArrangeForScreenshots(search, detail);
-  return failures;
+  return smoke::FailedChecks() - failedBefore;
 }
 
 }  // namespace kerumina::ui
