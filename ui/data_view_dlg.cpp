@@ -163,7 +163,7 @@ bool CDataViewDlg::OnInitDialog() {
   auto& category = Item<ComboBox>(res::IDC_DATAVIEW_CATEGORY);
   category.AddString("指定無し");
   for (const char* name : data::MOVE_CATEGORY_NAMES) category.AddString(name);
-  SelectSaved(category, app.GetProfileInt(SECTION, "spec", 0));
+  SelectSaved(category, app.GetProfileInt(SECTION, "category", 0));
   auto& level = Item<ComboBox>(res::IDC_DATAVIEW_LEVEL);
   for (int l = 1; l <= LEVEL_COUNT; ++l) level.AddString(text::Format(" LV %d", l));
   SelectSaved(level, app.GetProfileInt(SECTION, "level", DEFAULT_LEVEL_INDEX));
@@ -176,7 +176,7 @@ void CDataViewDlg::OnDestroy() {
     app.WriteProfileInt(SECTION, check.key, IsDlgButtonChecked(check.id));
   }
   app.WriteProfileInt(SECTION, "type", Item<ComboBox>(res::IDC_DATAVIEW_MOVE_TYPE).GetCurSel());
-  app.WriteProfileInt(SECTION, "spec", Item<ComboBox>(res::IDC_DATAVIEW_CATEGORY).GetCurSel());
+  app.WriteProfileInt(SECTION, "category", Item<ComboBox>(res::IDC_DATAVIEW_CATEGORY).GetCurSel());
   app.WriteProfileInt(SECTION, "level", Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).GetCurSel());
   CToolWindowDlg::OnDestroy();
   app.WriteProfileInt(SECTION, "number", number);
