@@ -22,7 +22,6 @@ using platform::Notification;
 
 constexpr const char* SECTION = "Damage";
 constexpr const char* NO_VALUE = calc::NO_VALUE_CELL;
-constexpr const char* NO_MOVE_TEXT = " 無指定";
 constexpr std::size_t NATURE_NAME_BYTES = 10;
 constexpr int STAGE_ZERO_POSITION = 6;
 constexpr int DIRECT_POWER_STEP = 5;

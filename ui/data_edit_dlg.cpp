@@ -8,6 +8,7 @@
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
+#include "data/learnable_moves.h"
 #include "data/learnsets.h"
 #include "data/types.h"
 #include "platform/data_exchange.h"
@@ -24,7 +25,6 @@ using platform::ComboBox;
 using platform::Notification;
 
 constexpr std::string_view SECTION = "DataEdit";
-constexpr const char* NO_MOVE_TEXT = " 無指定";
 constexpr const char* NO_DETAIL_TEXT = " - ";
 constexpr int LEVEL_COUNT = 100;
 constexpr int SIX_V_IV = 31;
@@ -79,27 +79,6 @@ std::int32_t InRangeOr(std::int32_t value, std::int32_t low, std::int32_t high,
 }
 
 }  // namespace
-
-std::vector<MovePickerItem> LearnableMoveItems(data::SpeciesId species) {
-  std::vector<MovePickerItem> items;
-  items.push_back({NO_MOVE_TEXT, data::NO_MOVE});
-  if (data::IsValidSpecies(species)) {
-    for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
-      if (data::CanLearnAny(species, move))
-        items.push_back({std::string(data::MoveName(move)), move});
-    }
-  }
-  items.push_back({EM_TUTOR_SEPARATOR, data::NO_MOVE});
-  for (data::MoveId move : data::EM_TUTOR_LIST) {
-    items.push_back({std::string(EM_TUTOR_PREFIX) + std::string(data::MoveName(move)), move});
-  }
-  // Stable, as the sorted control inserts: equal texts keep the order they came in.
-  std::stable_sort(items.begin(), items.end(),
-                   [](const MovePickerItem& a, const MovePickerItem& b) {
-                     return text::JapaneseLess(a.text, b.text);
-                   });
-  return items;
-}
 
 void FillMovePicker(ComboBox& combo, const std::vector<MovePickerItem>& items,
                     const std::function<bool(data::MoveId)>& passes) {

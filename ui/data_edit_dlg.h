@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "box/box.h"
+#include "data/learnable_moves.h"
 #include "data/moves.h"
 #include "data/species.h"
 #include "platform/controls.h"
@@ -22,20 +23,12 @@ inline constexpr unsigned REGISTERED_ENTRY_MESSAGE = platform::USER_MESSAGE_BASE
 // Total effort values a creature can hold.
 inline constexpr int EV_TOTAL_MAX = 510;
 
-// Line that separates the learnable moves from the tutor moves of the older game.
-inline constexpr const char* EM_TUTOR_SEPARATOR = "― Em 教え技 ―";
-inline constexpr const char* EM_TUTOR_PREFIX = "―";
-
-// One line of a move picker: " 無指定" and the separator carry NO_MOVE.
-struct MovePickerItem {
-  std::string text;
-  data::MoveId move;
-};
-
-// The lines of a learnable-move picker in the order the sorted picker shows them:
-// " 無指定", every move the species (or its line) can learn, the separator, and the tutor
-// moves of the older game (learnable or not, as the player may have brought them along).
-std::vector<MovePickerItem> LearnableMoveItems(data::SpeciesId species);
+// The box's move pickers share their lines with the window tests under these names.
+using data::EM_TUTOR_PREFIX;
+using data::EM_TUTOR_SEPARATOR;
+using data::LearnableMoveItems;
+using data::MovePickerItem;
+using data::NO_MOVE_TEXT;
 
 // Refills a sorted move picker with the lines whose move passes (lines without a move
 // always stay) and picks " 無指定". The lines come sorted, so the control need not sort.
