@@ -66,11 +66,7 @@ void BoxWindowTest::Close() {
 }
 
 void BoxWindowTest::Click(platform::CDialog& dialog, int id) {
-  platform::Control* control = dialog.GetDlgItem(id);
-  bool clicked = false;
-  if (auto* button = dynamic_cast<platform::Button*>(control)) clicked = button->UserClick();
-  if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) clicked = radio->UserClick();
-  EXPECT_TRUE(clicked) << id;
+  EXPECT_TRUE(Press(dialog, id)) << id;
 }
 
 void BoxWindowTest::Type(platform::CDialog& dialog, int id, std::string_view text) {
@@ -82,17 +78,6 @@ void BoxWindowTest::ChooseText(platform::CDialog& dialog, int id, std::string_vi
   int found = combo.FindStringExact(-1, text);
   ASSERT_NE(found, ComboBox::NONE) << text;
   combo.UserChoose(found);
-}
-
-void BoxWindowTest::ChooseData(platform::CDialog& dialog, int id, platform::ItemData data) {
-  auto& combo = dialog.Item<ComboBox>(id);
-  for (int i = 0; i < combo.GetCount(); ++i) {
-    if (combo.GetItemData(i) == data) {
-      combo.UserChoose(i);
-      return;
-    }
-  }
-  ADD_FAILURE() << "no item with data " << data << " in " << id;
 }
 
 std::string BoxWindowTest::Selected(platform::CDialog& dialog, int id) {

@@ -36,7 +36,6 @@ class BoxWindowTest : public ShellTest {
   void Click(platform::CDialog& dialog, int id);
   void Type(platform::CDialog& dialog, int id, std::string_view text);
   void ChooseText(platform::CDialog& dialog, int id, std::string_view text);
-  void ChooseData(platform::CDialog& dialog, int id, platform::ItemData data);
   std::string Selected(platform::CDialog& dialog, int id);
   void SelectRow(int row);
   // Selects the row and presses "→攻撃側" or "→防御側".

@@ -11,17 +11,13 @@ namespace kerumina::ui {
 
 namespace fs = std::filesystem;
 
-void Press(platform::CDialog& dialog, int id) {
+bool Press(platform::CDialog& dialog, int id) {
   platform::Control* control = dialog.GetDlgItem(id);
-  if (auto* button = dynamic_cast<platform::Button*>(control)) {
-    button->UserClick();
-  } else if (auto* check = dynamic_cast<platform::CheckBox*>(control)) {
-    check->UserClick();
-  } else if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) {
-    radio->UserClick();
-  } else {
-    ADD_FAILURE() << "no button with id " << id;
-  }
+  if (auto* button = dynamic_cast<platform::Button*>(control)) return button->UserClick();
+  if (auto* check = dynamic_cast<platform::CheckBox*>(control)) return check->UserClick();
+  if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) return radio->UserClick();
+  ADD_FAILURE() << "no button with id " << id;
+  return false;
 }
 
 void ChooseData(platform::CDialog& dialog, int id, platform::ItemData data) {

@@ -16,8 +16,8 @@
 namespace kerumina::ui {
 
 // A user's click on the button, check box or radio button with this id (ignored when
-// disabled or hidden, as the user's would be).
-void Press(platform::CDialog& dialog, int id);
+// disabled or hidden, as the user's would be); whether the control took it.
+bool Press(platform::CDialog& dialog, int id);
 // The user's choice of the combo box item that carries this data.
 void ChooseData(platform::CDialog& dialog, int id, platform::ItemData data);
 
