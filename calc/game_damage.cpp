@@ -78,6 +78,7 @@ constexpr MoveId HP_SCALED_MOVES[] = {283, 322};
 constexpr MoveId WEATHER_TYPED_MOVE = 310;
 constexpr MoveId FIRST_STRIKE_MOVE = 370;  // しっぺがえし
 constexpr MoveId WONDER_GUARD_PIERCING_MOVE = 423;
+constexpr MoveId FUTURE_MOVES[] = {247, 352};  // hit later, from the user's side
 constexpr MoveId TYPELESS_MOVES[] = {STRUGGLE_MOVE, 247, 352};
 constexpr MoveId SOUND_MOVES[] = {172, 252, 303, 404, 447};
 constexpr MoveId RECKLESS_MOVES[] = {25, 35, 37, 65, 135, 343, 393, 412, 451, 456};
@@ -121,9 +122,20 @@ std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
   return a / b + (a % b != 0 ? 1 : 0);
 }
 
-std::int32_t DefendingRank(TypeId type) {
-  const auto* it = std::ranges::find(DEFENDING_TYPE_ORDER, type);
+// The games walk one table whose order depends on the move: a こおり move meets ほのお last,
+// a ゴースト move meets ゴースト after あく and はがね.
+std::int32_t DefendingRank(TypeId defending, TypeId move) {
+  if ((move == data::TYPE_ICE && defending == data::TYPE_FIRE) ||
+      (move == data::TYPE_GHOST && defending == data::TYPE_GHOST)) {
+    return static_cast<std::int32_t>(DEFENDING_TYPE_ORDER.size());
+  }
+  const auto* it = std::ranges::find(DEFENDING_TYPE_ORDER, defending);
   return static_cast<std::int32_t>(it - DEFENDING_TYPE_ORDER.begin());
+}
+
+// The games halve with a quotient of at least 1: only nothing stays nothing.
+std::int64_t ScaleDown(std::int64_t x, std::int64_t a, std::int64_t b) {
+  return x == 0 ? 0 : std::max<std::int64_t>(1, x * a / b);
 }
 
 // The type ability 63 gives species 350 in a weather (after any cancelling).
@@ -397,7 +409,7 @@ void GameCalculation::DecideMove() {
   } else if (HasMoveOf(TYPELESS_MOVES)) {
     type_ = TYPELESS;
   }
-  if (attacker_.ability == data::ABILITY_NORMALIZE && !HasMove(STRUGGLE_MOVE))
+  if (attacker_.ability == data::ABILITY_NORMALIZE && !HasMoveOf(TYPELESS_MOVES))
     type_ = data::TYPE_NORMAL;
   if (HasMove(SCREEN_BREAKING_MOVE)) reflect_ = lightScreen_ = false;
 }
@@ -429,7 +441,7 @@ void GameCalculation::ComputeTypeFactors() {
   };
   TypeId first = defender_.type1;
   TypeId second = defender_.type2;
-  if (DefendingRank(second) < DefendingRank(first)) std::swap(first, second);
+  if (DefendingRank(second, type_) < DefendingRank(first, type_)) std::swap(first, second);
   factors_[0] = factor(first);
   factorCount_ = first == second ? 1 : 2;
   if (factorCount_ == 2) factors_[1] = factor(second);
@@ -460,27 +472,32 @@ bool GameCalculation::IsImmune() const {
 
 std::int64_t GameCalculation::Power() const {
   std::int64_t p = power_;
-  if (HasMove(STATUS_DOUBLED_MOVE) && HasStatus()) p *= 2;
+  if (HasMove(STATUS_DOUBLED_MOVE) && HasStatus()) {
+    p *= 2;
+  } else if (attacker_.ability == ABILITY_RECKLESS && HasMoveOf(RECKLESS_MOVES)) {
+    p = Scale(p, 6, 5);
+  }
   if (request_.helpingHand) p = Scale(p, 3, 2);
-  if (attacker_.ability == data::ABILITY_TECHNICIAN && p <= 60) p = Scale(p, 3, 2);
+  if (attacker_.ability == data::ABILITY_TECHNICIAN && p <= 60 && !HasMove(STRUGGLE_MOVE)) {
+    p = Scale(p, 3, 2);
+  }
   const ItemId item = attacker_.item;
   if ((item == ITEM_MUSCLE_BAND && IsPhysical()) || (item == ITEM_WISE_GLASSES && IsSpecial())) {
     p = Scale(p, 11, 10);
-  } else if (item == ITEM_TYPE_BOOST && (type_ != TYPELESS || HasMove(STRUGGLE_MOVE))) {
+  } else if (item == ITEM_TYPE_BOOST) {
     p = Scale(p, 6, 5);
-  }
-  if ((attacker_.ability == ABILITY_RECKLESS && HasMoveOf(RECKLESS_MOVES)) ||
-      (attacker_.ability == ABILITY_IRON_FIST && HasMoveOf(PUNCHING_MOVES))) {
-    p = Scale(p, 6, 5);
-  } else if (PinchActive() && type_ == PinchType(attacker_.ability)) {
-    p = Scale(p, 3, 2);
+  } else if (item == ITEM_LIGHT_BALL && attacker_.IsSpecies(LIGHT_BALL_SPECIES)) {
+    p *= 2;
   }
   const AbilityId defending = defender_.ability;
-  if ((defending == data::ABILITY_HEATPROOF && type_ == data::TYPE_FIRE) ||
-      (defending == data::ABILITY_THICK_FAT &&
-       (type_ == data::TYPE_FIRE || type_ == data::TYPE_ICE))) {
+  const bool fire = type_ == data::TYPE_FIRE;
+  if (defending == data::ABILITY_THICK_FAT && (fire || type_ == data::TYPE_ICE)) {
     p = Scale(p, 1, 2);
-  } else if (defending == data::ABILITY_DRY_SKIN && type_ == data::TYPE_FIRE) {
+  }
+  if (PinchActive() && type_ == PinchType(attacker_.ability)) p = Scale(p, 3, 2);
+  if (defending == data::ABILITY_HEATPROOF && fire) {
+    p = Scale(p, 1, 2);
+  } else if (defending == data::ABILITY_DRY_SKIN && fire) {
     p = Scale(p, 5, 4);
   }
   if (attacker_.ability == ABILITY_RIVALRY) {
@@ -490,39 +507,20 @@ std::int64_t GameCalculation::Power() const {
       p = mine == theirs ? Scale(p, 5, 4) : Scale(p, 3, 4);
     }
   }
+  if (attacker_.ability == ABILITY_IRON_FIST && HasMoveOf(PUNCHING_MOVES)) p = Scale(p, 6, 5);
   return p;
 }
 
+// Every multiplier first, each truncated, and the stage last.
 std::int64_t GameCalculation::Attack() const {
-  const box::BoxEntry& entry = *attacker_.entry;
   const AbilityId ability = attacker_.ability;
   const bool physical = IsPhysical();
-  std::int32_t stage = request_.attackStage;
-  if (request_.berryActive && ((attacker_.item == ITEM_ATTACK_BERRY && physical) ||
-                               (attacker_.item == ITEM_SP_ATTACK_BERRY && !physical))) {
-    stage = std::min(stage + 1, STAGE_MAX);
-  }
-  if (defender_.ability == data::ABILITY_UNAWARE) {
-    stage = 0;
-  } else if (ability == data::ABILITY_SIMPLE) {
-    stage = ClampStage(2 * stage);
-  }
-  std::int64_t a = ApplyStage(entry.stat[physical ? data::STAT_ATK : data::STAT_SPATK], stage);
-
-  const bool sun = weather_ == WEATHER_SUN;
+  std::int64_t a = attacker_.entry->stat[physical ? data::STAT_ATK : data::STAT_SPATK];
   if ((ability == data::ABILITY_HUGE_POWER || ability == data::ABILITY_PURE_POWER) && physical) {
     a *= 2;
-  } else if (sun && ((ability == ABILITY_FLOWER_GIFT && physical) ||
-                     (ability == data::ABILITY_SOLAR_POWER && !physical))) {
-    a = Scale(a, 3, 2);
-  } else if (physical &&
-             (ability == data::ABILITY_HUSTLE || (ability == data::ABILITY_GUTS && HasStatus()))) {
-    a = Scale(a, 3, 2);
   } else if (ability == data::ABILITY_SLOW_START && request_.abilityActive && physical) {
     a = Scale(a, 1, 2);
   }
-  if (request_.flowerGift && sun && physical && ability != ABILITY_FLOWER_GIFT) a = Scale(a, 3, 2);
-
   switch (attacker_.item) {
     case ITEM_CHOICE_BAND:
       if (physical) a = Scale(a, 3, 2);
@@ -533,9 +531,6 @@ std::int64_t GameCalculation::Attack() const {
     case ITEM_SOUL_DEW:
       if (!physical && attacker_.IsSpecies(SOUL_DEW_SPECIES)) a = Scale(a, 3, 2);
       break;
-    case ITEM_LIGHT_BALL:
-      if (attacker_.IsSpecies(LIGHT_BALL_SPECIES)) a *= 2;
-      break;
     case ITEM_THICK_CLUB:
       if (physical && attacker_.IsSpecies(THICK_CLUB_SPECIES)) a *= 2;
       break;
@@ -545,22 +540,32 @@ std::int64_t GameCalculation::Attack() const {
     default:
       break;
   }
-  return a;
+  if (physical &&
+      (ability == data::ABILITY_HUSTLE || (ability == data::ABILITY_GUTS && HasStatus()))) {
+    a = Scale(a, 3, 2);
+  }
+  const bool sun = weather_ == WEATHER_SUN;
+  if (sun && ability == data::ABILITY_SOLAR_POWER && !physical) a = Scale(a, 3, 2);
+  if (sun && physical && (ability == ABILITY_FLOWER_GIFT || request_.flowerGift)) {
+    a = Scale(a, 3, 2);
+  }
+
+  std::int32_t stage = request_.attackStage;
+  if (request_.berryActive && ((attacker_.item == ITEM_ATTACK_BERRY && physical) ||
+                               (attacker_.item == ITEM_SP_ATTACK_BERRY && !physical))) {
+    stage = std::min(stage + 1, STAGE_MAX);
+  }
+  if (defender_.ability == data::ABILITY_UNAWARE) {
+    stage = 0;
+  } else if (ability == data::ABILITY_SIMPLE) {
+    stage = ClampStage(2 * stage);
+  }
+  return ApplyStage(a, stage);
 }
 
 std::int64_t GameCalculation::Defence() const {
   const bool physical = IsPhysical();
-  std::int32_t stage = request_.defenceStage;
-  if (attacker_.ability == data::ABILITY_UNAWARE) {
-    stage = 0;
-  } else if (defender_.ability == data::ABILITY_SIMPLE) {
-    stage = ClampStage(2 * stage);
-  }
-  std::int64_t d =
-      ApplyStage(defender_.entry->stat[physical ? data::STAT_DEF : data::STAT_SPDEF], stage);
-  if (defender_.ability == ABILITY_FLOWER_GIFT && weather_ == WEATHER_SUN && !physical) {
-    d = Scale(d, 3, 2);
-  }
+  std::int64_t d = defender_.entry->stat[physical ? data::STAT_DEF : data::STAT_SPDEF];
   if (defender_.item == ITEM_SOUL_DEW && !physical && defender_.IsSpecies(SOUL_DEW_SPECIES)) {
     d = Scale(d, 3, 2);
   } else if (defender_.item == ITEM_DEEP_SEA_SCALE && !physical &&
@@ -573,8 +578,18 @@ std::int64_t GameCalculation::Defence() const {
   if (weather_ == WEATHER_SANDSTORM && defender_.HasType(data::TYPE_ROCK) && !physical) {
     d = Scale(d, 3, 2);
   }
+  if (defender_.ability == ABILITY_FLOWER_GIFT && weather_ == WEATHER_SUN && !physical) {
+    d = Scale(d, 3, 2);
+  }
   if (HasMoveOf(SELF_DESTRUCT_MOVES)) d = Scale(d, 1, 2);
-  return std::max<std::int64_t>(d, 1);
+
+  std::int32_t stage = request_.defenceStage;
+  if (attacker_.ability == data::ABILITY_UNAWARE) {
+    stage = 0;
+  } else if (defender_.ability == data::ABILITY_SIMPLE) {
+    stage = ClampStage(2 * stage);
+  }
+  return std::max<std::int64_t>(ApplyStage(d, stage), 1);
 }
 
 std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
@@ -603,19 +618,21 @@ std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
     b = Scale(b, 3, 2);
   }
   b += 2;
-  if (attacker_.item == ITEM_LIFE_ORB) b = Scale(b, 13, 10);
+  if (attacker_.item == ITEM_LIFE_ORB && !HasMoveOf(FUTURE_MOVES)) b = Scale(b, 13, 10);
   return b;
 }
 
 std::int64_t GameCalculation::Roll(std::int64_t base, std::int32_t roll) const {
   std::int64_t x = Scale(base, roll, 100);
+  // A future attack is dealt later from the user's side, where てだすけ counts once more.
+  if (request_.helpingHand && HasMoveOf(FUTURE_MOVES)) x = Scale(x, 3, 2);
   if (sameType_) x = attacker_.ability == data::ABILITY_ADAPTABILITY ? x * 2 : Scale(x, 3, 2);
-  for (int i = 0; i < factorCount_; ++i) x = Scale(x, factors_[i], 2);
+  for (int i = 0; i < factorCount_; ++i) x = ScaleDown(x, factors_[i], 2);
   const bool super = product_ > NEUTRAL;
   if ((defender_.ability == data::ABILITY_SOLID_ROCK ||
        defender_.ability == data::ABILITY_FILTER) &&
       super) {
-    x = Scale(x, 3, 4);
+    x = ScaleDown(x, 3, 4);
   }
   if (attacker_.item == ITEM_EXPERT_BELT && super) x = Scale(x, 6, 5);
   if (attacker_.ability == data::ABILITY_TINTED_LENS && product_ < NEUTRAL) x *= 2;
@@ -683,6 +700,10 @@ void GameCalculation::WriteNotes() {
       Note(text::Format("%s「%s」はこのヴォルミルには効果がない", who, data::ItemName(item)));
     }
   };
+  if ((attacker_.item == ITEM_SOUL_DEW && attacker_.IsSpecies(SOUL_DEW_SPECIES)) ||
+      (defender_.item == ITEM_SOUL_DEW && defender_.IsSpecies(SOUL_DEW_SPECIES))) {
+    Note("「こころのしずく」はバトルフロンティア以外の対戦として計算");
+  }
   boundItem(attacker_, ITEM_SOUL_DEW, SOUL_DEW_SPECIES, "攻撃側の");
   boundItem(attacker_, ITEM_LIGHT_BALL, LIGHT_BALL_SPECIES, "攻撃側の");
   boundItem(attacker_, ITEM_THICK_CLUB, THICK_CLUB_SPECIES, "攻撃側の");

@@ -125,8 +125,8 @@ TEST(ComputeGameDamage, Immunities) {
        false},
       {NORMAL, SOUND_MOVE, SOUNDPROOF, 0, false, true},
       {NORMAL, SOUND_MOVE, SOUNDPROOF, data::ABILITY_MOLD_BREAKER, false, false},
-      // ノーマルスキン makes a delayed move a normal one; わるあがき stays typeless.
-      {GHOST, DELAYED_PSYCHIC, 0, data::ABILITY_NORMALIZE, false, true},
+      // Corrected: the future attacks stay typeless under ノーマルスキン, like わるあがき.
+      {GHOST, DELAYED_PSYCHIC, 0, data::ABILITY_NORMALIZE, false, false},
       {GHOST, STRUGGLE, 0, data::ABILITY_NORMALIZE, false, false},
       {DARK, DELAYED_PSYCHIC, 0, 0, false, false},
   };
@@ -162,8 +162,8 @@ TEST(ComputeGameDamage, FixedDamage) {
   }
 }
 
-// The typeless moves hit as a move without a type would: no factor, no bonus, and of the
-// type items only わるあがき's.
+// The typeless moves hit as a move without a type would: no factor, no bonus, but the type
+// items boost them.
 TEST(ComputeGameDamage, TypelessMoves) {
   Req struggle = Row([](Req& r) { r.attacker = Entry(NORMAL), Against(r, GHOST, STRUGGLE); });
   Req plain = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_PHYSICAL, 0); });
@@ -174,10 +174,11 @@ TEST(ComputeGameDamage, TypelessMoves) {
   struggle.attacker->item = plain.attacker->item = 1;
   EXPECT_EQ(RollsOf(ComputeGameDamage(struggle)), RollsOf(ComputeGameDamage(plain)));
 
+  // Corrected: the type items boost the future attacks too.
   Req delayed = Row([](Req& r) { Against(r, DARK, DELAYED_PSYCHIC), r.weather = WEATHER_SUN; });
   const RollList withoutItem = RollsOf(ComputeGameDamage(delayed));
   delayed.attacker->item = 1;
-  EXPECT_EQ(RollsOf(ComputeGameDamage(delayed)), withoutItem);
+  EXPECT_GT(RollsOf(ComputeGameDamage(delayed)), withoutItem);
 }
 
 struct MoveCase {
@@ -239,6 +240,157 @@ TEST(ComputeGameDamage, RowsThatMatch) {
               RollsOf(ComputeGameDamage(Row(same[i].second))))
         << "row " << i;
   }
+}
+
+// One plain row by the base formula: the power, attack and defence a rule should give, then
+// the multipliers after the random factor in order (a reduction never makes 1 into 0).
+struct Expected {
+  std::int64_t power, attack, defence;
+  std::vector<std::pair<std::int64_t, std::int64_t>> after;
+};
+
+RollList Reference(const Req& r, const Expected& e) {
+  const std::int64_t level = r.attacker->level;
+  const std::int64_t base = (2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2;
+  RollList rolls;
+  for (std::int64_t roll = 85; roll <= 100; ++roll) {
+    std::int64_t x = base * roll / 100;
+    for (const auto& [num, den] : e.after) x = std::max<std::int64_t>(x * num / den, num > 0);
+    rolls.push_back(std::max<std::int64_t>(x, 1));
+  }
+  return rolls;
+}
+
+void Stats(Req& r, std::int32_t stat, std::int32_t attack, std::int32_t defence) {
+  r.attacker->stat[stat] = attack, r.defender->stat[stat + 1] = defence;
+}
+
+struct OrderCase {
+  Req (*make)();
+  Expected expected;
+};
+
+// The games' own order of the modifiers, each row against the plain formula.
+TEST(ComputeGameDamage, GamesOwnOrder) {
+  constexpr std::pair<std::int64_t, std::int64_t> STAB{3, 2}, SUPER{2, 1}, HALF{1, 2};
+  const OrderCase cases[] = {
+      // こだわりメガネ at +2: 101 × 3/2 = 151, then × 2 = 302 (the stage last).
+      {[] {
+         Req r = MoveRow(Entry(WATER, 100), Entry(NORMAL), 57);
+         r.attacker->item = 4, r.attackStage = 2, Stats(r, data::STAT_SPATK, 101, 20);
+         return r;
+       },
+       {95, 302, 20, {}}},
+      // メタルパウダー at +1: 101 × 2 = 202, then × 3/2 = 303.
+      {[] {
+         Req r = MoveRow(Entry(NORMAL, 100), Entry(131), 32);
+         r.defender->item = 13, r.defenceStage = 1, Stats(r, data::STAT_ATK, 999, 101);
+         return r;
+       },
+       {35, 999, 303, {STAB}}},
+      // ふといホネ before はりきり: 101 × 2 × 3/2.
+      {[] {
+         Req r = MoveRow(Entry(104, 100), Entry(NORMAL), 32);
+         r.attacker->item = 7, r.attacker->ability = data::ABILITY_HUSTLE;
+         Stats(r, data::STAT_ATK, 101, 20);
+         return r;
+       },
+       {35, 303, 20, {}}},
+      // しんかいのウロコ before the defender's フラワーギフト in sun.
+      {[] {
+         Req r = MoveRow(Entry(NORMAL, 100), Entry(365), 57);
+         r.defender->item = 12, r.defender->ability = 93, r.weather = WEATHER_SUN;
+         Stats(r, data::STAT_SPATK, 500, 101);
+         return r;
+       },
+       {95, 500, 303, {HALF}}},
+      // でんきだま doubles the power, before あついしぼう halves it; the attack stays.
+      {[] {
+         Req r = MoveRow(Entry(24), Entry(142), 6);
+         r.attacker->item = 6, r.defender->ability = data::ABILITY_THICK_FAT;
+         return r;
+       },
+       {75, 100, 100, {}}},
+      {[] {
+         Req r = MoveRow(Entry(24, 100), Entry(142), 57);
+         r.attacker->item = 6, r.defender->ability = data::ABILITY_THICK_FAT;
+         Stats(r, data::STAT_SPATK, 100, 20);
+         return r;
+       },
+       {95, 100, 20, {}}},
+      // すてみ before てだすけ: 90 × 6/5 × 3/2 × 11/10 = 178 (not 177).
+      {[] {
+         Req r = MoveRow(Entry(WATER), Entry(FIRE), 35);
+         r.attacker->ability = 43, r.attacker->item = 5, r.helpingHand = true;
+         return r;
+       },
+       {178, 100, 100, {}}},
+      // あついしぼう before もうか: 95 / 2 × 3/2 = 70 (not 71).
+      {[] {
+         Req r = MoveRow(Entry(391), Entry(142), 52);
+         r.attacker->ability = data::ABILITY_BLAZE, r.abilityActive = true;
+         r.defender->ability = data::ABILITY_THICK_FAT;
+         return r;
+       },
+       {70, 100, 100, {STAB}}},
+      // てつのこぶし last: 75 / 2 × 6/5 = 44 (not 45).
+      {[] {
+         Req r = MoveRow(Entry(WATER, 100), Entry(142), 6);
+         r.attacker->ability = 61, r.defender->ability = data::ABILITY_THICK_FAT;
+         Stats(r, data::STAT_ATK, 100, 20);
+         return r;
+       },
+       {44, 100, 20, {}}},
+      // テクニシャン leaves わるあがき at 50.
+      {[] {
+         Req r = MoveRow(Entry(WATER), Entry(NORMAL), STRUGGLE);
+         r.attacker->ability = data::ABILITY_TECHNICIAN;
+         return r;
+       },
+       {50, 100, 100, {}}},
+      // A こおり move meets ほのお last, a ゴースト move meets ゴースト after あく.
+      {[] { return MoveRow(Entry(WATER), Entry(FIRE_FLYING), 57); }, {95, 100, 100, {SUPER, HALF}}},
+      {[] { return MoveRow(Entry(WATER), Entry(441), 246); }, {80, 100, 100, {HALF, SUPER}}},
+      // Halving 1 gives 1: level 1, base 2, ½ then × 2 against みず/くさ.
+      {[] {
+         Req r = MoveRow(Entry(WATER, 1), Entry(269), 0);
+         MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE),
+             Stats(r, data::STAT_SPATK, 1, 999);
+         return r;
+       },
+       {5, 1, 999, {HALF, SUPER}}},
+      // はめつのねがい: no いのちのたま, no same-type bonus; てだすけ again after the random
+      // factor.
+      {[] {
+         Req r = MoveRow(Entry(378), Entry(NORMAL), 352);
+         r.attacker->item = 2;
+         return r;
+       },
+       {120, 100, 100, {}}},
+      {[] {
+         Req r = MoveRow(Entry(378), Entry(NORMAL), 352);
+         r.helpingHand = true;
+         return r;
+       },
+       {180, 100, 100, {{3, 2}}}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Req request = cases[i].make();
+    EXPECT_EQ(RollsOf(ComputeGameDamage(request)), Reference(request, cases[i].expected))
+        << "row " << i;
+  }
+}
+
+TEST(ComputeGameDamage, SoulDewAssumesAnOrdinaryBattle) {
+  Req request = MoveRow(Entry(379), Entry(NORMAL), 57);
+  const auto noted = [&request] {
+    return std::ranges::count(
+        ComputeGameDamage(request).notes,
+        std::string("「こころのしずく」はバトルフロンティア以外の対戦として計算"));
+  };
+  EXPECT_EQ(noted(), 0);
+  request.attacker->item = 10;
+  EXPECT_EQ(noted(), 1);
 }
 
 // Every n-hit sequence, counted one by one.
