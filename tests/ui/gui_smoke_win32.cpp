@@ -22,6 +22,7 @@
 #include "platform/profile.h"
 #include "platform/win32/win32_app.h"
 #include "platform/win32/win32_host.h"
+#include "platform/win32/window_peer.h"
 #include "res/about_dlg.h"
 #include "res/damage_dlg.h"
 #include "res/data_edit_dlg.h"
@@ -255,30 +256,45 @@ std::wstring Wide(const std::string& utf8) {
   return wide;
 }
 
-// Two entries for the box window to compute with, in the box file it loads at start.
-void WriteBoxFile() {
-  auto box = std::make_unique<kerumina::box::Box>();
-  struct Creature {
-    const char* name;
-    int species;
-    int stat[6];
-    int move[4];
-  };
-  const Creature creatures[] = {
-      {"ガブ", 444, {183, 200, 115, 100, 105, 169}, {88, 336, 199, 14}},
-      {"バナ", 2, {187, 102, 135, 120, 120, 100}, {75, 0xFFFF, 0xFFFF, 0xFFFF}}};
-  for (std::size_t i = 0; i < std::size(creatures); ++i) {
-    const Creature& c = creatures[i];
-    kerumina::box::BoxEntry& entry = box->entries[i];
-    kerumina::box::SetNameUtf8(entry, c.name);
-    entry.species = c.species;
-    entry.level = 50;
-    entry.ability = kerumina::data::SPECIES_ABILITIES[c.species].ability1;
-    entry.statsEntered = 1;
-    for (int s = 0; s < 6; ++s) entry.stat[s] = c.stat[s];
-    for (int k = 0; k < 4; ++k) entry.move[k] = c.move[k];
+// The longest text of each kind of cell shows whole: a list column grows to it, a cell
+// fits it or ends in "…" with the whole text as its tooltip.
+void CheckLongestTexts(const kerumina::ui::CTopWindowDlg& launcher) {
+  for (const auto& longest : kerumina::ui::LONGEST_TEXTS) {
+    kerumina::ui::ShowLongest(launcher, longest);
+    const CDialog& dialog = kerumina::ui::WindowOf(launcher, longest.window);
+    static_cast<platform::win32::Win32WindowPeer*>(dialog.peer())->Flush();
+    HWND control = Win32Host::ControlOf(dialog, longest.id);
+    std::wstring text = Wide(longest.text);
+    bool whole = false;
+    if (longest.column >= 0) {
+      whole = SendMessageW(control, LVM_GETCOLUMNWIDTH, longest.column, 0) >
+              SendMessageW(control, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    } else {
+      RECT client{};
+      GetClientRect(control, &client);
+      HDC dc = GetDC(control);
+      HGDIOBJ previous =
+          SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+      SelectObject(dc, previous);
+      ReleaseDC(control, dc);
+      HWND owner = Win32Host::WindowOf(dialog);
+      HWND tips = nullptr;
+      do {
+        tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+      } while (tips != nullptr && GetWindow(tips, GW_OWNER) != owner);
+      wchar_t tip[128] = {};
+      TOOLINFOW tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = owner;
+      tool.uId = reinterpret_cast<UINT_PTR>(control);
+      tool.lpszText = tip;
+      if (tips != nullptr) SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+      whole = size.cx <= client.right || text == tip;
+    }
+    Check(whole, (std::string("shows whole: ") + longest.text).c_str());
   }
-  kerumina::box::SaveBox(*box, platform::PathFromUtf8(folder + kerumina::box::BOX_FILE_NAME));
 }
 
 void CheckControlsMirrorTheModel(const CDialog& gallery) {
@@ -394,7 +410,7 @@ int main() {
     auto& host = static_cast<Win32Host&>(base);
     folder = platform::FolderOf(host.GetModuleFileName());
     std::filesystem::remove(platform::PathFromUtf8(folder + "kerumina.ini"));
-    WriteBoxFile();
+    kerumina::ui::WriteSmokeBox(folder + kerumina::box::BOX_FILE_NAME);
     kerumina::ui::CMainApp app(host);
     std::unique_ptr<CDialog> gallery;
     CDialog* about = nullptr;
@@ -562,6 +578,7 @@ int main() {
         [&] { CaptureInTurn(Win32Host::WindowOf(*launcher->paraCheckDlg()), "paracheck"); },
         [&] { CaptureInTurn(top(), "launcher"); },
         [&] {
+          CheckLongestTexts(*launcher);
           gallery->DestroyWindow();
           PostKey(Win32Host::ControlOf(*launcher->searchDlg(), kerumina::res::IDC_SEARCH_CLOSE),
                   VK_ESCAPE);
