@@ -52,7 +52,7 @@ class Win32WindowPeer final : public WindowPeer {
     // A narrower cut of the dialog font, while the list box's widest item needs it.
     HFONT narrowFont = nullptr;
     bool hasTooltip = false;
-    std::unique_ptr<ColumnFitter> fitter;
+    std::unique_ptr<ColumnFitter> fitter{};
   };
 
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

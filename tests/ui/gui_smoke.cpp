@@ -277,9 +277,14 @@ int main(int argc, char** argv) {
         // Side by side on a large virtual screen, for screenshots.
         const std::pair<CDialog*, wxPoint> places[] = {
             {&launcher, {10, 10}},       {tools[2], {10, 200}}, {tools[0], {640, 10}},
-            {detail, {1440, 10}},        {tools[1], {10, 620}}, {editor, {1070, 620}},
-            {gallery.get(), {1900, 620}}};
-        for (auto [window, at] : places) MoveKeepingSize(*window, at.x, at.y);
+            {detail, {1440, 10}},        {tools[1], {10, 760}}, {editor, {1070, 760}},
+            {gallery.get(), {1900, 760}}};
+        for (auto [window, at] : places) {
+          MoveKeepingSize(*window, at.x, at.y);
+          const wxSize size = WxHost::WindowOf(*window)->GetSize();
+          std::printf("window %s: %dx%d+%d+%d\n", window->GetWindowText().c_str(), size.x, size.y,
+                      at.x, at.y);
+        }
         std::printf("stage: windows held for screenshots\n");
         std::fflush(stdout);
         Hold(holdMs);
