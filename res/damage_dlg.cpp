@@ -91,7 +91,7 @@ constexpr void MoveCells(Layout& layout, int row, int y) {
 constexpr Layout BuildLayout() {
   Layout layout;
   using platform::STYLE_NONE;
-  layout.Add(IDC_DAMAGE_BOX_LIST, ControlKind::ListView, "", STYLE_NONE, {7, 7, 160, 252});
+  layout.Add(IDC_DAMAGE_BOX_LIST, ControlKind::ListView, "ボックス", STYLE_NONE, {7, 7, 160, 252});
   constexpr struct {
     int id;
     const char* caption;

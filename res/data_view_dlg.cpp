@@ -76,7 +76,7 @@ const ControlTemplate CONTROLS[] = {
     {IDC_DATAVIEW_MOVE_TYPE, ComboBox, "", NONE, {128, 164, 60, 12}},
     {IDC_DATAVIEW_DP_PT_DIFF, CheckBox, "DP-PT差分", NONE, {206, 165, 56, 10}},
     {IDC_DATAVIEW_PT_HGSS_DIFF, CheckBox, "PT-HGSS差分", NONE, {266, 165, 64, 10}},
-    {IDC_DATAVIEW_MOVES, ListView, "", NONE, {4, 180, 432, 164}},
+    {IDC_DATAVIEW_MOVES, ListView, "覚える技", NONE, {4, 180, 432, 164}},
     {IDC_DATAVIEW_CLOSE, Button, "閉じる", NONE, {381, 348, 55, 15}},
 };
 

@@ -14,7 +14,7 @@ using platform::STYLE_NONE;
 constexpr ControlTemplate TOP[] = {
     {ID_STATIC, ControlKind::StaticText, "ヴォルミル", STYLE_NONE, {7, 9, 40, 8}},
     {IDC_PARACHECK_SPECIES, ControlKind::ComboBox, "", platform::STYLE_SORT, {48, 7, 84, 12}},
-    {IDC_PARACHECK_RULE, ControlKind::ComboBox, "", STYLE_NONE, {138, 7, 84, 12}},
+    {IDC_PARACHECK_RULE, ControlKind::ComboBox, "対戦ルール", STYLE_NONE, {138, 7, 84, 12}},
     {ID_STATIC, ControlKind::StaticText, "レベル", STYLE_NONE, {7, 27, 28, 8}},
     {IDC_PARACHECK_LEVEL, ControlKind::ComboBox, "", STYLE_NONE, {36, 25, 38, 12}},
     {IDC_PARACHECK_LEVEL_UP, ControlKind::Button, "レベル+1", STYLE_NONE, {78, 24, 42, 14}},
@@ -39,7 +39,11 @@ constexpr ControlTemplate BOTTOM[] = {
      "めざパ表示する",
      STYLE_NONE,
      {7, 274, 74, 10}},
-    {IDC_PARACHECK_HIDDEN_POWER_LIST, ControlKind::ListBox, "", STYLE_NONE, {84, 254, 108, 67}},
+    {IDC_PARACHECK_HIDDEN_POWER_LIST,
+     ControlKind::ListBox,
+     "めざパ",
+     STYLE_NONE,
+     {84, 254, 108, 67}},
     {IDC_PARACHECK_COPY, ControlKind::Button, "個体値出力", STYLE_NONE, {226, 307, 53, 14}},
     {IDC_PARACHECK_CLOSE, ControlKind::Button, "閉じる", STYLE_NONE, {282, 307, 53, 14}},
 };

@@ -101,7 +101,7 @@ const ControlTemplate CONTROLS[] = {
     {SEARCH_MOVE_ROWS[3].category, StaticText, " - ", SUNKEN_CENTER, {276, 155, 28, 12}},
     {SEARCH_MOVE_ROWS[3].target, StaticText, " - ", SUNKEN_CENTER, {306, 155, 40, 12}},
     {SEARCH_MOVE_ROWS[3].effect, StaticText, " - ", SUNKEN_CENTER, {348, 155, 24, 12}},
-    {IDC_SEARCH_RESULTS, ListView, "", NONE, {4, 174, 439, 140}},
+    {IDC_SEARCH_RESULTS, ListView, "検索結果", NONE, {4, 174, 439, 140}},
     {ID_STATIC, GroupBox, "対戦ルール", NONE, {4, 316, 180, 27}},
     {ID_STATIC, StaticText, "成長段階", NONE, {10, 328, 40, 8}},
     {IDC_SEARCH_RULE, ComboBox, "", NONE, {52, 326, 126, 12}},

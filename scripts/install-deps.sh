@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the GUI and its package need; does
-# nothing when all are present already.
+# Installs the Debian packages the build, the tests (the accessibility walk among them),
+# the GUI and its package need; does nothing when all are present already.
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev libgtk-3-dev libsimpleini-dev nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-ipafont-gothic desktop-file-utils dpkg-dev
+  dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
   g++-mingw-w64-x86-64 wine64 imagemagick
 )
 missing=()

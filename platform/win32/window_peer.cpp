@@ -12,6 +12,8 @@ namespace {
 constexpr UINT WM_FLUSH_MODEL = WM_APP + 1;
 constexpr int ICON_RESOURCE = 128;
 constexpr WORD DIALOG_POINTS = 9;
+// What a list view cell adds around its text.
+constexpr int LIST_CELL_MARGIN = 16;
 // How far a drop-down list opens below its box, in dialog units.
 constexpr int DROP_DOWN_HEIGHT = 120;
 
@@ -100,8 +102,11 @@ ControlClass ClassOf(const Control& control) {
       return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::StaticText: {
       DWORD style = TextAlignStyle(control, SS_LEFT, SS_CENTER, SS_RIGHT);
-      if (control.HasStyle(STYLE_SUNKEN))
-        return {L"STATIC", style | SS_CENTERIMAGE, WS_EX_STATICEDGE};
+      // A cell shows one line; what does not fit ends in "…" and shows whole as the
+      // tooltip, which needs the cell's mouse messages.
+      if (control.HasStyle(STYLE_SUNKEN)) {
+        return {L"STATIC", style | SS_CENTERIMAGE | SS_ENDELLIPSIS | SS_NOTIFY, WS_EX_STATICEDGE};
+      }
       return {L"STATIC", style, 0};
     }
     case ControlKind::Edit: {
@@ -144,6 +149,9 @@ Win32WindowPeer::Win32WindowPeer(CDialog& dialog, const std::wstring& face, HWND
     SendMessageW(window_, WM_SETICON, ICON_BIG, icon(SM_CXICON, SM_CYICON));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON, SM_CYSMICON));
   }
+  tooltips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
   CreateControls();
 }
 
@@ -211,6 +219,14 @@ void Win32WindowPeer::CreateControls() {
     widgetIndex_[&control] = widgets_.size();
     windowIndex_[window] = widgets_.size();
     widgets_.push_back(Widget{&control, window});
+    if (control.kind() == ControlKind::ListView) {
+      widgets_.back().fitter = std::make_unique<ColumnFitter>(
+          [window](std::string_view text) {
+            return static_cast<int>(SendMessageW(window, LVM_GETSTRINGWIDTHW, 0,
+                                                 reinterpret_cast<LPARAM>(Wide(text).c_str())));
+          },
+          LIST_CELL_MARGIN);
+    }
   }
   for (Widget& widget : widgets_) Sync(widget);
 }
@@ -398,9 +414,12 @@ void Win32WindowPeer::Sync(Widget& widget) {
   switch (control.kind()) {
     case ControlKind::Button:
     case ControlKind::GroupBox:
-    case ControlKind::StaticText:
     case ControlKind::Edit:
       SetTextIfChanged(window, control.GetWindowText());
+      break;
+    case ControlKind::StaticText:
+      SetTextIfChanged(window, control.GetWindowText());
+      if (control.HasStyle(STYLE_SUNKEN)) SyncTooltip(widget);
       break;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
@@ -435,6 +454,33 @@ void Win32WindowPeer::Sync(Widget& widget) {
       break;
   }
   syncing_ = false;
+}
+
+void Win32WindowPeer::SyncTooltip(Widget& widget) {
+  std::wstring text = Wide(widget.control->GetWindowText());
+  HDC dc = GetDC(widget.window);
+  HGDIOBJ previous = SelectObject(dc, font_);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(widget.window, dc);
+  RECT client{};
+  GetClientRect(widget.window, &client);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(widget.window);
+  tool.lpszText = text.data();
+  const bool cut = size.cx > client.right;
+  if (cut && !widget.hasTooltip)
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (cut && widget.hasTooltip) {
+    SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  if (!cut && widget.hasTooltip)
+    SendMessageW(tooltips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  widget.hasTooltip = cut;
 }
 
 void Win32WindowPeer::SyncItems(Widget& widget, ItemListControl& model) {
@@ -528,6 +574,13 @@ void Win32WindowPeer::SyncListView(Widget& widget, ListView& model) {
   if (widget.rowsRevision != model.rowsRevision()) {
     widget.rowsRevision = model.rowsRevision();
     SendMessageW(list, LVM_SETITEMCOUNT, model.GetItemCount(), LVSICF_NOSCROLL);
+    // Columns only grow, so that a refill never makes the list jump narrower.
+    const std::vector<int> widths = widget.fitter->Widths(model);
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+      if (SendMessageW(list, LVM_GETCOLUMNWIDTH, c, 0) < widths[c]) {
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, c, widths[c]);
+      }
+    }
     InvalidateRect(list, nullptr, TRUE);
   }
   auto selected =

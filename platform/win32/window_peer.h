@@ -7,10 +7,12 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/column_fit.h"
 #include "platform/dialog.h"
 #include "platform/host.h"
 
@@ -49,6 +51,8 @@ class Win32WindowPeer final : public WindowPeer {
     unsigned rowsRevision = ~0u;
     // A narrower cut of the dialog font, while the list box's widest item needs it.
     HFONT narrowFont = nullptr;
+    bool hasTooltip = false;
+    std::unique_ptr<ColumnFitter> fitter{};
   };
 
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,6 +63,7 @@ class Win32WindowPeer final : public WindowPeer {
   LRESULT OnNotify(const NMHDR& header);
   Widget* WidgetOf(HWND window);
   void Sync(Widget& widget);
+  void SyncTooltip(Widget& widget);
   void SyncItems(Widget& widget, ItemListControl& model);
   void FitItems(Widget& widget, const ItemListControl& model);
   void SyncListView(Widget& widget, ListView& model);
@@ -66,6 +71,8 @@ class Win32WindowPeer final : public WindowPeer {
   CDialog& dialog_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
+  // Shows a cell's whole text where the cell cuts it.
+  HWND tooltips_ = nullptr;
   std::vector<Widget> widgets_;
   std::unordered_map<const Control*, std::size_t> widgetIndex_;
   std::unordered_map<HWND, std::size_t> windowIndex_;

@@ -3,18 +3,22 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dataview.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
-#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
+
+#include "platform/accessible_names.h"
+#include "platform/column_fit.h"
 
 namespace kerumina::platform::wx {
 
@@ -27,21 +31,147 @@ std::string Utf8(const wxString& text) {
   return std::string(text.utf8_str());
 }
 
-// A report list that draws straight from the model: no copy of the rows in the widget.
-class ModelListCtrl : public wxListCtrl {
+// The rows as GTK's own tree view reads them, straight from the model: screen readers see
+// every row and cell through it, and a refill copies nothing.
+class RowsModel final : public wxDataViewVirtualListModel {
  public:
-  ModelListCtrl(wxWindow* parent, const ListView& model, const wxPoint& position,
-                const wxSize& size)
-      : wxListCtrl(parent, wxID_ANY, position, size,
-                   wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL | wxBORDER_SUNKEN),
-        model_(model) {}
-
-  wxString OnGetItemText(long item, long column) const override {
-    return Wx(model_.GetItemText(static_cast<int>(item), static_cast<int>(column)));
+  explicit RowsModel(const ListView& model) : model_(model) {}
+  void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override {
+    value = Wx(model_.GetItemText(static_cast<int>(row), static_cast<int>(column)));
   }
+  bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
 
  private:
   const ListView& model_;
+};
+
+// Where a press in the rows landed: row and column, -1 beside them.
+std::pair<int, int> HitCell(GtkTreeView* tree, double x, double y) {
+  GtkTreePath* path = nullptr;
+  int item = -1;
+  if (gtk_tree_view_get_path_at_pos(tree, static_cast<int>(x), static_cast<int>(y), &path, nullptr,
+                                    nullptr, nullptr)) {
+    item = gtk_tree_path_get_indices(path)[0];
+    gtk_tree_path_free(path);
+  }
+  int treeX = 0;
+  int treeY = 0;
+  gtk_tree_view_convert_bin_window_to_tree_coords(tree, static_cast<int>(x), static_cast<int>(y),
+                                                  &treeX, &treeY);
+  int left = 0;
+  for (int c = 0; GtkTreeViewColumn* column = gtk_tree_view_get_column(tree, c); ++c) {
+    left += gtk_tree_view_column_get_width(column);
+    if (treeX < left) return {item, c};
+  }
+  return {item, -1};
+}
+
+// A report list drawn by GTK itself (a tree view over RowsModel).
+class NativeList final : public wxDataViewCtrl {
+ public:
+  NativeList(wxWindow* parent, ListView& model, const wxPoint& position, const wxSize& size)
+      : wxDataViewCtrl(parent, wxID_ANY, position, size, wxDV_SINGLE | wxBORDER_SUNKEN),
+        model_(model),
+        rows_(new RowsModel(model)),
+        fitter_([this](std::string_view text) { return GetTextExtent(Wx(text)).x; }, CELL_MARGIN) {
+    AssociateModel(rows_);
+    rows_->DecRef();
+    g_signal_connect(GtkGetTreeView(), "button-press-event", G_CALLBACK(OnPress), this);
+  }
+
+  GtkTreeView* Tree() { return GTK_TREE_VIEW(GtkGetTreeView()); }
+
+  // A heading is a button: a click or the keyboard presses it.
+  void SyncColumns() {
+    ClearColumns();
+    for (int c = 0; c < model_.GetColumnCount(); ++c) {
+      const ListColumn& column = model_.GetColumn(c);
+      AppendTextColumn(Wx(column.heading), c, wxDATAVIEW_CELL_INERT, column.width,
+                       ToWx(column.align), wxDATAVIEW_COL_RESIZABLE);
+      GtkTreeViewColumn* heading = gtk_tree_view_get_column(Tree(), c);
+      gtk_tree_view_column_set_clickable(heading, TRUE);
+      g_signal_connect(heading, "clicked", G_CALLBACK(OnHeadingClicked), this);
+    }
+  }
+
+  // Columns only grow, so that a refill never makes the list jump narrower.
+  void SyncRows() {
+    rows_->Reset(model_.GetItemCount());
+    const std::vector<int> widths = fitter_.Widths(model_);
+    for (unsigned c = 0; c < GetColumnCount() && c < widths.size(); ++c) {
+      // The width GTK lays out at its next frame, not the one it has drawn.
+      const int asked = gtk_tree_view_column_get_fixed_width(gtk_tree_view_get_column(Tree(), c));
+      if (asked < widths[c]) GetColumn(c)->SetWidth(widths[c]);
+    }
+  }
+
+  int SelectedRow() const {
+    const wxDataViewItem item = GetSelection();
+    return item.IsOk() ? static_cast<int>(rows_->GetRow(item)) : ListView::NONE;
+  }
+
+  void SelectRow(int row) {
+    if (row == ListView::NONE) {
+      UnselectAll();
+      return;
+    }
+    const wxDataViewItem item = rows_->GetItem(static_cast<unsigned>(row));
+    Select(item);
+    EnsureVisible(item);
+  }
+
+  // Enter on a row opens it, as a double click does.
+  void ActivateSelected() {
+    const int row = SelectedRow();
+    if (row != ListView::NONE) model_.UserDoubleClickItem(row, 0);
+  }
+
+  static void OnHeadingClicked(GtkTreeViewColumn* heading, gpointer self) {
+    auto* list = static_cast<NativeList*>(self);
+    for (int c = 0; GtkTreeViewColumn* column = gtk_tree_view_get_column(list->Tree(), c); ++c) {
+      if (column == heading) list->model_.UserClickColumn(c);
+    }
+  }
+
+  // After GTK has selected the pressed row: the model sees the click as Windows reports it.
+  static gboolean OnPress(GtkWidget* widget, GdkEventButton* event, gpointer self) {
+    auto* list = static_cast<NativeList*>(self);
+    GtkTreeView* tree = GTK_TREE_VIEW(widget);
+    const bool twice = event->type == GDK_2BUTTON_PRESS;
+    if (event->button != 1 || event->window != gtk_tree_view_get_bin_window(tree) ||
+        (event->type != GDK_BUTTON_PRESS && !twice)) {
+      return FALSE;
+    }
+    const auto [item, column] = HitCell(tree, event->x, event->y);
+    list->CallAfter([list, item, column, twice] {
+      if (twice) {
+        list->model_.UserDoubleClickItem(item, column);
+      } else {
+        list->model_.UserClickItem(item, column);
+      }
+    });
+    return FALSE;
+  }
+
+ private:
+  // The cell's padding on both sides and the tree view's column separator.
+  static constexpr int CELL_MARGIN = 12;
+
+  static wxAlignment ToWx(ColumnAlign align) {
+    switch (align) {
+      case ColumnAlign::Right:
+        return wxALIGN_RIGHT;
+      case ColumnAlign::Center:
+        return wxALIGN_CENTER;
+      case ColumnAlign::Left:
+        break;
+    }
+    return wxALIGN_LEFT;
+  }
+
+  ListView& model_;
+  RowsModel* rows_;
+  ColumnFitter fitter_;
 };
 
 // A drop-down list that swaps in a freshly filled GTK model instead of clearing and
@@ -85,22 +215,15 @@ class ModelChoice : public wxChoice {
 class TextCell : public wxPanel {
  public:
   TextCell(wxWindow* parent, const wxPoint& position, const wxSize& size)
-      : wxPanel(parent, wxID_ANY, position, size, wxBORDER_SUNKEN) {}
+      : wxPanel(parent, wxID_ANY, position, size, wxBORDER_SUNKEN) {
+    SetCanFocus(false);
+  }
+  // wx turns the focus on for a panel with children; the accessibility interface would
+  // then report the cell as focusable.
+  void SetCanFocus(bool) override { wxPanel::SetCanFocus(false); }
   bool AcceptsFocus() const override { return false; }
   bool AcceptsFocusFromKeyboard() const override { return false; }
 };
-
-wxListColumnFormat ToWx(ColumnAlign align) {
-  switch (align) {
-    case ColumnAlign::Right:
-      return wxLIST_FORMAT_RIGHT;
-    case ColumnAlign::Center:
-      return wxLIST_FORMAT_CENTRE;
-    case ColumnAlign::Left:
-      break;
-  }
-  return wxLIST_FORMAT_LEFT;
-}
 
 long TextAlignment(const Control& control) {
   if (control.HasStyle(STYLE_CENTER)) return wxALIGN_CENTRE_HORIZONTAL;
@@ -116,18 +239,35 @@ void SyncItems(wxItemContainer& widget, const ItemListControl& model) {
   if (!items.empty()) widget.Append(items);
 }
 
-// The widget under a list control that shows the rows (the other child is the header).
-wxWindow* RowArea(wxWindow* list) {
-  wxWindow* rows = list;
-  int largest = -1;
-  for (wxWindow* child : list->GetChildren()) {
-    wxSize size = child->GetSize();
-    if (size.x * size.y > largest) {
-      largest = size.x * size.y;
-      rows = child;
-    }
-  }
-  return rows;
+// GTK answers "which entry is selected" for a drop-down shown as a list with the entry
+// before it: it counts the list's header row among the entries.
+AtkObject* SelectedEntryOfDropDown(AtkSelection* selection, gint index) {
+  GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(selection));
+  if (widget == nullptr || index != 0) return nullptr;
+  const int active = gtk_combo_box_get_active(GTK_COMBO_BOX(widget));
+  AtkObject* popup = gtk_combo_box_get_popup_accessible(GTK_COMBO_BOX(widget));
+  if (active < 0 || popup == nullptr) return nullptr;
+  if (ATK_IS_TABLE(popup)) return atk_table_ref_at(ATK_TABLE(popup), active, 0);
+  return atk_object_ref_accessible_child(popup, active);
+}
+
+void CorrectDropDownSelection() {
+  static const bool corrected = [] {
+    auto* type = static_cast<GTypeClass*>(g_type_class_ref(GTK_TYPE_COMBO_BOX_ACCESSIBLE));
+    auto* selection =
+        static_cast<AtkSelectionIface*>(g_type_interface_peek(type, ATK_TYPE_SELECTION));
+    if (selection != nullptr) selection->ref_selection = SelectedEntryOfDropDown;
+    return true;
+  }();
+  (void)corrected;
+}
+
+// The GTK widget a screen reader reads: lists sit inside a scrolled window.
+GtkWidget* AccessibleWidget(wxWindow* window) {
+  if (auto* list = dynamic_cast<NativeList*>(window)) return GTK_WIDGET(list->Tree());
+  GtkWidget* widget = window->GetHandle();
+  if (GTK_IS_SCROLLED_WINDOW(widget)) return gtk_bin_get_child(GTK_BIN(widget));
+  return widget;
 }
 
 void RealizeShownTree(GtkWidget* widget, gpointer) {
@@ -172,6 +312,7 @@ WxWindowPeer::WxWindowPeer(CDialog& dialog, const wxFont& font) : dialog_(dialog
   panel_ = new wxPanel(window_, wxID_ANY, wxPoint(0, 0), wxSize(client.x, client.y));
   // Until a placement says otherwise a new window stands in the middle of the screen.
   window_->Centre(wxBOTH);
+  CorrectDropDownSelection();
   CreateWidgets();
   BindDialogEvents();
   // Below GTK's redraws and wx's pending events: the launcher comes up first.
@@ -205,6 +346,10 @@ void WxWindowPeer::PrepareHidden() {
 WxWindowPeer::~WxWindowPeer() {
   if (prepareSource_ != 0) g_source_remove(prepareSource_);
   alive_.reset();
+  for (auto& [first, none] : noneChecked_) {
+    gtk_widget_destroy(none);
+    g_object_unref(none);
+  }
   for (Widget& widget : widgets_) widget.control->Attach(nullptr, nullptr);
   window_->Hide();
   window_->Destroy();
@@ -227,6 +372,15 @@ void WxWindowPeer::CreateWidgets() {
       widgetIndex_[controls[i].get()] = widgets_.size();
       widgets_.push_back(Widget{controls[i].get(), window, outer});
     }
+  }
+  const std::vector<std::string> names = AccessibleNames(dialog_.dialogTemplate());
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const bool captioned = controls[i]->kind() == ControlKind::Button ||
+                           controls[i]->kind() == ControlKind::CheckBox ||
+                           controls[i]->kind() == ControlKind::RadioButton;
+    if (names[i].empty() || captioned) continue;
+    wxWindow* window = widgets_[widgetIndex_.at(controls[i].get())].window;
+    atk_object_set_name(gtk_widget_get_accessible(AccessibleWidget(window)), names[i].c_str());
   }
   for (Widget& widget : widgets_) Sync(widget);
 }
@@ -270,7 +424,7 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
       return box;
     }
     case ControlKind::RadioButton: {
-      // A GTK group always has one button on; a hidden extra member stands for "none".
+      // A GTK group always has one button on; an extra member stands for "none".
       auto& model = static_cast<RadioButton&>(control);
       const auto& group = model.group();
       bool first = group.empty() || group.front() == &model;
@@ -279,9 +433,10 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
       radio->Bind(wxEVT_RADIOBUTTON, Guarded([this, &model](wxCommandEvent&) {
                     if (!syncing_) model.UserClick();
                   }));
+      // Outside any window, so that neither Tab nor a screen reader finds it.
       if (group.empty() || group.back() == &model) {
-        auto* none = new wxRadioButton(panel_, wxID_ANY, wxEmptyString, position, wxSize(0, 0));
-        none->Hide();
+        GtkWidget* none = gtk_radio_button_new_from_widget(GTK_RADIO_BUTTON(radio->GetHandle()));
+        g_object_ref_sink(none);
         noneChecked_[group.empty() ? &model : group.front()] = none;
       }
       return radio;
@@ -290,6 +445,9 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
       return new wxStaticBox(panel_, wxID_ANY, label, position, size);
     case ControlKind::StaticText: {
       long style = TextAlignment(control) | wxST_NO_AUTORESIZE;
+      // A one-line text never wraps onto a line nobody sees; what does not fit ends in "…"
+      // and shows whole as the tooltip.
+      if (size.y < 2 * panel_->GetCharHeight()) style |= wxST_ELLIPSIZE_END;
       if (!control.HasStyle(STYLE_SUNKEN)) {
         return new wxStaticText(panel_, wxID_ANY, label, position, size, style);
       }
@@ -331,7 +489,7 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
     }
     case ControlKind::ListView: {
       auto& model = static_cast<ListView&>(control);
-      auto* list = new ModelListCtrl(panel_, model, position, size);
+      auto* list = new NativeList(panel_, model, position, size);
       BindListViewEvents(model, list);
       return list;
     }
@@ -340,43 +498,9 @@ wxWindow* WxWindowPeer::CreateWidgetAt(Control& control, const wxPoint& position
 }
 
 void WxWindowPeer::BindListViewEvents(ListView& model, wxWindow* widget) {
-  auto* list = static_cast<wxListCtrl*>(widget);
-  list->Bind(wxEVT_LIST_COL_CLICK,
-             Guarded([&model](wxListEvent& event) { model.UserClickColumn(event.GetColumn()); }));
-  list->Bind(wxEVT_LIST_ITEM_SELECTED, Guarded([this, &model](wxListEvent& event) {
-               if (!syncing_) model.UserSelectItem(static_cast<int>(event.GetIndex()));
-             }));
-  // Clicks report row and column, also beside the rows, after the list has selected.
-  auto hit = [list](wxMouseEvent& event) {
-    int flags = 0;
-    long column = -1;
-    long item = list->HitTest(event.GetPosition(), flags, &column);
-    if (item != wxNOT_FOUND && column < 0) {
-      int x = event.GetPosition().x;
-      for (int c = 0, left = 0; c < list->GetColumnCount(); ++c) {
-        left += list->GetColumnWidth(c);
-        if (x < left) {
-          column = c;
-          break;
-        }
-      }
-    }
-    return std::make_pair(static_cast<int>(item), static_cast<int>(column));
-  };
-  wxWindow* rows = RowArea(list);
-  rows->Bind(wxEVT_LEFT_DOWN, Guarded([this, &model, hit](wxMouseEvent& event) {
-               auto [item, column] = hit(event);
-               event.Skip();
-               window_->CallAfter([alive = std::weak_ptr<bool>(alive_), &model, item, column] {
-                 if (!alive.expired()) model.UserClickItem(item, column);
-               });
-             }));
-  rows->Bind(wxEVT_LEFT_DCLICK, Guarded([this, &model, hit](wxMouseEvent& event) {
-               auto [item, column] = hit(event);
-               event.Skip();
-               window_->CallAfter([alive = std::weak_ptr<bool>(alive_), &model, item, column] {
-                 if (!alive.expired()) model.UserDoubleClickItem(item, column);
-               });
+  auto* list = static_cast<NativeList*>(widget);
+  list->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, Guarded([this, &model, list](wxDataViewEvent&) {
+               if (!syncing_) model.UserSelectItem(list->SelectedRow());
              }));
 }
 
@@ -396,6 +520,11 @@ void WxWindowPeer::BindDialogEvents() {
                     return;
                   }
                   bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+                  auto* list = dynamic_cast<NativeList*>(wxWindow::FindFocus());
+                  if (enter && list != nullptr) {
+                    list->ActivateSelected();
+                    return;
+                  }
                   if (enter && wxDynamicCast(wxWindow::FindFocus(), wxButton) == nullptr) {
                     dialog_.UserPressEnter();
                     return;
@@ -465,10 +594,24 @@ void WxWindowPeer::Sync(Widget& widget) {
   if (outer->IsShown() != control.IsWindowVisible()) outer->Show(control.IsWindowVisible());
   switch (control.kind()) {
     case ControlKind::Button:
-    case ControlKind::GroupBox:
-    case ControlKind::StaticText: {
+    case ControlKind::GroupBox: {
       wxString label = Wx(control.GetWindowText());
       if (window->GetLabel() != label) window->SetLabel(label);
+      break;
+    }
+    case ControlKind::StaticText: {
+      wxString label = Wx(control.GetWindowText());
+      if (window->GetLabel() == label) break;
+      window->SetLabel(label);
+      const bool cut = window->HasFlag(wxST_ELLIPSIZE_END) &&
+                       window->GetTextExtent(label).x > window->GetClientSize().x;
+      if (cut) {
+        outer->SetToolTip(label);
+        window->SetToolTip(label);
+      } else if (window->GetToolTip() != nullptr) {
+        outer->UnsetToolTip();
+        window->UnsetToolTip();
+      }
       break;
     }
     case ControlKind::CheckBox: {
@@ -511,28 +654,16 @@ void WxWindowPeer::Sync(Widget& widget) {
     }
     case ControlKind::ListView: {
       auto& model = static_cast<ListView&>(control);
-      auto* list = static_cast<wxListCtrl*>(window);
+      auto* list = static_cast<NativeList*>(window);
       if (widget.columnsRevision != model.columnsRevision()) {
         widget.columnsRevision = model.columnsRevision();
-        list->DeleteAllColumns();
-        for (int c = 0; c < model.GetColumnCount(); ++c) {
-          const ListColumn& column = model.GetColumn(c);
-          list->InsertColumn(c, Wx(column.heading), ToWx(column.align), column.width);
-        }
+        list->SyncColumns();
       }
       if (widget.rowsRevision != model.rowsRevision()) {
         widget.rowsRevision = model.rowsRevision();
-        list->SetItemCount(model.GetItemCount());
-        list->Refresh();
+        list->SyncRows();
       }
-      long selected = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-      if (selected != model.GetSelectedItem()) {
-        if (selected != -1) list->SetItemState(selected, 0, wxLIST_STATE_SELECTED);
-        if (model.GetSelectedItem() != ListView::NONE) {
-          list->SetItemState(model.GetSelectedItem(), wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-          list->EnsureVisible(model.GetSelectedItem());
-        }
-      }
+      if (list->SelectedRow() != model.GetSelectedItem()) list->SelectRow(model.GetSelectedItem());
       break;
     }
   }
@@ -542,17 +673,20 @@ void WxWindowPeer::Sync(Widget& widget) {
 void WxWindowPeer::SyncRadioGroup(const RadioButton& member) {
   const auto& group = member.group();
   const RadioButton* first = group.empty() ? &member : group.front();
-  wxWindow* on = noneChecked_.count(first) != 0 ? noneChecked_.at(first) : nullptr;
+  GtkWidget* on = noneChecked_.count(first) != 0 ? noneChecked_.at(first) : nullptr;
   for (const RadioButton* radio : group) {
     if (radio->GetCheck() != 0) {
       auto found = widgetIndex_.find(radio);
-      if (found != widgetIndex_.end()) on = widgets_[found->second].window;
+      if (found != widgetIndex_.end()) on = widgets_[found->second].window->GetHandle();
       break;
     }
   }
-  if (group.empty() && member.GetCheck() != 0) on = widgets_[widgetIndex_.at(&member)].window;
-  auto* button = static_cast<wxRadioButton*>(on);
-  if (button != nullptr && !button->GetValue()) button->SetValue(true);
+  if (group.empty() && member.GetCheck() != 0) {
+    on = widgets_[widgetIndex_.at(&member)].window->GetHandle();
+  }
+  if (on != nullptr && !gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(on))) {
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(on), TRUE);
+  }
 }
 
 void WxWindowPeer::Show(bool visible) {

@@ -16,6 +16,8 @@
 #include "platform/dialog.h"
 #include "platform/host.h"
 
+using GtkWidget = struct _GtkWidget;
+
 namespace kerumina::platform::wx {
 
 class WxWindowPeer final : public WindowPeer {
@@ -73,8 +75,8 @@ class WxWindowPeer final : public WindowPeer {
   wxSize baseUnits_;
   std::vector<Widget> widgets_;
   std::unordered_map<const Control*, std::size_t> widgetIndex_;
-  // Per radio group (keyed by its first member) a hidden button that is "none checked".
-  std::unordered_map<const RadioButton*, wxWindow*> noneChecked_;
+  // Per radio group (keyed by its first member) a button in no window that is "none checked".
+  std::unordered_map<const RadioButton*, GtkWidget*> noneChecked_;
   std::vector<Control*> dirty_;
   bool flushScheduled_ = false;
   bool syncing_ = false;

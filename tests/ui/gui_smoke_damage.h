@@ -5,9 +5,7 @@ namespace kerumina::ui {
 class CTopWindowDlg;
 }
 
-// Registers two creatures through the edit window's widgets, computes the six rows, copies
-// a report through the clipboard, ticks "実機計算" and back, and saves, checking each
-// against the core and the command line and every caption for room; times a condition
-// change and opening on a full box. With "--hold SECONDS" on the command line the filled
-// windows stay on screen that long, "実機計算" ticked. Returns the failures.
+// With the two entries of the smoke box: clicks make them attacker and defender, the six
+// rows fill (a condition change and "実機計算" timed), a report reaches the clipboard, and a
+// double click and Enter open entries in the edit window. Returns the failures.
 int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher);

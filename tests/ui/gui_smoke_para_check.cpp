@@ -1,110 +1,46 @@
+// The IV window on real widgets: a rule change refills the species list (timed), a picked
+// candidate narrows the bounds the drop-downs show, three narrowed stats list hidden-power
+// types, and the report reaches the clipboard.
 #include "tests/ui/gui_smoke_para_check.h"
 
-#include <wx/dialog.h>
-#include <wx/listbox.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
-#include "platform/wx/wx_host.h"
 #include "res/para_check_dlg.h"
 #include "tests/ui/wx_driver.h"
 #include "ui/para_check_dlg.h"
 
-namespace {
-
-using kerumina::platform::ComboBox;
-using kerumina::platform::ListBox;
-using kerumina::platform::wx::WxHost;
-using kerumina::ui::CParaCheckDlg;
-using namespace kerumina::ui::smoke;
 namespace res = kerumina::res;
+using namespace kerumina::ui::smoke;
 
-void Pick(CParaCheckDlg& window, int d, int line) {
-  if (line < 0) line = window.Item<ListBox>(res::IDC_PARACHECK_CANDIDATES[d]).GetCount() - 1;
-  SelectAt<wxListBox>(window, res::IDC_PARACHECK_CANDIDATES[d], line, wxEVT_LISTBOX);
-}
-
-void OpenHp(CParaCheckDlg& window) {
-  window.Item<ComboBox>(res::IDC_PARACHECK_AT_LEAST[0]).UserChoose(0);
-  window.Item<ComboBox>(res::IDC_PARACHECK_AT_MOST[0]).UserChoose(31);
-  Flush(window);
-}
-
-// Median and worst over 16 rounds (prepare runs untimed before each) of the time from the
-// event to the handler's return, to the widgets holding the answer (wall clock and this
-// thread's processor time) and to the window drawn.
-void Time(CParaCheckDlg& window, const char* what, const std::function<void(int)>& prepare,
-          const std::function<void(int)>& act) {
-  std::vector<double> times[4];  // handled, updated, updated (processor), drawn
-  wxWindow* dialog = WxHost::WindowOf(window);
-  for (int round = 0; round < 16; ++round) {
-    prepare(round);
-    dialog->Update();
-    const Stopwatch watch;
-    act(round);
-    times[0].push_back(watch.Milliseconds());
-    Flush(window);
-    times[1].push_back(watch.Milliseconds());
-    times[2].push_back(watch.CpuMs());
-    // GTK lays out what changed on its next frame, before it draws.
-    wxYield();
-    dialog->Update();
-    times[3].push_back(watch.Milliseconds());
-  }
-  for (auto& series : times) std::sort(series.begin(), series.end());
-  std::printf(
-      "IV window %s, median (worst) ms: handled %.2f (%.2f), widgets updated %.2f (%.2f), "
-      "processor time to updated %.2f (%.2f), drawn %.2f (%.2f)\n",
-      what, times[0][8], times[0].back(), times[1][8], times[1].back(), times[2][8],
-      times[2].back(), times[3][8], times[3].back());
-}
-
-}  // namespace
-
-int CheckParaCheckWindow(CParaCheckDlg& window) {
+int CheckParaCheckWindow(kerumina::ui::CParaCheckDlg& window) {
   const int failedBefore = FailedChecks();
   std::printf("stage: IV window\n");
-  SetTicked(window, res::IDC_PARACHECK_HIDDEN_POWER, true);
-  auto nothing = [](int) {};
-  Time(window, "rule change (species list refilled)", nothing,
-       [&window](int round) { ChooseAt(window, res::IDC_PARACHECK_RULE, (round + 1) % 2); });
-  Time(window, "level step", nothing, [&window](int round) {
-    Press(window, round % 2 == 0 ? res::IDC_PARACHECK_LEVEL_UP : res::IDC_PARACHECK_LEVEL_DOWN);
-  });
-
+  Toggle(window, res::IDC_PARACHECK_HIDDEN_POWER);
+  Timed("IV rule change, species list refilled", window,
+        [&] { ChooseAt(window, res::IDC_PARACHECK_RULE, 1); });
+  ChooseAt(window, res::IDC_PARACHECK_RULE, 0);
   // Every base stat 100 at level 50: HP lines 160..175, two IVs each.
   Choose(window, res::IDC_PARACHECK_SPECIES, 150);
   ChooseAt(window, res::IDC_PARACHECK_LEVEL, 49);
-  Flush(window);
-  auto* hp = WidgetAs<wxListBox>(window, res::IDC_PARACHECK_CANDIDATES[0]);
-  Check(hp->GetCount() == 16 && hp->GetString(0) == wxString::FromUTF8("160：0～1"),
+  Settle(window);
+  const auto& hp = window.Item<kerumina::platform::ListBox>(res::IDC_PARACHECK_CANDIDATES[0]);
+  Check(hp.GetCount() == 16 && hp.GetText(0) == "160：0～1",
         "IV window lists the HP candidates of the chosen species and level");
-  Pick(window, 0, 5);
-  Flush(window);
+  Timed("IV candidate picked", window,
+        [&] { ChooseAt(window, res::IDC_PARACHECK_CANDIDATES[0], 5); });
   Check(SelectedText(window, res::IDC_PARACHECK_AT_LEAST[0]) == "10以上" &&
-            SelectedText(window, res::IDC_PARACHECK_AT_MOST[0]) == "11以下",
-        "IV window pick narrows the HP bounds to 10..11 in the widgets");
-  Check(LabelOf(window, res::IDC_PARACHECK_THRESHOLD[0]).starts_with(" 10:"),
-        "IV window shows the EV thresholds of the new bounds");
-
-  Pick(window, 1, -1);
-  Pick(window, 2, -1);
-  Flush(window);
-  Check(WidgetAs<wxListBox>(window, res::IDC_PARACHECK_HIDDEN_POWER_LIST)->GetCount() > 0,
-        "IV window lists hidden-power types once three stats are narrowed");
-  // HP is opened again untimed; the pick narrows it to three open stats, which computes
-  // hidden power and refills its list.
-  Time(
-      window, "pick with hidden power, three stats open", [&window](int) { OpenHp(window); },
-      [&window](int round) { Pick(window, 0, round); });
-  OpenHp(window);
-  Pick(window, 0, 5);
-
+            SelectedText(window, res::IDC_PARACHECK_AT_MOST[0]) == "11以下" &&
+            LabelOf(window, res::IDC_PARACHECK_THRESHOLD[0]).starts_with(" 10:"),
+        "IV window pick narrows the HP bounds to 10..11 and shows their EV thresholds");
+  for (int d : {1, 2}) {
+    const int id = res::IDC_PARACHECK_CANDIDATES[d];
+    ChooseAt(window, id, window.Item<kerumina::platform::ListBox>(id).GetCount() - 1);
+  }
+  Settle(window);
+  Check(
+      window.Item<kerumina::platform::ListBox>(res::IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount() > 0,
+      "IV window lists hidden-power types once three stats are narrowed");
   Press(window, res::IDC_PARACHECK_COPY);
-  Check(ClipboardText() == window.report(),
-        "IV report reaches the clipboard as the same characters");
+  Check(ClipboardText() == window.report(), "IV report reaches the clipboard");
   return FailedChecks() - failedBefore;
 }

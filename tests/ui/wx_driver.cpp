@@ -5,18 +5,19 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/timer.h>
 #include <wx/utils.h>
 
+#include <gtk/gtk.h>
 #include <time.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
 
 #include "platform/controls.h"
 #include "platform/wx/window_peer.h"
@@ -29,6 +30,17 @@ using platform::CDialog;
 using platform::wx::WxHost;
 
 int failedChecks = 0;
+
+double ProcessorMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+GtkTreeView* TreeOf(const CDialog& dialog, int id) {
+  auto* list = WidgetAs<wxDataViewCtrl>(dialog, id);
+  return list != nullptr ? GTK_TREE_VIEW(list->GtkGetTreeView()) : nullptr;
+}
 
 }  // namespace
 
@@ -47,15 +59,11 @@ void Press(const CDialog& dialog, int id) {
   Send<wxButton>(dialog, id, wxEVT_BUTTON);
 }
 
-void SetTicked(const CDialog& dialog, int id, bool ticked) {
-  Send<wxCheckBox>(dialog, id, wxEVT_CHECKBOX, [ticked](wxCheckBox& box, wxCommandEvent& event) {
-    box.SetValue(ticked);
-    event.SetInt(ticked ? 1 : 0);
-  });
-}
-
 void Toggle(const CDialog& dialog, int id) {
-  if (auto* box = WidgetAs<wxCheckBox>(dialog, id)) SetTicked(dialog, id, !box->GetValue());
+  Send<wxCheckBox>(dialog, id, wxEVT_CHECKBOX, [](wxCheckBox& box, wxCommandEvent& event) {
+    box.SetValue(!box.GetValue());
+    event.SetInt(box.GetValue() ? 1 : 0);
+  });
 }
 
 void ClickRadio(const CDialog& dialog, int id) {
@@ -64,48 +72,62 @@ void ClickRadio(const CDialog& dialog, int id) {
 }
 
 void ChooseAt(const CDialog& dialog, int id, int index) {
-  SelectAt<wxChoice>(dialog, id, index, wxEVT_CHOICE);
-}
-
-int PositionOfData(const CDialog& dialog, int id, platform::ItemData data) {
-  const auto& combo = const_cast<CDialog&>(dialog).Item<platform::ComboBox>(id);
-  for (int i = 0; i < combo.GetCount(); ++i) {
-    if (combo.GetItemData(i) == data) return i;
-  }
-  return -1;
+  // The widget holds the model's entries only once pending changes are mirrored.
+  static_cast<platform::wx::WxWindowPeer*>(dialog.peer())->Flush();
+  const bool listBox = dialog.GetDlgItem(id)->kind() == platform::ControlKind::ListBox;
+  Send<wxControlWithItems>(dialog, id, listBox ? wxEVT_LISTBOX : wxEVT_CHOICE,
+                           [index](wxControlWithItems& widget, wxCommandEvent& event) {
+                             widget.SetSelection(index);
+                             event.SetInt(index);
+                           });
 }
 
 void Choose(const CDialog& dialog, int id, platform::ItemData data) {
-  const int index = PositionOfData(dialog, id, data);
-  if (index < 0) return Check(false, "entry exists");
-  ChooseAt(dialog, id, index);
-}
-
-void ClickRow(const CDialog& dialog, int id, int row) {
-  auto* list = WidgetAs<wxListCtrl>(dialog, id);
-  if (list == nullptr) return;
-  wxRect rect;
-  list->GetItemRect(row, rect);
-  wxWindow* rows = list;
-  for (wxWindow* child : list->GetChildren()) {
-    if (child->GetSize().y > rows->GetSize().y / 2) rows = child;
+  const auto& items = static_cast<const platform::ItemListControl&>(*dialog.GetDlgItem(id));
+  for (int i = 0; i < items.GetCount(); ++i) {
+    if (items.GetItemData(i) == data) return ChooseAt(dialog, id, i);
   }
-  wxMouseEvent down(wxEVT_LEFT_DOWN);
-  // Item rectangles count from the top of the list, clicks from below its header.
-  down.SetPosition(
-      wxPoint(list->GetColumnWidth(0) + 10, rect.y - rows->GetPosition().y + rect.height / 2));
-  down.SetEventObject(rows);
-  rows->GetEventHandler()->ProcessEvent(down);
-}
-
-void SelectRow(const CDialog& dialog, int id, int row) {
-  Settle(dialog);
-  if (auto* list = WidgetAs<wxListCtrl>(dialog, id))
-    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  Check(false, "entry exists");
 }
 
 void Type(const CDialog& dialog, int id, const char* text) {
   if (auto* edit = WidgetAs<wxTextCtrl>(dialog, id)) edit->SetValue(wxString::FromUTF8(text));
+}
+
+void ClickRow(const CDialog& dialog, int id, int row, bool twice) {
+  GtkTreeView* tree = TreeOf(dialog, id);
+  if (tree == nullptr) return;
+  GtkTreePath* path = gtk_tree_path_new_from_indices(row, -1);
+  GdkRectangle cell{};
+  gtk_tree_view_get_cell_area(tree, path, gtk_tree_view_get_column(tree, 1), &cell);
+  gtk_tree_path_free(path);
+  for (GdkEventType type : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE, GDK_2BUTTON_PRESS}) {
+    if (type == GDK_2BUTTON_PRESS && !twice) break;
+    GdkEvent* event = gdk_event_new(type);
+    event->button.window = GDK_WINDOW(g_object_ref(gtk_tree_view_get_bin_window(tree)));
+    event->button.button = 1;
+    event->button.x = cell.x + cell.width / 2.0;
+    event->button.y = cell.y + cell.height / 2.0;
+    gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(
+                                    gdk_window_get_display(event->button.window))));
+    gtk_widget_event(GTK_WIDGET(tree), event);
+    gdk_event_free(event);
+  }
+}
+
+void ClickHeading(const CDialog& dialog, int id, int column) {
+  if (GtkTreeView* tree = TreeOf(dialog, id)) {
+    gtk_tree_view_column_clicked(gtk_tree_view_get_column(tree, column));
+  }
+}
+
+void PressKey(const CDialog& dialog, int id, int key) {
+  wxWindow* widget = WxHost::WidgetOf(dialog, id);
+  widget->SetFocus();
+  wxKeyEvent event(wxEVT_CHAR_HOOK);
+  event.m_keyCode = key;
+  event.SetEventObject(widget);
+  WxHost::WindowOf(dialog)->GetEventHandler()->ProcessEvent(event);
 }
 
 std::string Utf8(const wxString& text) {
@@ -122,6 +144,28 @@ std::string SelectedText(const CDialog& dialog, int id) {
   return choice != nullptr ? Utf8(choice->GetStringSelection()) : std::string();
 }
 
+int ListRows(const CDialog& dialog, int id) {
+  GtkTreeView* tree = TreeOf(dialog, id);
+  return tree != nullptr ? gtk_tree_model_iter_n_children(gtk_tree_view_get_model(tree), nullptr)
+                         : -1;
+}
+
+std::string CellText(const CDialog& dialog, int id, int row, int column) {
+  GtkTreeView* tree = TreeOf(dialog, id);
+  GtkTreeIter iter;
+  if (tree == nullptr ||
+      !gtk_tree_model_iter_nth_child(gtk_tree_view_get_model(tree), &iter, nullptr, row)) {
+    return {};
+  }
+  GValue value = G_VALUE_INIT;
+  gtk_tree_model_get_value(gtk_tree_view_get_model(tree), &iter, column, &value);
+  std::string text = G_VALUE_HOLDS_STRING(&value) && g_value_get_string(&value) != nullptr
+                         ? g_value_get_string(&value)
+                         : "";
+  g_value_unset(&value);
+  return text;
+}
+
 std::string ClipboardText() {
   std::string text;
   if (wxTheClipboard->Open()) {
@@ -132,28 +176,25 @@ std::string ClipboardText() {
   return text;
 }
 
-void Flush(const CDialog& dialog) {
-  static_cast<platform::wx::WxWindowPeer*>(dialog.peer())->Flush();
-}
-
 void Settle(const CDialog& dialog) {
-  Flush(dialog);
+  // Deferred list clicks, then every window's mirroring.
+  wxTheApp->ProcessPendingEvents();
+  static_cast<platform::wx::WxWindowPeer*>(dialog.peer())->Flush();
   WxHost::WindowOf(dialog)->Update();
 }
 
-void Settle(const CDialog& dialog, int widgetId) {
-  wxTheApp->ProcessPendingEvents();
-  WxHost::WidgetOf(dialog, widgetId)->Update();
-}
-
-double CpuMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+void Timed(const char* what, const CDialog& dialog, const std::function<void()>& act) {
+  Settle(dialog);
+  const auto start = std::chrono::steady_clock::now();
+  const double processor = ProcessorMilliseconds();
+  act();
+  // GTK lays out what changed on its next frame, before it draws.
+  Settle(dialog);
+  wxYield();
+  WxHost::WindowOf(dialog)->Update();
+  const std::chrono::duration<double, std::milli> wall = std::chrono::steady_clock::now() - start;
+  std::printf("timing: %s: %.2f ms (%.2f ms processor)\n", what, wall.count(),
+              ProcessorMilliseconds() - processor);
 }
 
 int HoldMilliseconds() {
@@ -165,25 +206,11 @@ int HoldMilliseconds() {
 }
 
 void Hold(int milliseconds) {
-  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (Clock::now() < end) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end) {
     wxTheApp->Yield(true);
     wxMilliSleep(20);
   }
-}
-
-void Later(int milliseconds, std::function<void()> next) {
-  if (milliseconds <= 0) {
-    wxTheApp->CallAfter(std::move(next));
-    return;
-  }
-  auto* timer = new wxTimer();
-  timer->Bind(wxEVT_TIMER, [timer, next = std::move(next)](wxTimerEvent&) {
-    next();
-    timer->Stop();
-    wxTheApp->CallAfter([timer] { delete timer; });
-  });
-  timer->StartOnce(milliseconds);
 }
 
 void MoveKeepingSize(CDialog& dialog, int left, int top) {
