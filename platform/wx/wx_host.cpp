@@ -187,6 +187,15 @@ void WxHost::SetClipboardText(std::string_view text) {
   wxTheClipboard->Close();
 }
 
+std::string WxHost::GetClipboardText() {
+  std::string text;
+  if (!wxTheClipboard->Open()) return text;
+  wxTextDataObject data;
+  if (wxTheClipboard->GetData(data)) text = std::string(data.GetText().utf8_str());
+  wxTheClipboard->Close();
+  return text;
+}
+
 std::string WxHost::GetModuleFileName() {
   return ExecutablePathOfProcess();
 }

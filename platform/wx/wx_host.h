@@ -27,6 +27,7 @@ class WxHost : public Host {
   std::optional<std::string> GetOpenFileName(std::string_view filter,
                                              std::string_view defaultExtension) override;
   void SetClipboardText(std::string_view text) override;
+  std::string GetClipboardText() override;
   std::string GetModuleFileName() override;
   void SetApplicationIcon(std::span<const IconImage> images) override;
 
