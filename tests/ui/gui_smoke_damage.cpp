@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "box/box.h"
+#include "calc/build_text.h"
 #include "data/moves.h"
 #include "platform/process.h"
 #include "platform/wx/wx_host.h"
@@ -237,6 +239,41 @@ void TimeConditionChanges(CDamageDlg& box) {
       times[times.size() / 2], times.back(), times.size());
 }
 
+// "テキスト出力" through the real clipboard and "テキスト取込" back, then the box as before.
+void CheckBuildTexts(WxHost& host, CDamageDlg& box) {
+  SelectRow(box, 0);
+  const double copyMs =
+      SettledMilliseconds(box, [&box] { Press(box, res::IDC_DAMAGE_EXPORT_TEXT); });
+  std::string expected;
+  for (char c : kerumina::calc::BuildText(box.box().entries[0])) {
+    if (c == '\n') expected += '\r';
+    expected += c;
+  }
+  Check(ClipboardText() == expected, "テキスト出力 copies row 0's build with CR LF");
+  std::string told;
+  host.answerMessageBox = [&told](std::string_view text) {
+    told = text;
+    return platform::ID_OK;
+  };
+  const double pasteMs =
+      SettledMilliseconds(box, [&box] { Press(box, res::IDC_DAMAGE_IMPORT_TEXT); });
+  host.answerMessageBox = nullptr;
+  std::printf("テキスト出力: %.2f ms; テキスト取込, one build added and listed: %.2f ms\n", copyMs,
+              pasteMs);
+  const auto& entries = box.box().entries;
+  Check(told == "1 件を追加しました。" &&
+            std::memcmp(&entries[2], &entries[0], sizeof entries[0]) == 0,
+        "テキスト取込 reads the copied build back as a third, equal entry");
+  SelectRow(box, 2);
+  Press(box, res::IDC_DAMAGE_DELETE);
+  Press(box, res::IDC_DAMAGE_SAVE);
+  // Deleting cleared both sides.
+  SelectRow(box, 0);
+  Press(box, res::IDC_DAMAGE_TO_ATTACKER);
+  SelectRow(box, 1);
+  Press(box, res::IDC_DAMAGE_TO_DEFENDER);
+}
+
 }  // namespace
 
 int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
@@ -309,6 +346,8 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   Check(saved.size() == kerumina::box::BOX_FILE_BYTES &&
             saved == CreatedByCommandLine(folder, creatures, box),
         "the saved box equals what kerumina-cli box create writes for the same entries");
+  CheckBuildTexts(host, box);
+  Check(FileBytes(boxPath) == saved, "after the pasted copy is deleted the box saves as before");
 
   if (holdMs > 0) {
     Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
