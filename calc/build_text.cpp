@@ -588,7 +588,7 @@ std::vector<Line> SplitLines(std::string_view text) {
   std::vector<Line> lines;
   int number = 1;
   while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.find('\r'));
+    const std::size_t end = text.find_first_of("\r\n");
     lines.push_back({number++, text.substr(0, end)});
     if (end == std::string_view::npos) break;
     const bool crlf = text[end] == '\r' && text.substr(end).starts_with("\r\n");
