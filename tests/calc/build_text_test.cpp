@@ -49,6 +49,7 @@ TEST(BuildText, WorkedExampleWritesEveryFieldAndReadsBack) {
   }
   EXPECT_TRUE(std::equal(moves, moves + 4, entry.move));
   EXPECT_EQ(BuildText(entry), CANONICAL);
+  EXPECT_EQ(Parsed("ガブリアス\n性格：まじめ").item, 0);  // no "＠": the first none row
 }
 
 // Each variant reads as the export notation reads, and is written back in that notation.
@@ -57,11 +58,10 @@ TEST(BuildText, VariantsReadAsTheExportNotation) {
     const char* variant;
     const char* canonical;
   };
-  const std::string base = CANONICAL;
   const Case cases[] = {
-      {"ガブ（ガブリアス）@こだわりハチマキ\n特性:すながくれ\n性格:いじっぱり\nLv.50\n"
-       "実数値:184-200-115-90-105-154\n努力値:H4 A252 "
-       "S252\n技:じしん/ドラゴンクロー・げきりん／いあいぎり",
+      {"\xEF\xBB\xBFガブ（ガブリアス）@こだわりハチマキ\n特性:すながくれ\n性格:いじっぱり\n"
+       "Lv.50\n実数値:184-200-115-90-105-154\n努力値:H4 / A252,S252\n"
+       "技:じしん/ドラゴンクロー・げきりん／いあいぎり",
        CANONICAL.c_str()},
       {" ガブ （ ガブリアス ） ＠ こだわりハチマキ \r\n特性 ：すながくれ\r\n性格：いじっぱり\r\n"
        "Ｌｖ　５０\r\n実数値：１８４－２００－１１５－９０－１０５－１５４\r\n"
