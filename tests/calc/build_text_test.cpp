@@ -87,7 +87,7 @@ TEST(BuildText, VariantsReadAsTheExportNotation) {
     EXPECT_TRUE(SameBytes(entry, Parsed(c.canonical))) << c.variant;
     EXPECT_EQ(BuildText(entry), c.canonical) << c.variant;
   }
-  EXPECT_EQ(box::NameUtf8(Parsed(cases[9].canonical)), " \\＠@（）\n\r　");
+  EXPECT_EQ(box::NameUtf8(Parsed(std::end(cases)[-1].canonical)), " \\＠@（）\n\r　");
 }
 
 TEST(BuildText, RefusesWithLineAndReason) {
