@@ -50,6 +50,7 @@ class HeadlessHost : public Host {
   std::optional<std::string> GetOpenFileName(std::string_view filter,
                                              std::string_view defaultExtension) override;
   void SetClipboardText(std::string_view text) override { clipboard_ = text; }
+  std::string GetClipboardText() override { return clipboard_; }
   std::string GetModuleFileName() override { return executablePath_; }
 
  private:

@@ -55,6 +55,8 @@ class Host {
   virtual std::optional<std::string> GetOpenFileName(std::string_view filter,
                                                      std::string_view defaultExtension) = 0;
   virtual void SetClipboardText(std::string_view text) = 0;
+  // The clipboard's text, empty when it holds none.
+  virtual std::string GetClipboardText() = 0;
   virtual std::string GetModuleFileName() = 0;
   // The icon of every window created from now on (title bar and task bar). A backend whose
   // icon comes from elsewhere (a resource file) leaves it be.

@@ -1,6 +1,7 @@
 #include "res/damage_dlg.h"
 
 #include <cstddef>
+#include <iterator>
 
 namespace kerumina::res {
 
@@ -91,20 +92,26 @@ constexpr void MoveCells(Layout& layout, int row, int y) {
 constexpr Layout BuildLayout() {
   Layout layout;
   using platform::STYLE_NONE;
-  layout.Add(IDC_DAMAGE_BOX_LIST, ControlKind::ListView, "ボックス", STYLE_NONE, {7, 7, 160, 252});
+  layout.Add(IDC_DAMAGE_BOX_LIST, ControlKind::ListView, "ボックス", STYLE_NONE, {7, 7, 160, 235});
   constexpr struct {
     int id;
     const char* caption;
   } BUTTONS[] = {
-      {IDC_DAMAGE_ADD, "新規追加"},        {IDC_DAMAGE_EDIT, "編集"},
-      {IDC_DAMAGE_MOVE_UP, "項目上移動"},  {IDC_DAMAGE_DELETE, "削除"},
-      {IDC_DAMAGE_TO_ATTACKER, "→攻撃側"}, {IDC_DAMAGE_TO_DEFENDER, "→防御側"},
-      {IDC_DAMAGE_SWAP, "攻撃防御入替"},   {IDC_DAMAGE_SAVE, "保存"},
+      {IDC_DAMAGE_ADD, "新規追加"},
+      {IDC_DAMAGE_EDIT, "編集"},
+      {IDC_DAMAGE_MOVE_UP, "項目上移動"},
+      {IDC_DAMAGE_DELETE, "削除"},
+      {IDC_DAMAGE_TO_ATTACKER, "→攻撃側"},
+      {IDC_DAMAGE_TO_DEFENDER, "→防御側"},
+      {IDC_DAMAGE_SWAP, "攻撃防御入替"},
+      {IDC_DAMAGE_SAVE, "保存"},
       {IDC_DAMAGE_IMPORT, "インポート"},
+      {IDC_DAMAGE_IMPORT_TEXT, "テキスト取込"},
+      {IDC_DAMAGE_EXPORT_TEXT, "テキスト出力"},
   };
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(BUTTONS)); ++i) {
     layout.Add(BUTTONS[i].id, ControlKind::Button, BUTTONS[i].caption, STYLE_NONE,
-               {7 + (i % 3) * 54, 264 + (i / 3) * 17, 52, 14});
+               {7 + (i % 3) * 54, 247 + (i / 3) * 17, 52, 14});
   }
 
   SidePanel(layout, "攻撃側", 174, ATTACKER_PANEL);

@@ -22,6 +22,8 @@ inline constexpr int IDC_DAMAGE_TO_DEFENDER = 1008;
 inline constexpr int IDC_DAMAGE_SWAP = 1016;
 inline constexpr int IDC_DAMAGE_SAVE = 1006;
 inline constexpr int IDC_DAMAGE_IMPORT = 1003;
+inline constexpr int IDC_DAMAGE_IMPORT_TEXT = 1017;
+inline constexpr int IDC_DAMAGE_EXPORT_TEXT = 1018;
 
 // One side's panel: name, species, level, nature, ability, item and the value grid, each
 // grid row in display stat order.

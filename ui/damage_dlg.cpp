@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "calc/build_text.h"
 #include "calc/damage_report.h"
 #include "calc/game_damage.h"
 #include "calc/game_damage_report.h"
@@ -44,6 +45,16 @@ void AddItem(ComboBox& combo, std::string_view text, platform::ItemData data) {
   combo.SetItemData(combo.AddString(text), data);
 }
 
+// Clipboard text keeps the line ends of the reports.
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
 }  // namespace
 
 CDamageDlg::CDamageDlg(CMainApp& app)
@@ -68,6 +79,8 @@ const platform::MessageMap* CDamageDlg::GetMessageMap() const {
       OnNotify(res::IDC_DAMAGE_SWAP, CLICK, &D::OnSwap),
       OnNotify(res::IDC_DAMAGE_SAVE, CLICK, &D::OnSave),
       OnNotify(res::IDC_DAMAGE_IMPORT, CLICK, &D::OnImport),
+      OnNotify(res::IDC_DAMAGE_IMPORT_TEXT, CLICK, &D::OnImportText),
+      OnNotify(res::IDC_DAMAGE_EXPORT_TEXT, CLICK, &D::OnExportText),
       OnNotify(res::DAMAGE_COPY_REPORT[0], CLICK, &D::OnCopyReport<0>),
       OnNotify(res::DAMAGE_COPY_REPORT[1], CLICK, &D::OnCopyReport<1>),
       OnNotify(res::DAMAGE_COPY_REPORT[2], CLICK, &D::OnCopyReport<2>),
@@ -186,14 +199,17 @@ void CDamageDlg::OpenEditor(int index) {
   editDlg_->SetActiveWindow();
 }
 
+void CDamageDlg::ShowBoxFull() {
+  host().MessageBox(text::Format("ボックスがいっぱいです（%d 件）。\n"
+                                 "削除してから追加してください。",
+                                 box::BOX_CAPACITY),
+                    APP_TITLE, platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Warning);
+}
+
 void CDamageDlg::OnAdd() {
   const int index = Item<ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemCount();
   if (index >= box::BOX_CAPACITY) {
-    host().MessageBox(text::Format("ボックスがいっぱいです（%d 件）。\n"
-                                   "削除してから追加してください。",
-                                   box::BOX_CAPACITY),
-                      APP_TITLE, platform::MessageBoxButtons::Ok,
-                      platform::MessageBoxIcon::Warning);
+    ShowBoxFull();
     return;
   }
   editingNew_ = true;
@@ -313,6 +329,53 @@ void CDamageDlg::OnImport() {
                                  result.added, result.alreadyRegistered, result.leftOut),
                     APP_TITLE, platform::MessageBoxButtons::Ok,
                     platform::MessageBoxIcon::Information);
+}
+
+// All builds of the clipboard or none, as the editor's 登録 checks each.
+void CDamageDlg::OnImportText() {
+  const calc::ParsedBuilds parsed = calc::ParseBuilds(host().GetClipboardText());
+  const auto warn = [this](const std::string& message) {
+    host().MessageBox(message, APP_TITLE, platform::MessageBoxButtons::Ok,
+                      platform::MessageBoxIcon::Warning);
+  };
+  if (parsed.error) {
+    warn("テキストを取り込めませんでした。\n" + calc::BuildTextErrorMessage(*parsed.error));
+    return;
+  }
+  if (parsed.entries.empty()) {
+    warn("クリップボードに取り込めるテキストがありません。");
+    return;
+  }
+  const int before = box::AppendIndex(*box_);
+  const int count = static_cast<int>(parsed.entries.size());
+  if (before == box::BOX_CAPACITY) {
+    ShowBoxFull();
+    return;
+  }
+  if (before + count > box::BOX_CAPACITY) {
+    warn(
+        text::Format("取り込む %d 件がボックスの空き（%d 件）に入りません。\n"
+                     "削除してから取り込んでください。",
+                     count, box::BOX_CAPACITY - before));
+    return;
+  }
+  for (const box::BoxEntry& entry : parsed.entries) box::Append(*box_, entry);
+  for (int index = before; index < before + count; ++index) SetListRow(index, true);
+  BoxRowsChanged();
+  host().MessageBox(text::Format("%d 件を追加しました。", count), APP_TITLE,
+                    platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Information);
+}
+
+void CDamageDlg::OnExportText() {
+  const int index = SelectedRow();
+  if (index == ListView::NONE) return;
+  const box::BoxEntry& entry = box_->entries[index];
+  if (!calc::CanWriteBuild(entry)) {
+    host().MessageBox("この項目には範囲外の値があるため、テキストにできません。", APP_TITLE,
+                      platform::MessageBoxButtons::Ok, platform::MessageBoxIcon::Warning);
+    return;
+  }
+  host().SetClipboardText(WithCrLf(calc::BuildText(entry)));
 }
 
 std::intptr_t CDamageDlg::WindowProc(unsigned message, std::uintptr_t wParam,

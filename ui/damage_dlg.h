@@ -65,6 +65,8 @@ class CDamageDlg : public CToolWindowDlg {
   void OnSwap();
   void OnSave();
   void OnImport();
+  void OnImportText();
+  void OnExportText();
   void OnRestrictionOrWeatherChanged();
   template <int Row>
   void OnCopyReport() {
@@ -72,6 +74,7 @@ class CDamageDlg : public CToolWindowDlg {
   }
 
   void OpenEditor(int index);
+  void ShowBoxFull();
   // The box changed under the edit window: its index may name another creature now.
   void BoxRowsChanged();
   bool Save();

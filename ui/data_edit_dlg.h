@@ -20,8 +20,7 @@ namespace kerumina::ui {
 // Sent synchronously to the box window with the box index in wParam.
 inline constexpr unsigned REGISTERED_ENTRY_MESSAGE = platform::USER_MESSAGE_BASE + 1;
 
-// Total effort values a creature can hold.
-inline constexpr int EV_TOTAL_MAX = 510;
+using box::EV_TOTAL_MAX;
 
 // The box's move pickers share their lines with the window tests under these names.
 using data::EM_TUTOR_PREFIX;

@@ -4,9 +4,12 @@
 #include <iterator>
 #include <memory>
 #include <ostream>
+#include <span>
+#include <system_error>
 
 #include "app/cli/entry_json.h"
 #include "app/cli/json_lines.h"
+#include "calc/build_text.h"
 
 namespace kerumina::cli {
 
@@ -15,6 +18,10 @@ namespace {
 int Failure(std::ostream& err, const std::string& message) {
   err << Dump(Json{{"error", message}}) << '\n';
   return 1;
+}
+
+std::string ReadAll(std::istream& in) {
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The box is 147 KB: kept on the heap.
@@ -87,8 +94,7 @@ int RunBoxExport(const std::filesystem::path& file, std::ostream& out, std::ostr
 
 int RunBoxCreate(const std::filesystem::path& file, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const ParsedEntries parsed = EntriesFromJson(text);
+  const ParsedEntries parsed = EntriesFromJson(ReadAll(in));
   if (!parsed.errors.empty()) {
     for (const std::string& message : parsed.errors) Failure(err, message);
     return 1;
@@ -98,6 +104,49 @@ int RunBoxCreate(const std::filesystem::path& file, std::istream& in, std::ostre
   if (!box::SaveBox(*created, file)) return Failure(err, "cannot write " + file.string());
   out << Dump(Json{{"entries", parsed.entries.size()}}) << '\n';
   return 0;
+}
+
+int RunBoxImportText(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+  const calc::ParsedBuilds parsed = calc::ParseBuilds(ReadAll(in));
+  if (parsed.error) {
+    err << Dump(Json{{"error", calc::BuildTextErrorMessage(*parsed.error)},
+                     {"line", parsed.error->line}})
+        << '\n';
+    return 1;
+  }
+  auto target = std::make_unique<box::Box>();
+  std::error_code error;
+  const bool exists = std::filesystem::exists(file, error);
+  if (error || (exists && !box::LoadBox(*target, file))) {
+    return Failure(err, "cannot read " + file.string());
+  }
+  const int before = box::AppendIndex(*target);
+  const int count = static_cast<int>(parsed.entries.size());
+  if (before + count > box::BOX_CAPACITY) {
+    return Failure(err, std::to_string(count) + " builds: the box has room for " +
+                            std::to_string(box::BOX_CAPACITY - before));
+  }
+  for (const box::BoxEntry& entry : parsed.entries) box::Append(*target, entry);
+  if (!box::SaveBox(*target, file)) return Failure(err, "cannot write " + file.string());
+  out << Dump(Json{{"added", count}, {"entries", before + count}}) << '\n';
+  return 0;
+}
+
+int RunBoxExportText(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<box::Box> loaded = LoadOrNull(file);
+  if (!loaded) return Failure(err, "cannot read " + file.string());
+  const std::span<const box::BoxEntry> used(loaded->entries.data(),
+                                            static_cast<std::size_t>(box::AppendIndex(*loaded)));
+  out << calc::BuildsText(used);
+  out.flush();
+  int status = 0;
+  for (std::size_t i = 0; i < used.size(); ++i) {
+    if (calc::CanWriteBuild(used[i])) continue;
+    err << Dump(Json{{"error", "not a valid box entry: left out"}, {"index", i}}) << '\n';
+    status = 1;
+  }
+  return status;
 }
 
 }  // namespace kerumina::cli

@@ -1,5 +1,6 @@
-// The box file from the command line: list and export its entries as JSON, and create a
-// box file from JSON entries — checked whole before anything is written.
+// The box file from the command line: list and export its entries as JSON or as build
+// texts, create a box file from JSON entries and append builds to one — checked whole
+// before anything is written.
 #pragma once
 
 #include <filesystem>
@@ -28,5 +29,10 @@ int RunBoxList(const std::filesystem::path& file, std::ostream& out, std::ostrea
 int RunBoxExport(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 int RunBoxCreate(const std::filesystem::path& file, std::istream& in, std::ostream& out,
                  std::ostream& err);
+// Appends the builds read from `in` to the box file, creating it when missing.
+int RunBoxImportText(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                     std::ostream& err);
+// Every entry's build; an entry that cannot be written is reported on `err` by its index.
+int RunBoxExportText(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 
 }  // namespace kerumina::cli

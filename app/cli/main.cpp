@@ -83,6 +83,18 @@ int main(int argc, char** argv) {
   create->add_option("FILE", file, "Box file to write")->required();
   create->callback(
       [&] { status = kerumina::cli::RunBoxCreate(file, std::cin, std::cout, std::cerr); });
+  CLI::App* importText = boxCommand->add_subcommand(
+      "import-text",
+      "Append the builds on standard input (the box window's text notation) to a box file, "
+      "creating it when missing; nothing is written unless every build is valid and fits");
+  importText->add_option("FILE", file, "Box file")->required();
+  importText->callback(
+      [&] { status = kerumina::cli::RunBoxImportText(file, std::cin, std::cout, std::cerr); });
+  CLI::App* exportText = boxCommand->add_subcommand(
+      "export-text", "Every entry as a build text, a blank line between");
+  exportText->add_option("FILE", file, "Box file")->required();
+  exportText->callback(
+      [&] { status = kerumina::cli::RunBoxExportText(file, std::cout, std::cerr); });
 
   try {
     app.parse(argc, argv);

@@ -197,6 +197,23 @@ void Win32Host::SetClipboardText(std::string_view text) {
   CloseClipboard();
 }
 
+std::string Win32Host::GetClipboardText() {
+  std::string text;
+  if (OpenClipboard(GetActiveWindow()) == FALSE) return text;
+  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(memory))) {
+      // The block may be larger than the text: stop at its NUL, never past the block.
+      const std::size_t limit = GlobalSize(memory) / sizeof(wchar_t);
+      std::size_t length = 0;
+      while (length < limit && wide[length] != L'\0') ++length;
+      text = Utf8(std::wstring_view(wide, length));
+      GlobalUnlock(memory);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 std::string Win32Host::GetModuleFileName() {
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {

@@ -24,6 +24,7 @@ class Win32Host : public Host {
   std::optional<std::string> GetOpenFileName(std::string_view filter,
                                              std::string_view defaultExtension) override;
   void SetClipboardText(std::string_view text) override;
+  std::string GetClipboardText() override;
   std::string GetModuleFileName() override;
 
   // Called when a modal run has started and its window is on screen (tests hook in here).

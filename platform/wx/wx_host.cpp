@@ -121,6 +121,7 @@ void WxHost::EndModalLoop(CDialog& dialog) {
 
 DialogResult WxHost::MessageBox(std::string_view text, std::string_view caption,
                                 MessageBoxButtons buttons, MessageBoxIcon icon) {
+  if (answerMessageBox) return answerMessageBox(text);
   long style = 0;
   switch (buttons) {
     case MessageBoxButtons::Ok:
@@ -185,6 +186,15 @@ void WxHost::SetClipboardText(std::string_view text) {
   // Keeps the text available after the program ends.
   wxTheClipboard->Flush();
   wxTheClipboard->Close();
+}
+
+std::string WxHost::GetClipboardText() {
+  std::string text;
+  if (!wxTheClipboard->Open()) return text;
+  wxTextDataObject data;
+  if (wxTheClipboard->GetData(data)) text = std::string(data.GetText().utf8_str());
+  wxTheClipboard->Close();
+  return text;
 }
 
 std::string WxHost::GetModuleFileName() {

@@ -27,11 +27,14 @@ class WxHost : public Host {
   std::optional<std::string> GetOpenFileName(std::string_view filter,
                                              std::string_view defaultExtension) override;
   void SetClipboardText(std::string_view text) override;
+  std::string GetClipboardText() override;
   std::string GetModuleFileName() override;
   void SetApplicationIcon(std::span<const IconImage> images) override;
 
   // Called when a modal run has started and its window is on screen (tests hook in here).
   std::function<void(CDialog&)> onModalRunStarted;
+  // When set, answers message boxes instead of showing them (a test's timed reaction).
+  std::function<DialogResult(std::string_view text)> answerMessageBox;
 
   static wxDialog* WindowOf(const CDialog& dialog);
   static wxWindow* WidgetOf(const CDialog& dialog, int controlId);

@@ -5,10 +5,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 #include "app/cli/box_commands.h"
 #include "app/cli/entry_json.h"
+#include "calc/build_text.h"
 
 namespace kerumina::cli {
 namespace {
@@ -113,6 +115,24 @@ TEST(BoxList, MarksNamesThatWouldNotRoundTripInvalid) {
     std::memcpy(damaged.name, c.bytes, c.size);
     EXPECT_EQ(BoxListLine(damaged, 0)["valid"], false) << c.what;
   }
+}
+
+TEST(BoxText, ExportLeavesOutDamagedEntriesAndImportNeedsRoomForAll) {
+  const fs::path file =
+      fs::temp_directory_path() / ("kerumina_cli_text_" + std::to_string(::getpid()) + ".vbd");
+  const std::string build = "ガブリアス\n性格：まじめ\n";
+  auto image = std::make_unique<box::Box>();
+  image->entries.fill(calc::ParseBuilds(build).entries.at(0));
+  image->entries[1].level = 0;
+  image->entries[box::BOX_CAPACITY - 1] = box::BoxEntry{};
+  ASSERT_TRUE(box::SaveBox(*image, file));
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBoxExportText(file, out, err), 1);
+  EXPECT_EQ(err.str(), "{\"error\":\"not a valid box entry: left out\",\"index\":1}\n");
+  std::istringstream two(build + "\n" + build);
+  EXPECT_EQ(RunBoxImportText(file, two, out, err), 1);
+  EXPECT_NE(err.str().find("2 builds: the box has room for 1"), std::string::npos);
+  fs::remove(file);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <wx/defs.h>
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
+#include "calc/build_text.h"
 #include "data/moves.h"
 #include "res/damage_dlg.h"
 #include "res/data_edit_dlg.h"
@@ -14,6 +17,42 @@
 namespace res = kerumina::res;
 using kerumina::platform::ComboBox;
 using namespace kerumina::ui::smoke;
+
+namespace {
+
+// "テキスト出力" through the real clipboard (CR LF) and "テキスト取込" back as a third entry,
+// which is deleted again.
+void CheckBuildTexts(kerumina::ui::CDamageDlg& box) {
+  const int list = res::IDC_DAMAGE_BOX_LIST;
+  ClickRow(box, list, 0);
+  Timed("テキスト出力", box, [&] { Press(box, res::IDC_DAMAGE_EXPORT_TEXT); });
+  std::string expected;
+  for (char c : kerumina::calc::BuildText(box.box().entries[0])) {
+    if (c == '\n') expected += '\r';
+    expected += c;
+  }
+  Check(ClipboardText() == expected, "テキスト出力 copies the build with CR LF");
+  auto& host = static_cast<kerumina::platform::wx::WxHost&>(box.host());
+  std::string told;
+  host.answerMessageBox = [&told](std::string_view text) {
+    told = text;
+    return kerumina::platform::ID_OK;
+  };
+  Timed("テキスト取込, one build added and listed", box,
+        [&] { Press(box, res::IDC_DAMAGE_IMPORT_TEXT); });
+  host.answerMessageBox = nullptr;
+  const auto& entries = box.box().entries;
+  Check(told == "1 件を追加しました。" &&
+            std::memcmp(&entries[2], &entries[0], sizeof entries[0]) == 0,
+        "テキスト取込 reads the copied build back as a third, equal entry");
+  ClickRow(box, list, 2);
+  Press(box, res::IDC_DAMAGE_DELETE);
+  // Back to the box as it was written; saved, so that ending the run asks nothing.
+  Press(box, res::IDC_DAMAGE_SAVE);
+  Check(!box.HasUnsavedChanges(), "the box was saved");
+}
+
+}  // namespace
 
 int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   const int failedBefore = FailedChecks();
@@ -65,5 +104,9 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   Settle(*box.editDlg());
   Check(box.editDlg()->GetDlgItemText(res::IDC_DATAEDIT_NAME) == "バナ",
         "Enter on an entry opens it in the edit window");
+  CheckBuildTexts(box);
+  // A change of the box's rows closes the edit window; later stages read it open.
+  ClickRow(box, list, 1, true);
+  Settle(*box.editDlg());
   return FailedChecks() - failedBefore;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "box/box.h"
+#include "calc/build_text.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "platform/process.h"
@@ -547,6 +548,16 @@ int main() {
                 "clipboard holds Unicode text");
           Check(ClipboardText(CF_TEXT) == std::string("\x83\x50\x83\x8B\x83\x7E\x83\x69\r\n", 11),
                 "clipboard holds Shift-JIS for programs that read only ANSI text");
+          Check(host.GetClipboardText() == "ケルミナ\r\n", "the clipboard's text reads back");
+          Click(*launcher->damageDlg(), kerumina::res::IDC_DAMAGE_EXPORT_TEXT);
+        },
+        [&] {
+          std::string build;
+          for (char c : kerumina::calc::BuildText(launcher->damageDlg()->box().entries[0])) {
+            build += c == '\n' ? "\r\n" : std::string(1, c);
+          }
+          Check(host.GetClipboardText() == build,
+                "テキスト出力 copies the chosen build with CR LF");
           PostMessageW(top(), WM_CLOSE, 0, 0);
         },
     };
