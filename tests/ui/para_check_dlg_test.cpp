@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -65,13 +66,33 @@ class ParaCheckTest : public ShellTest {
   // What the core reports of the choices the window shows.
   std::string CoreReport() {
     calc::IvBounds bounds;
-    for (int d = 0; d < data::STAT_COUNT; ++d) bounds[d] = Bound(d);
+    calc::IvFacts facts;
+    for (int d = 0; d < data::STAT_COUNT; ++d) {
+      bounds[d] = Bound(d);
+      facts.evs[d] = std::atoi(window_->GetDlgItemText(IDC_PARACHECK_EV[d]).c_str());
+    }
+    facts.characteristic = Combo(IDC_PARACHECK_CHARACTERISTIC).GetCurSel() - 1;
     const ComboBox& species = Combo(IDC_PARACHECK_SPECIES);
     return calc::EvaluateIvs(static_cast<data::SpeciesId>(species.GetItemData(species.GetCurSel())),
                              Combo(IDC_PARACHECK_LEVEL).GetCurSel() + 1,
                              Combo(IDC_PARACHECK_NATURE).GetCurSel(), bounds,
-                             window_->IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0)
+                             window_->IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0, facts)
         .report;
+  }
+  void TypeEv(int d, const char* text) {
+    window_->Item<platform::Edit>(IDC_PARACHECK_EV[d]).UserType(text);
+  }
+  // Every text the judgement writes into the window.
+  std::vector<std::string> Shown() {
+    std::vector<std::string> texts{window_->report(),
+                                   window_->GetDlgItemText(IDC_PARACHECK_CONTRADICTION)};
+    for (int d = 0; d < data::STAT_COUNT; ++d) {
+      for (int id : {IDC_PARACHECK_POSSIBLE[d], IDC_PARACHECK_THRESHOLD[d],
+                     IDC_PARACHECK_CONFIRM[d], IDC_PARACHECK_EV[d]})
+        texts.push_back(window_->GetDlgItemText(id));
+      texts.push_back(Candidates(d).GetText(0));
+    }
+    return texts;
   }
   int HiddenPowerLines() {
     return window_->Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount();
@@ -172,6 +193,62 @@ TEST_F(ParaCheckTest, HiddenPowerNeedsThreeNarrowedStatsAndIsCopied) {
   ToggleHiddenPower();
   EXPECT_EQ(HiddenPowerLines(), 0);
   EXPECT_EQ(window.report().find("めざパ"), std::string::npos);
+}
+
+// Every base stat 100 at level 50. "ちのけが おおい" (position 10) with Atk 28..31 leaves 29;
+// Def from 30 up contradicts it. Choosing "指定無し" again gives the window back unchanged.
+TEST_F(ParaCheckTest, CharacteristicNarrowsThePossibleIvsUntilRemoved) {
+  CParaCheckDlg& window = Open();
+  Judge(150, 50);
+  EXPECT_EQ(Combo(IDC_PARACHECK_CHARACTERISTIC).GetCount(), 31);
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_ATK], 28);
+  const std::vector<std::string> before = Shown();
+  Choose(IDC_PARACHECK_CHARACTERISTIC, 10);
+  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "29");
+  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_POSSIBLE[data::STAT_SPEED]), "0～29");
+  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_CONTRADICTION), "");
+  EXPECT_EQ(window.report(), CoreReport());
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 30);
+  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_CONTRADICTION), "個性と合いません");
+  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "28～31");
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 0);
+  Choose(IDC_PARACHECK_CHARACTERISTIC, 0);
+  EXPECT_EQ(Shown(), before);
+}
+
+// EV 252 moves the HP list to 191 at IV 0. A refused entry leaves a message and the last
+// valid value; an empty box counts as 0.
+TEST_F(ParaCheckTest, EvsRebuildTheListsAndRefuseInvalidEntries) {
+  CParaCheckDlg& window = Open();
+  Judge(150, 50);
+  const std::vector<std::string> before = Shown();
+  TypeEv(data::STAT_HP, "252");
+  EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "191：0");
+  EXPECT_NE(window.report().find("努力値：252/0/0/0/0/0\r\n"), std::string::npos);
+  EXPECT_EQ(window.report(), CoreReport());
+  const struct {
+    int d;
+    const char* typed;
+    const char* message;
+    const char* kept;
+  } refusals[] = {
+      {data::STAT_HP, "256", "0 から 255 までの整数を入力してください。", "252"},
+      {data::STAT_HP, "2a", "整数を入力してください。", "252"},
+      {data::STAT_ATK, "255", nullptr, "255"},
+      {data::STAT_DEF, "4", "努力値が多すぎます", "0"},
+  };
+  for (const auto& r : refusals) {
+    const std::size_t shown = host.messages().size();
+    TypeEv(r.d, r.typed);
+    ASSERT_EQ(host.messages().size(), shown + (r.message ? 1 : 0)) << r.typed;
+    EXPECT_EQ(r.message ? host.messages().back().text : "", r.message ? r.message : "");
+    EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_EV[r.d]), r.kept);
+    EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "191：0");
+  }
+  TypeEv(data::STAT_ATK, "0");
+  TypeEv(data::STAT_HP, "");
+  TypeEv(data::STAT_HP, "0");
+  EXPECT_EQ(Shown(), before);
 }
 
 TEST_F(ParaCheckTest, RuleChangeRefillsTheSpeciesAndRebuilds) {
