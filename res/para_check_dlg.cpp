@@ -26,7 +26,7 @@ constexpr ControlTemplate TOP[] = {
     {IDC_PARACHECK_CONTRADICTION, ControlKind::StaticText, "", STYLE_NONE, {166, 44, 150, 8}},
     // The rows the columns share.
     {ID_STATIC, ControlKind::StaticText, "努力値", STYLE_NONE, {7, 72, 26, 8}},
-    {ID_STATIC, ControlKind::StaticText, "候補", STYLE_NONE, {7, 283, 26, 8}},
+    {ID_STATIC, ControlKind::StaticText, "候補", STYLE_NONE, {7, 279, 26, 8}},
 };
 
 constexpr const char* COLUMN_HEADINGS[] = {"ＨＰ",     "こうげき", "ぼうぎょ",

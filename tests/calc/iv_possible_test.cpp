@@ -73,52 +73,29 @@ struct JudgeCase {
   int characteristic;
   IvMasks masks;
   int highest;
-  bool contradicted;
+  bool contradicted = false;
 };
 
 TEST(JudgePossibleIvs, WorkedCases) {
-  IvBounds atk28 = Open(), hp30 = Open(), ties = Open();
-  atk28[STAT_ATK] = {28, 31};
+  IvBounds pinned = Open(), hp30 = Open(), ties = Open();
+  pinned[STAT_HP] = {25, 31}, pinned[STAT_ATK] = {20, 31};
   hp30[STAT_ATK] = {28, 31}, hp30[STAT_HP] = {30, 31};
   ties[STAT_ATK] = ties[STAT_SPEED] = {31, 31}, ties[STAT_DEF] = {20, 25};
-  const IvMask all = Range(0, 31), upTo29 = Range(0, 29);
+  const IvMask all = Range(0, 31), u29 = Range(0, 29), top = Ivs({31}), def = Range(20, 25);
+  const IvMasks hp30Masks = {Range(30, 31), Range(28, 31), all, all, all, all};
+  const IvMasks tiesMasks = {all, top, def, all, all, top};
   const JudgeCase cases[] = {
-      {"no characteristic: the bounds",
-       hp30,
-       NO_CHARACTERISTIC,
-       {Range(30, 31), Range(28, 31), all, all, all, all},
-       NO_HIGHEST,
-       false},
-      {"pinned to one value",
-       atk28,
+      {"no characteristic: the bounds", hp30, NO_CHARACTERISTIC, hp30Masks, NO_HIGHEST, false},
+      {"all open", Open(), 4, {Ivs({4, 9, 14, 19, 24, 29}), u29, u29, u29, u29, u29}, STAT_HP},
+      {"pinned above the others' least",
+       pinned,
        ATK_4,
-       {upTo29, Ivs({29}), upTo29, upTo29, upTo29, upTo29},
-       STAT_ATK,
-       false},
-      {"others' least above every value of the remainder",
-       hp30,
-       ATK_4,
-       {Range(30, 31), Range(28, 31), all, all, all, all},
-       NO_HIGHEST,
-       true},
-      {"tie at 31, atk named",
-       ties,
-       ATK_1,
-       {all, Ivs({31}), Range(20, 25), all, all, Ivs({31})},
-       STAT_ATK,
-       false},
-      {"tie at 31, speed named",
-       ties,
-       SPEED_1,
-       {all, Ivs({31}), Range(20, 25), all, all, Ivs({31})},
-       STAT_SPEED,
-       false},
-      {"the named stat can be highest nowhere",
-       ties,
-       ATK_4,
-       {all, Ivs({31}), Range(20, 25), all, all, Ivs({31})},
-       NO_HIGHEST,
-       true},
+       {Range(25, 29), Ivs({29}), u29, u29, u29, u29},
+       STAT_ATK},
+      {"others' least above the remainder's IVs", hp30, ATK_4, hp30Masks, NO_HIGHEST, true},
+      {"tie at 31, atk named", ties, ATK_1, tiesMasks, STAT_ATK},
+      {"tie at 31, speed named", ties, SPEED_1, tiesMasks, STAT_SPEED},
+      {"the named stat can be highest nowhere", ties, ATK_4, tiesMasks, NO_HIGHEST, true},
   };
   for (const JudgeCase& c : cases) {
     EXPECT_EQ(JudgePossibleIvs(c.bounds, c.characteristic),
