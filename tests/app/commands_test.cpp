@@ -132,16 +132,13 @@ TEST(IvCommand, EvsAndCharacteristic) {
   EXPECT_EQ(evs["candidates"][0][0]["stat"],
             calc::BuildIvCandidates(0, 50, 0, data::STAT_HP, 252)[0].stat);
   EXPECT_TRUE(evs["characteristicConsistent"].is_null());
-  EXPECT_EQ(evs["possible"][0].size(), 32u);
-
-  const std::string bounds = R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
-  const Json pinned = Answered(AnswerIv, base + bounds + R"(,"characteristic":9})");
+  const std::string atk28 = R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
+  const Json pinned = Answered(AnswerIv, base + atk28 + R"(,"characteristic":9})");
   EXPECT_EQ(pinned["possible"][1], Json::parse("[29]"));
-  EXPECT_EQ(pinned["possible"][0].back(), 29);
   EXPECT_EQ(pinned["characteristicConsistent"], true);
-  const Json contradicted = Answered(AnswerIv, base + bounds + R"(,"characteristic":7})");
-  EXPECT_EQ(contradicted["characteristicConsistent"], false);
-  EXPECT_EQ(contradicted["possible"][1], Json::parse("[28,29,30,31]"));
+  EXPECT_EQ(
+      Answered(AnswerIv, base + atk28 + R"(,"characteristic":7})")["characteristicConsistent"],
+      false);
 }
 
 TEST(DamageCommand, ComputedAndImmuneRows) {

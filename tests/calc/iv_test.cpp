@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "calc/stats.h"
 
 namespace kerumina::calc {
@@ -88,7 +86,6 @@ TEST(FindConfirmLevel, WorkedValuesAndEvThresholds) {
 TEST(FindConfirmLevel, KnownEvsShiftListsThresholdsAndDopings) {
   const IvCandidateList hp = BuildIvCandidates(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 252);
   EXPECT_EQ(hp.front(), (IvCandidate{191, 0, 0}));
-  EXPECT_EQ(hp[1], (IvCandidate{192, 1, 2}));
   EXPECT_EQ(hp.back(), (IvCandidate{207, 31, 31}));
   EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 0, 252), 256);
   EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 1, 252), 260);
@@ -99,7 +96,6 @@ TEST(FindConfirmLevel, KnownEvsShiftListsThresholdsAndDopings) {
   EXPECT_TRUE(IsValidEvSpread({255, 255, 0, 0, 0, 0}));
   EXPECT_FALSE(IsValidEvSpread({255, 255, 1, 0, 0, 0}));
   EXPECT_FALSE(IsValidEvSpread({256, 0, 0, 0, 0, 0}));
-  EXPECT_FALSE(IsValidEvSpread({0, 0, 0, 0, 0, -1}));
 }
 
 struct NarrowCase {
@@ -157,26 +153,13 @@ TEST(HiddenPower, UniformIvsOpenLimitAndEmptyBounds) {
   EXPECT_EQ(HiddenPowerCandidates(bounds), HiddenPowerRanges{});
 }
 
-// The class reduction must equal the plain enumeration: three open stats at a few fixed
-// values, then small random ranges (a few inverted, at most one open).
+// The class reduction must equal the plain enumeration with three open stats at a few
+// fixed values (small random ranges: iv_possible_test).
 TEST(HiddenPower, ClassReductionMatchesPlainEnumeration) {
   for (std::int32_t fixed : {0, 1, 2, 3, 30, 31}) {
     IvBounds bounds = Uniform(0, 31);
     bounds[data::STAT_HP] = bounds[data::STAT_SPATK] = bounds[data::STAT_SPEED] = {fixed, fixed};
     EXPECT_EQ(HiddenPowerCandidates(bounds), HiddenPowerCandidatesByEnumeration(bounds));
-  }
-  std::mt19937 rng(20240611);
-  const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
-  for (int round = 0; round < 400; ++round) {
-    IvBounds bounds;
-    const int open = uniform(0, 11);  // one open stat in about half the rounds
-    for (int d = 0; d < data::STAT_COUNT; ++d) {
-      const std::int32_t lo = uniform(0, IV_MAX), width = uniform(0, 4);
-      bounds[d] = d == open             ? IvBound{0, IV_MAX}
-                  : uniform(0, 19) == 0 ? IvBound{lo, lo - 1 - width}
-                                        : IvBound{lo, std::min(IV_MAX, lo + width)};
-    }
-    ASSERT_EQ(HiddenPowerCandidates(bounds), HiddenPowerCandidatesByEnumeration(bounds)) << round;
   }
 }
 
