@@ -89,8 +89,9 @@ std::string IvSetCellText(IvMask mask) {
     const std::size_t distance = before * 2 > columns ? before * 2 - columns : columns - before * 2;
     if (distance < bestDistance) bestDistance = distance, breakAfter = at;
   }
-  if (breakAfter != std::string::npos) text.insert(breakAfter + 1, "\n");
-  return text;
+  if (breakAfter == std::string::npos) return text;
+  // Built anew: GCC 12 at -O3 warns of a false overlap in std::string::insert.
+  return text.substr(0, breakAfter + 1) + "\n" + text.substr(breakAfter + 1);
 }
 
 std::vector<std::string> HiddenPowerLines(const HiddenPowerRanges& ranges) {
