@@ -171,8 +171,8 @@ int main(int argc, char** argv) {
         // Side by side for screenshots on a large virtual screen.
         MoveKeepingSize(launcher, 10, 10);
         MoveKeepingSize(*launcher.paraCheckDlg(), 10, 200);
-        MoveKeepingSize(*launcher.searchDlg(), 640, 10);
-        MoveKeepingSize(*launcher.damageDlg(), 640, 610);
+        MoveKeepingSize(*launcher.searchDlg(), 670, 10);
+        MoveKeepingSize(*launcher.damageDlg(), 670, 610);
         MoveKeepingSize(*gallery, 1460, 10);
       }
       CheckWidgetsMirrorTheModel(*gallery);
