@@ -1,9 +1,12 @@
 // Hidden power over the IV bounds: the class-reduced search against visiting every
 // combination, on bounds small enough for the plain walk, and the worst case for the
-// fast path alone.
+// fast path alone, also with a characteristic; and the whole evaluation the IV window runs
+// on every change.
 #include <benchmark/benchmark.h>
 
 #include "calc/iv.h"
+#include "calc/iv_possible.h"
+#include "calc/iv_report.h"
 
 namespace kerumina::calc {
 namespace {
@@ -43,6 +46,27 @@ void BM_HiddenPowerClasses_WorstCase(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(HiddenPowerCandidates(bounds));
 }
 BENCHMARK(BM_HiddenPowerClasses_WorstCase)->Unit(benchmark::kMicrosecond);
+
+// "うたれ づよい": Def (open) highest with remainder 1, seven values 1..31 to try.
+constexpr int DEF_REMAINDER_1 = 11;
+
+void BM_HiddenPowerCharacteristic_WorstCase(benchmark::State& state) {
+  const IvBounds bounds = WorstCase();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        HiddenPowerCandidates(bounds, JudgePossibleIvs(bounds, DEF_REMAINDER_1)));
+  }
+}
+BENCHMARK(BM_HiddenPowerCharacteristic_WorstCase)->Unit(benchmark::kMicrosecond);
+
+// Level 50, every base stat 100, hidden power on: thresholds, lists, possible IVs, report.
+void BM_EvaluateIvs(benchmark::State& state) {
+  const IvFacts facts =
+      state.range(0) == 0 ? IvFacts{} : IvFacts{{252, 0, 0, 6, 0, 252}, DEF_REMAINDER_1};
+  const IvBounds bounds = WorstCase();
+  for (auto _ : state) benchmark::DoNotOptimize(EvaluateIvs(150, 50, 24, bounds, true, facts));
+}
+BENCHMARK(BM_EvaluateIvs)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kerumina::calc

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/hidden_power.h"
+#include "calc/iv_possible.h"
 #include "calc/stats.h"
 #include "text/format.h"
 
@@ -12,10 +13,11 @@ namespace {
 constexpr std::int32_t CONFIRM_MAX_CANDIES = 49;
 constexpr std::int32_t CONFIRM_MAX_DOPINGS = 10;
 constexpr std::int32_t EV_PER_DOPING = 10;
+// The games refuse a doping item that would take the EV above this.
+constexpr std::int32_t DOPING_EV_LIMIT = 100;
 constexpr std::int32_t EV_STEP = 4;
 constexpr std::int32_t EV_THRESHOLD_LIMIT = 400;
 constexpr std::int32_t MAX_LEVEL = 100;
-constexpr int MAX_OPEN_STATS = 3;
 
 bool IsOpen(const IvBound& bound) {
   return bound.lo == 0 && bound.hi == IV_MAX;
@@ -26,56 +28,23 @@ IvBound ClampToIvs(const IvBound& bound) {
   return {std::max(bound.lo, 0), std::min(bound.hi, IV_MAX)};
 }
 
-void Include(HiddenPowerRange& range, std::int32_t power) {
-  range.occurs = true;
-  range.minPower = std::min(range.minPower, power);
-  range.maxPower = std::max(range.maxPower, power);
-}
-
-// The bit-sum contributions of one stat's IV class (its two low bits).
-struct BitContribution {
-  std::int32_t typeBits;
-  std::int32_t powerBits;
-};
-
-// At most the four classes of the two low bits; fixed storage keeps the search off the heap.
-struct ClassList {
-  std::array<BitContribution, 4> items{};
-  int count = 0;
-};
-
-ClassList ClassesInRange(int d, const IvBound& bound) {
-  ClassList classes;
-  // Four consecutive IVs already hold every class once.
-  const std::int32_t last = std::min(bound.hi, bound.lo + 3);
-  for (std::int32_t iv = bound.lo; iv <= last; ++iv) {
-    data::StatBlock single{};
-    single[d] = iv;
-    classes.items[classes.count++] = {HiddenPowerTypeBits(single), HiddenPowerPowerBits(single)};
-  }
-  return classes;
-}
-
-void VisitClasses(const std::array<ClassList, data::STAT_COUNT>& classes, int d,
-                  std::int32_t typeBits, std::int32_t powerBits, HiddenPowerRanges& ranges) {
-  if (d == data::STAT_COUNT) {
-    Include(ranges[HiddenPowerTypeFromBits(typeBits)], HiddenPowerPowerFromBits(powerBits));
-    return;
-  }
-  for (int i = 0; i < classes[d].count; ++i) {
-    const BitContribution& c = classes[d].items[i];
-    VisitClasses(classes, d + 1, typeBits + c.typeBits, powerBits + c.powerBits, ranges);
-  }
-}
-
 }  // namespace
 
+bool IsValidEvSpread(const data::StatBlock& evs) {
+  std::int32_t total = 0;
+  for (std::int32_t ev : evs) {
+    if (ev < 0 || ev > EV_MAX) return false;
+    total += ev;
+  }
+  return total <= EV_TOTAL_MAX;
+}
+
 IvCandidateList BuildIvCandidates(data::SpeciesId species, std::int32_t level,
-                                  data::NatureId nature, int d) {
+                                  data::NatureId nature, int d, std::int32_t ev) {
   IvCandidateList list;
-  IvCandidate current{CalcStatOf(species, level, nature, d, 0, 0), 0, 0};
+  IvCandidate current{CalcStatOf(species, level, nature, d, 0, ev), 0, 0};
   for (std::int32_t iv = 1; iv <= IV_MAX; ++iv) {
-    const std::int32_t stat = CalcStatOf(species, level, nature, d, iv, 0);
+    const std::int32_t stat = CalcStatOf(species, level, nature, d, iv, ev);
     if (stat != current.stat) {
       current.ivHi = iv - 1;
       list.push_back(current);
@@ -102,12 +71,13 @@ IvCandidate UnpackIvCandidate(std::int32_t itemData) {
 }
 
 ConfirmLevel FindConfirmLevel(data::SpeciesId species, std::int32_t level, data::NatureId nature,
-                              int d) {
+                              int d, std::int32_t ev) {
   for (std::int32_t k = 0; k <= CONFIRM_MAX_CANDIES && level + k <= MAX_LEVEL; ++k) {
     for (std::int32_t v = 0; v <= CONFIRM_MAX_DOPINGS; ++v) {
-      const std::int32_t ev = EV_PER_DOPING * v;
-      const std::int32_t top = CalcStatOf(species, level + k, nature, d, IV_MAX, ev);
-      const std::int32_t second = CalcStatOf(species, level + k, nature, d, IV_MAX - 1, ev);
+      const std::int32_t dosed = ev + EV_PER_DOPING * v;
+      if (v > 0 && dosed > DOPING_EV_LIMIT) break;
+      const std::int32_t top = CalcStatOf(species, level + k, nature, d, IV_MAX, dosed);
+      const std::int32_t second = CalcStatOf(species, level + k, nature, d, IV_MAX - 1, dosed);
       if (top != second) return {k, v, top};
     }
   }
@@ -124,20 +94,20 @@ bool NarrowBounds(IvBounds& bounds, int d, const IvCandidate& candidate) {
 }
 
 std::int32_t EvThreshold(data::SpeciesId species, std::int32_t level, data::NatureId nature, int d,
-                         std::int32_t iv) {
+                         std::int32_t iv, std::int32_t ev) {
   const std::int32_t tenths = d == data::STAT_HP ? 10 : NatureMultiplier(nature, d);
-  return EvThresholdOfBase(d, BaseStat(species, d), level, tenths, iv);
+  return EvThresholdOfBase(d, BaseStat(species, d), level, tenths, iv, ev);
 }
 
 std::int32_t EvThresholdOfBase(int d, std::int32_t base, std::int32_t level,
-                               std::int32_t natureTenths, std::int32_t iv) {
-  const auto stat = [&](std::int32_t ev) {
-    return d == data::STAT_HP ? CalcHp(base, iv, ev, level)
-                              : CalcStat(base, iv, ev, level, natureTenths);
+                               std::int32_t natureTenths, std::int32_t iv, std::int32_t ev) {
+  const auto stat = [&](std::int32_t withEv) {
+    return d == data::STAT_HP ? CalcHp(base, iv, withEv, level)
+                              : CalcStat(base, iv, withEv, level, natureTenths);
   };
-  const std::int32_t atEvZero = stat(0);
-  for (std::int32_t ev = EV_STEP; ev <= EV_THRESHOLD_LIMIT; ev += EV_STEP)
-    if (stat(ev) != atEvZero) return ev;
+  const std::int32_t atGivenEv = stat(ev);
+  for (std::int32_t more = EV_STEP; more <= EV_THRESHOLD_LIMIT; more += EV_STEP)
+    if (stat(ev + more) != atGivenEv) return ev + more;
   return NO_EV_THRESHOLD;
 }
 
@@ -155,16 +125,11 @@ int CountOpenStats(const IvBounds& bounds) {
 }
 
 std::optional<HiddenPowerRanges> HiddenPowerCandidates(const IvBounds& bounds) {
-  if (CountOpenStats(bounds) > MAX_OPEN_STATS) return std::nullopt;
-  std::array<ClassList, data::STAT_COUNT> classes;
-  for (int d = 0; d < data::STAT_COUNT; ++d) classes[d] = ClassesInRange(d, ClampToIvs(bounds[d]));
-  HiddenPowerRanges ranges{};
-  VisitClasses(classes, 0, 0, 0, ranges);
-  return ranges;
+  return HiddenPowerCandidates(bounds, JudgePossibleIvs(bounds, NO_CHARACTERISTIC));
 }
 
 std::optional<HiddenPowerRanges> HiddenPowerCandidatesByEnumeration(const IvBounds& bounds) {
-  if (CountOpenStats(bounds) > MAX_OPEN_STATS) return std::nullopt;
+  if (CountOpenStats(bounds) > HIDDEN_POWER_MAX_OPEN_STATS) return std::nullopt;
   IvBounds b;
   for (int d = 0; d < data::STAT_COUNT; ++d) b[d] = ClampToIvs(bounds[d]);
   HiddenPowerRanges ranges{};
@@ -175,7 +140,7 @@ std::optional<HiddenPowerRanges> HiddenPowerCandidatesByEnumeration(const IvBoun
         for (ivs[3] = b[3].lo; ivs[3] <= b[3].hi; ++ivs[3])
           for (ivs[4] = b[4].lo; ivs[4] <= b[4].hi; ++ivs[4])
             for (ivs[5] = b[5].lo; ivs[5] <= b[5].hi; ++ivs[5])
-              Include(ranges[HiddenPowerType(ivs)], HiddenPowerPower(ivs));
+              ranges[HiddenPowerType(ivs)].Include(HiddenPowerPower(ivs));
   return ranges;
 }
 

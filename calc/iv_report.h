@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/iv.h"
+#include "calc/iv_possible.h"
 #include "data/species.h"
 #include "data/types.h"
 
@@ -30,6 +31,20 @@ std::string HiddenPowerLine(data::TypeId type, const HiddenPowerRange& range);
 // The lines of every occurring type in ascending TypeId order.
 std::vector<std::string> HiddenPowerLines(const HiddenPowerRanges& ranges);
 
+// A set of possible IVs: runs of consecutive values as "lo～hi", single values alone,
+// joined by "," ("0～3,5,10～12"); "－" when empty.
+std::string IvSetText(IvMask mask);
+
+// The same for a narrow cell: broken after the comma nearest the middle when long.
+std::string IvSetCellText(IvMask mask);
+
+// What the player knows beyond the shown stats: the EVs the creature already has and its
+// characteristic.
+struct IvFacts {
+  data::StatBlock evs{};
+  int characteristic = NO_CHARACTERISTIC;
+};
+
 struct IvReportInput {
   data::SpeciesId species = 0;
   std::int32_t level = 1;
@@ -39,23 +54,27 @@ struct IvReportInput {
   bool showHiddenPower = false;
   // HiddenPowerCandidates' answer; nothing when it was not computed.
   std::optional<HiddenPowerRanges> hiddenPower;
+  IvFacts facts{};
+  PossibleIvs possible{};
 };
 
-// Header line, six stat lines and, when switched on and computed, the hidden-power
-// section (its header stands alone when no combination exists).
+// Header line, six stat lines, with a characteristic its line and each stat's possible
+// IVs, with EVs their line and, when switched on and computed, the hidden-power section
+// (its header stands alone when no combination exists).
 std::string BuildIvReport(const IvReportInput& input);
 
-// Everything one evaluation of the judgement shows, from species, level, nature, bounds
-// and the hidden-power switch.
+// Everything one evaluation of the judgement shows, from species, level, nature, bounds,
+// the hidden-power switch and the facts.
 struct IvEvaluation {
   std::array<std::int32_t, data::STAT_COUNT> thresholdLo{};
   std::array<std::int32_t, data::STAT_COUNT> thresholdHi{};
   data::StatBlock determinedStats{};
+  PossibleIvs possible;
   std::optional<HiddenPowerRanges> hiddenPower;  // switched off or not computed: nothing
   std::string report;
 };
 
 IvEvaluation EvaluateIvs(data::SpeciesId species, std::int32_t level, data::NatureId nature,
-                         const IvBounds& bounds, bool showHiddenPower);
+                         const IvBounds& bounds, bool showHiddenPower, const IvFacts& facts = {});
 
 }  // namespace kerumina::calc

@@ -21,6 +21,12 @@ constexpr ControlTemplate TOP[] = {
     {IDC_PARACHECK_LEVEL_DOWN, ControlKind::Button, "レベル-1", STYLE_NONE, {122, 24, 42, 14}},
     {ID_STATIC, ControlKind::StaticText, "性格", STYLE_NONE, {172, 27, 18, 8}},
     {IDC_PARACHECK_NATURE, ControlKind::ComboBox, "", STYLE_NONE, {192, 25, 124, 12}},
+    {ID_STATIC, ControlKind::StaticText, "個性", STYLE_NONE, {7, 44, 28, 8}},
+    {IDC_PARACHECK_CHARACTERISTIC, ControlKind::ComboBox, "", STYLE_NONE, {36, 42, 124, 12}},
+    {IDC_PARACHECK_CONTRADICTION, ControlKind::StaticText, "", STYLE_NONE, {166, 44, 150, 8}},
+    // The rows the columns share.
+    {ID_STATIC, ControlKind::StaticText, "努力値", STYLE_NONE, {7, 72, 26, 8}},
+    {ID_STATIC, ControlKind::StaticText, "候補", STYLE_NONE, {7, 279, 26, 8}},
 };
 
 constexpr const char* COLUMN_HEADINGS[] = {"ＨＰ",     "こうげき", "ぼうぎょ",
@@ -28,24 +34,25 @@ constexpr const char* COLUMN_HEADINGS[] = {"ＨＰ",     "こうげき", "ぼう
 // What the threshold cells show until the first evaluation.
 constexpr const char* THRESHOLD_CAPTIONS[] = {"ＨＰ", "ＡＴ", "ＤＦ", "ＳＡ", "ＳＤ", "ＳＰ"};
 
+constexpr int COLUMN_LEFT = 35;  // beside the row labels
 constexpr int COLUMN_WIDTH = 53;
 constexpr int COLUMN_PITCH = 55;
-constexpr int CONTROLS_PER_COLUMN = 6;
+constexpr int CONTROLS_PER_COLUMN = 8;
 
 constexpr ControlTemplate BOTTOM[] = {
-    {IDC_PARACHECK_RESET, ControlKind::Button, "リセット", STYLE_NONE, {7, 254, 53, 14}},
+    {IDC_PARACHECK_RESET, ControlKind::Button, "リセット", STYLE_NONE, {7, 302, 53, 14}},
     {IDC_PARACHECK_HIDDEN_POWER,
      ControlKind::CheckBox,
      "めざパ表示する",
      STYLE_NONE,
-     {7, 274, 74, 10}},
+     {7, 322, 74, 10}},
     {IDC_PARACHECK_HIDDEN_POWER_LIST,
      ControlKind::ListBox,
      "めざパ",
      STYLE_NONE,
-     {84, 254, 108, 67}},
-    {IDC_PARACHECK_COPY, ControlKind::Button, "個体値出力", STYLE_NONE, {226, 307, 53, 14}},
-    {IDC_PARACHECK_CLOSE, ControlKind::Button, "閉じる", STYLE_NONE, {282, 307, 53, 14}},
+     {84, 302, 108, 67}},
+    {IDC_PARACHECK_COPY, ControlKind::Button, "個体値出力", STYLE_NONE, {254, 355, 53, 14}},
+    {IDC_PARACHECK_CLOSE, ControlKind::Button, "閉じる", STYLE_NONE, {310, 355, 53, 14}},
 };
 
 constexpr std::size_t CONTROL_COUNT =
@@ -57,19 +64,22 @@ constexpr std::array<ControlTemplate, CONTROL_COUNT> BuildControls() {
   std::size_t n = 0;
   for (const ControlTemplate& t : TOP) controls[n++] = t;
   for (int d = 0; d < data::STAT_COUNT; ++d) {
-    const int x = 7 + d * COLUMN_PITCH;
+    const int x = COLUMN_LEFT + d * COLUMN_PITCH;
     auto cell = [&](int id, ControlKind kind, const char* caption, unsigned style, int y,
                     int height) {
       controls[n++] = ControlTemplate{id, kind, caption, style, {x, y, COLUMN_WIDTH, height}};
     };
-    cell(ID_STATIC, ControlKind::StaticText, COLUMN_HEADINGS[d], platform::STYLE_CENTER, 46, 8);
+    cell(ID_STATIC, ControlKind::StaticText, COLUMN_HEADINGS[d], platform::STYLE_CENTER, 60, 8);
+    cell(IDC_PARACHECK_EV[d], ControlKind::Edit, "0", platform::STYLE_CENTER, 70, 12);
     // Tall enough for the confirm line to wrap onto four lines.
-    cell(IDC_PARACHECK_CONFIRM[d], ControlKind::StaticText, "", STYLE_NONE, 56, 32);
-    cell(IDC_PARACHECK_CANDIDATES[d], ControlKind::ListBox, "", STYLE_NONE, 90, 112);
+    cell(IDC_PARACHECK_CONFIRM[d], ControlKind::StaticText, "", STYLE_NONE, 86, 32);
+    cell(IDC_PARACHECK_CANDIDATES[d], ControlKind::ListBox, "", STYLE_NONE, 120, 112);
     cell(IDC_PARACHECK_THRESHOLD[d], ControlKind::StaticText, THRESHOLD_CAPTIONS[d],
-         platform::STYLE_SUNKEN | platform::STYLE_CENTER, 205, 11);
-    cell(IDC_PARACHECK_AT_MOST[d], ControlKind::ComboBox, "", STYLE_NONE, 219, 12);
-    cell(IDC_PARACHECK_AT_LEAST[d], ControlKind::ComboBox, "", STYLE_NONE, 234, 12);
+         platform::STYLE_SUNKEN | platform::STYLE_CENTER, 235, 11);
+    cell(IDC_PARACHECK_AT_MOST[d], ControlKind::ComboBox, "", STYLE_NONE, 249, 12);
+    cell(IDC_PARACHECK_AT_LEAST[d], ControlKind::ComboBox, "", STYLE_NONE, 264, 12);
+    // Two lines: a long set of possible IVs is broken at a comma.
+    cell(IDC_PARACHECK_POSSIBLE[d], ControlKind::StaticText, "", platform::STYLE_CENTER, 279, 18);
   }
   for (const ControlTemplate& t : BOTTOM) controls[n++] = t;
   return controls;
@@ -79,7 +89,7 @@ constexpr std::array<ControlTemplate, CONTROL_COUNT> CONTROLS = BuildControls();
 
 }  // namespace
 
-const platform::DialogTemplate PARA_CHECK_DLG{IDD_PARACHECK, "", 343, 328, platform::DIALOG_CAPTION,
+const platform::DialogTemplate PARA_CHECK_DLG{IDD_PARACHECK, "", 371, 376, platform::DIALOG_CAPTION,
                                               CONTROLS};
 
 }  // namespace kerumina::res

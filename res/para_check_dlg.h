@@ -1,6 +1,6 @@
-// Template of the individual-value judgement window: species, rule, level and nature at
-// the top, one column per stat across the middle, the hidden-power list and the buttons
-// at the bottom.
+// Template of the individual-value judgement window: species, rule, level, nature and
+// characteristic at the top, one column per stat across the middle (row labels on the
+// left), the hidden-power list and the buttons at the bottom.
 #pragma once
 
 #include <array>
@@ -22,6 +22,8 @@ inline constexpr int IDC_PARACHECK_SPECIES = 1081;
 inline constexpr int IDC_PARACHECK_LEVEL = 1084;
 inline constexpr int IDC_PARACHECK_NATURE = 1085;
 inline constexpr int IDC_PARACHECK_HIDDEN_POWER_LIST = 1104;
+inline constexpr int IDC_PARACHECK_CHARACTERISTIC = 1108;
+inline constexpr int IDC_PARACHECK_CONTRADICTION = 1109;
 inline constexpr int IDC_PARACHECK_RULE = 1190;
 
 // Per stat in display order (HP, Atk, Def, SpAtk, SpDef, Speed).
@@ -31,6 +33,8 @@ inline constexpr StatIds IDC_PARACHECK_CANDIDATES = {1086, 1087, 1088, 1089, 109
 inline constexpr StatIds IDC_PARACHECK_THRESHOLD = {1073, 1076, 1077, 1105, 1106, 1107};
 inline constexpr StatIds IDC_PARACHECK_AT_MOST = {1092, 1093, 1094, 1095, 1096, 1097};
 inline constexpr StatIds IDC_PARACHECK_AT_LEAST = {1098, 1099, 1100, 1101, 1102, 1103};
+inline constexpr StatIds IDC_PARACHECK_EV = {1110, 1111, 1112, 1113, 1114, 1115};
+inline constexpr StatIds IDC_PARACHECK_POSSIBLE = {1116, 1117, 1118, 1119, 1120, 1121};
 
 extern const platform::DialogTemplate PARA_CHECK_DLG;
 

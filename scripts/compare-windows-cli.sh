@@ -35,8 +35,10 @@ generate() {
           lo = r(0, 31)
           b = "[" lo "," r(lo, 31) "]"
           for (k = 1; k < 6; k++) { lo = r(0, 31); b = b ",[" lo "," r(lo, 31) "]" }
+          facts = rand() < 0.3 ? ",\"characteristic\":" r(0, 30) : ""
+          if (rand() < 0.3) facts = facts ",\"ev\":" six(0, 100)
           print "{\"species\":" r(0, 507) ",\"level\":" r(1, 100) ",\"nature\":" r(0, 24) \
-                ",\"hiddenPower\":" flag() ",\"bounds\":[" b "]}"
+                ",\"hiddenPower\":" flag() ",\"bounds\":[" b "]" facts "}"
         } else if (command == "damage") {
           rows[0] = "own"; rows[1] = "list"; rows[2] = "direct"
           row = rows[r(0, 2)]

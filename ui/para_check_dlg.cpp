@@ -4,9 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/iv_possible.h"
 #include "calc/iv_report.h"
 #include "data/battle_rules.h"
 #include "data/types.h"
+#include "platform/data_exchange.h"
 #include "res/para_check_dlg.h"
 #include "text/format.h"
 #include "text/sort_order.h"
@@ -43,6 +45,7 @@ const platform::MessageMap* CParaCheckDlg::GetMessageMap() const {
   using Self = CParaCheckDlg;
   constexpr Notification SEL = Notification::SelChange;
   constexpr Notification CLICK = Notification::Clicked;
+  constexpr Notification EDIT = Notification::EditChange;
   static const platform::MessageMapEntry entries[] = {
       OnNotify(res::IDC_PARACHECK_RULE, SEL, &Self::OnRuleChange),
       OnNotify(res::IDC_PARACHECK_SPECIES, SEL, &Self::Rebuild),
@@ -68,6 +71,13 @@ const platform::MessageMap* CParaCheckDlg::GetMessageMap() const {
       OnNotify(res::IDC_PARACHECK_AT_LEAST[3], SEL, &Self::Evaluate),
       OnNotify(res::IDC_PARACHECK_AT_LEAST[4], SEL, &Self::Evaluate),
       OnNotify(res::IDC_PARACHECK_AT_LEAST[5], SEL, &Self::Evaluate),
+      OnNotify(res::IDC_PARACHECK_EV[0], EDIT, &Self::OnEvChange<0>),
+      OnNotify(res::IDC_PARACHECK_EV[1], EDIT, &Self::OnEvChange<1>),
+      OnNotify(res::IDC_PARACHECK_EV[2], EDIT, &Self::OnEvChange<2>),
+      OnNotify(res::IDC_PARACHECK_EV[3], EDIT, &Self::OnEvChange<3>),
+      OnNotify(res::IDC_PARACHECK_EV[4], EDIT, &Self::OnEvChange<4>),
+      OnNotify(res::IDC_PARACHECK_EV[5], EDIT, &Self::OnEvChange<5>),
+      OnNotify(res::IDC_PARACHECK_CHARACTERISTIC, SEL, &Self::Evaluate),
       OnNotify(res::IDC_PARACHECK_HIDDEN_POWER, CLICK, &Self::Evaluate),
       OnNotify(res::IDC_PARACHECK_RESET, CLICK, &Self::ResetBounds),
       OnNotify(res::IDC_PARACHECK_COPY, CLICK, &Self::CopyReport),
@@ -93,6 +103,13 @@ bool CParaCheckDlg::OnInitDialog() {
 
   FillSpeciesByRule();
   SelectSaved(Item<ComboBox>(res::IDC_PARACHECK_SPECIES), app.GetProfileInt(SECTION, "vorm", 0));
+
+  // Not saved: each creature has its own.
+  auto& characteristic = Item<ComboBox>(res::IDC_PARACHECK_CHARACTERISTIC);
+  characteristic.AddString("指定無し");
+  for (int index = 0; index < calc::CHARACTERISTIC_COUNT; ++index)
+    characteristic.AddString(calc::CharacteristicText(index));
+  characteristic.SetCurSel(0);
 
   for (int d = 0; d < data::STAT_COUNT; ++d) {
     auto& atMost = Item<ComboBox>(res::IDC_PARACHECK_AT_MOST[d]);
@@ -152,6 +169,12 @@ calc::IvBounds CParaCheckDlg::ReadBounds() const {
   return bounds;
 }
 
+int CParaCheckDlg::SelectedCharacteristic() const {
+  // Position 0 is "指定無し".
+  const int position = SelectionOf(*this, res::IDC_PARACHECK_CHARACTERISTIC);
+  return position > 0 ? position - 1 : calc::NO_CHARACTERISTIC;
+}
+
 void CParaCheckDlg::Rebuild() {
   const data::SpeciesId species = SelectedSpecies();
   const std::int32_t level = SelectedLevel();
@@ -159,12 +182,13 @@ void CParaCheckDlg::Rebuild() {
   for (int d = 0; d < data::STAT_COUNT; ++d) {
     auto& list = Item<ListBox>(res::IDC_PARACHECK_CANDIDATES[d]);
     list.ResetContent();
-    for (const calc::IvCandidate& candidate : calc::BuildIvCandidates(species, level, nature, d)) {
+    for (const calc::IvCandidate& candidate :
+         calc::BuildIvCandidates(species, level, nature, d, evs_[d])) {
       list.SetItemData(list.AddString(calc::IvCandidateText(candidate)),
                        calc::PackIvCandidate(candidate));
     }
-    SetDlgItemText(res::IDC_PARACHECK_CONFIRM[d],
-                   calc::ConfirmLevelText(calc::FindConfirmLevel(species, level, nature, d)));
+    SetDlgItemText(res::IDC_PARACHECK_CONFIRM[d], calc::ConfirmLevelText(calc::FindConfirmLevel(
+                                                      species, level, nature, d, evs_[d])));
   }
   Evaluate();
 }
@@ -172,13 +196,18 @@ void CParaCheckDlg::Rebuild() {
 void CParaCheckDlg::Evaluate() {
   const calc::IvBounds bounds = ReadBounds();
   const bool showHiddenPower = IsDlgButtonChecked(res::IDC_PARACHECK_HIDDEN_POWER) != 0;
-  const calc::IvEvaluation evaluation = calc::EvaluateIvs(
-      SelectedSpecies(), SelectedLevel(), SelectedNature(), bounds, showHiddenPower);
+  const calc::IvEvaluation evaluation =
+      calc::EvaluateIvs(SelectedSpecies(), SelectedLevel(), SelectedNature(), bounds,
+                        showHiddenPower, {evs_, SelectedCharacteristic()});
   for (int d = 0; d < data::STAT_COUNT; ++d) {
     SetDlgItemText(res::IDC_PARACHECK_THRESHOLD[d],
                    calc::EvThresholdText(bounds[d].lo, evaluation.thresholdLo[d], bounds[d].hi,
                                          evaluation.thresholdHi[d]));
+    SetDlgItemText(res::IDC_PARACHECK_POSSIBLE[d],
+                   calc::IvSetCellText(evaluation.possible.masks[d]));
   }
+  SetDlgItemText(res::IDC_PARACHECK_CONTRADICTION,
+                 evaluation.possible.contradicted ? "個性と合いません" : "");
   report_ = evaluation.report;
   // Lines of an earlier evaluation would claim types the current bounds may not allow.
   auto& hiddenPower = Item<ListBox>(res::IDC_PARACHECK_HIDDEN_POWER_LIST);
@@ -201,6 +230,31 @@ void CParaCheckDlg::PickCandidate(int d) {
     Item<ComboBox>(res::IDC_PARACHECK_AT_MOST[d]).SetCurSel(bounds[d].hi);
   }
   Evaluate();
+}
+
+void CParaCheckDlg::TakeEv(int d) {
+  const int id = res::IDC_PARACHECK_EV[d];
+  data::StatBlock evs = evs_;
+  const std::string text = GetDlgItemText(id);
+  if (text.find_first_not_of(" \t") == std::string::npos) {
+    evs[d] = 0;  // an empty box counts as 0
+  } else {
+    platform::CDataExchange dx(*this, true);
+    platform::ExchangeInt(dx, id, evs[d]);
+    platform::ValidateMinMaxInt(dx, evs[d], 0, calc::EV_MAX);
+    if (dx.failed()) {
+      SetDlgItemText(id, std::to_string(evs_[d]));
+      return;
+    }
+  }
+  if (!calc::IsValidEvSpread(evs)) {
+    host().MessageBox("努力値が多すぎます", "パラメータ異常", platform::MessageBoxButtons::Ok,
+                      platform::MessageBoxIcon::None);
+    SetDlgItemText(id, std::to_string(evs_[d]));
+    return;
+  }
+  evs_ = evs;
+  Rebuild();
 }
 
 void CParaCheckDlg::ResetBounds() {

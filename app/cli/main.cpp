@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
 
   const LineCommand lineCommands[] = {
       {"stats", "{species, level, nature, iv[6], ev[6]} -> {stats[6]}", kerumina::cli::AnswerStats},
-      {"iv", "{species, level, nature, bounds?, hiddenPower?} -> candidates, thresholds, report",
+      {"iv",
+       "{species, level, nature, bounds?, hiddenPower?, ev?, characteristic?} -> candidates, "
+       "thresholds, report (with ev or characteristic also possible, characteristicConsistent)",
        kerumina::cli::AnswerIv},
       {"damage",
        "{attacker, defender, row, move | power+category+type, conditions, model?} -> damage "

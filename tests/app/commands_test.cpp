@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/commands.h"
+#include "calc/iv.h"
 #include "calc/stats.h"
 #include "data/species_detail.h"
 
@@ -49,6 +50,12 @@ TEST(Commands, RefusalsNameTheField) {
       {AnswerIv,
        R"({"species":0,"level":50,"nature":0,"bounds":[[0,31],[0,31],[0,32],[0,31],[0,31],[0,31]]})",
        R"("bounds[2][1]": expected an integer from 0 to 31)"},
+      {AnswerIv, R"({"species":0,"level":50,"nature":0,"ev":[255,255,1,0,0,0]})",
+       R"("ev": expected a total of at most 510)"},
+      {AnswerIv, R"({"species":0,"level":50,"nature":0,"ev":[0,0,0,0,0,256]})",
+       R"("ev[5]": expected an integer from 0 to 255)"},
+      {AnswerIv, R"({"species":0,"level":50,"nature":0,"characteristic":30})",
+       R"("characteristic": expected an integer from 0 to 29)"},
       {AnswerDamage, R"({"defender":null,"row":"own","move":0})",
        R"("attacker": required field is missing (null if none))"},
       {AnswerDamage, both + R"("row":"direct","power":82,"category":0,"type":0})",
@@ -115,6 +122,23 @@ TEST(IvCommand, CandidatesConfirmAndHiddenPower) {
   EXPECT_TRUE(
       Answered(AnswerIv, asked + "[[0,31],[0,31],[0,31],[0,31],[31,31],[31,31]]}")["hiddenPower"]
           .is_null());
+}
+
+// Either fact adds the possible IVs; a characteristic also says whether it fits.
+TEST(IvCommand, EvsAndCharacteristic) {
+  const std::string base = R"({"species":0,"level":50,"nature":0)";
+  EXPECT_FALSE(Answered(AnswerIv, base + "}").contains("possible"));
+  const Json evs = Answered(AnswerIv, base + R"(,"ev":[252,0,0,0,0,0]})");
+  EXPECT_EQ(evs["candidates"][0][0]["stat"],
+            calc::BuildIvCandidates(0, 50, 0, data::STAT_HP, 252)[0].stat);
+  EXPECT_TRUE(evs["characteristicConsistent"].is_null());
+  const std::string atk28 = R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
+  const Json pinned = Answered(AnswerIv, base + atk28 + R"(,"characteristic":9})");
+  EXPECT_EQ(pinned["possible"][1], Json::parse("[29]"));
+  EXPECT_EQ(pinned["characteristicConsistent"], true);
+  EXPECT_EQ(
+      Answered(AnswerIv, base + atk28 + R"(,"characteristic":7})")["characteristicConsistent"],
+      false);
 }
 
 TEST(DamageCommand, ComputedAndImmuneRows) {

@@ -81,5 +81,34 @@ TEST(EvaluateIvs, HiddenPowerSectionOnlyWhenSwitchedOnAndComputed) {
   EXPECT_TRUE(report.ends_with("素早：110 ( 20 ～ 10 )\r\n" + HP_SECTION));
 }
 
+TEST(IvSetText, RunsJoinedByCommas) {
+  const std::pair<IvMask, const char*> cases[] = {
+      {0, "－"}, {0xFFFFFFFFu, "0～31"}, {0x1C2Fu, "0～3,5,10～12"}, {1u << 31, "31"}};
+  for (const auto& [mask, text] : cases) EXPECT_EQ(IvSetText(mask), text) << mask;
+  EXPECT_EQ(IvSetCellText(0x42108421u), "0,5,10,15,\n20,25,30");
+  EXPECT_EQ(IvSetCellText(0x421084u), "2,7,12,17,22");  // 12 columns fit
+}
+
+// EV 252 makes HP IV 0 show 191. Atk 28..31 with "ちのけが おおい" leaves 29 and caps
+// the others; Def from 30 up contradicts it.
+TEST(EvaluateIvs, FactsShiftStatsAndAddTheirLines) {
+  IvBounds bounds = Uniform(0, 31);
+  bounds[data::STAT_HP] = {0, 0};
+  bounds[data::STAT_ATK] = {28, 31};
+  const IvEvaluation result =
+      EvaluateIvs(MEW, 50, SERIOUS, bounds, false, {{252, 0, 0, 6, 0, 0}, 9});
+  EXPECT_EQ(result.determinedStats[data::STAT_HP], 191);
+  ExpectSameCp932(result.report.substr(result.report.find("個性")),
+                  "個性：ちのけが おおい\r\nＨＰ候補：0\r\n攻撃候補：29\r\n防御候補：0～29\r\n"
+                  "特攻候補：0～29\r\n特防候補：0～29\r\n素早候補：0～29\r\n"
+                  "努力値：252/0/0/6/0/0\r\n");
+  bounds[data::STAT_DEF] = {30, 31};
+  EXPECT_NE(
+      EvaluateIvs(MEW, 50, SERIOUS, bounds, false, {{}, 9})
+          .report.find(
+              "個性：ちのけが おおい\r\n個性と合いません\r\nＨＰ候補：0\r\n攻撃候補：28～31\r\n"),
+      std::string::npos);
+}
+
 }  // namespace
 }  // namespace kerumina::calc

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "calc/stats.h"
 
 namespace kerumina::calc {
@@ -43,14 +41,16 @@ TEST(BuildIvCandidates, EverySpeciesCoversEachIvOnce) {
   for (data::SpeciesId species = 0; species < data::SPECIES_COUNT; ++species)
     for (data::NatureId nature : {LONELY, NEUTRAL})
       for (int d = 0; d < data::STAT_COUNT; ++d) {
-        for (std::int32_t level : {1, 2, 37, 50, 99, 100}) {
+        const std::pair<std::int32_t, std::int32_t> levelsAndEvs[] = {
+            {1, 0}, {2, 0}, {37, 0}, {50, 0}, {99, 0}, {100, 0}, {2, 252}, {50, 252}, {100, 252}};
+        for (const auto& [level, ev] : levelsAndEvs) {
           std::int32_t next = 0, previous = -1;
-          for (const IvCandidate& c : BuildIvCandidates(species, level, nature, d)) {
-            ASSERT_EQ(c.ivLo, next) << species << " " << level << " " << d;
+          for (const IvCandidate& c : BuildIvCandidates(species, level, nature, d, ev)) {
+            ASSERT_EQ(c.ivLo, next) << species << " " << level << " " << d << " " << ev;
             ASSERT_LE(c.ivLo, c.ivHi);
             ASSERT_GT(c.stat, previous);
             for (std::int32_t iv = c.ivLo; iv <= c.ivHi; ++iv)
-              ASSERT_EQ(CalcStatOf(species, level, nature, d, iv, 0), c.stat);
+              ASSERT_EQ(CalcStatOf(species, level, nature, d, iv, ev), c.stat);
             next = c.ivHi + 1, previous = c.stat;
           }
           ASSERT_EQ(next, IV_MAX + 1);
@@ -78,6 +78,24 @@ TEST(FindConfirmLevel, WorkedValuesAndEvThresholds) {
   EXPECT_EQ(EvThresholdOfBase(data::STAT_ATK, 250, 1, 9, 0), NO_EV_THRESHOLD);
   EXPECT_NE(EvThresholdOfBase(data::STAT_ATK, 250, 1, 10, 0), NO_EV_THRESHOLD);
   EXPECT_NE(EvThresholdOfBase(data::STAT_HP, 250, 1, 9, 0), NO_EV_THRESHOLD);
+}
+
+// Base 100 HP at level 50 with EV 252: (200 + IV + 63) × 50 / 100 + 60. Thresholds count
+// from the given EV; dopings only while the EV stays at most 100 (90 -> 100 is allowed,
+// 96 -> 106 is not, so a level-up is needed).
+TEST(FindConfirmLevel, KnownEvsShiftListsThresholdsAndDopings) {
+  const IvCandidateList hp = BuildIvCandidates(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 252);
+  EXPECT_EQ(hp.front(), (IvCandidate{191, 0, 0}));
+  EXPECT_EQ(hp.back(), (IvCandidate{207, 31, 31}));
+  EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 0, 252), 256);
+  EXPECT_EQ(EvThreshold(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, 1, 252), 260);
+  const std::pair<std::int32_t, ConfirmLevel> confirms[] = {
+      {0, {0, 2, 178}}, {90, {0, 1, 188}}, {96, {1, 0, 191}}, {104, {1, 0, 192}}};
+  for (const auto& [ev, confirm] : confirms)
+    EXPECT_EQ(FindConfirmLevel(ALL_100_SPECIES, 50, NEUTRAL, data::STAT_HP, ev), confirm) << ev;
+  EXPECT_TRUE(IsValidEvSpread({255, 255, 0, 0, 0, 0}));
+  EXPECT_FALSE(IsValidEvSpread({255, 255, 1, 0, 0, 0}));
+  EXPECT_FALSE(IsValidEvSpread({256, 0, 0, 0, 0, 0}));
 }
 
 struct NarrowCase {
@@ -135,26 +153,13 @@ TEST(HiddenPower, UniformIvsOpenLimitAndEmptyBounds) {
   EXPECT_EQ(HiddenPowerCandidates(bounds), HiddenPowerRanges{});
 }
 
-// The class reduction must equal the plain enumeration: three open stats at a few fixed
-// values, then small random ranges (a few inverted, at most one open).
+// The class reduction must equal the plain enumeration with three open stats at a few
+// fixed values (small random ranges: iv_possible_test).
 TEST(HiddenPower, ClassReductionMatchesPlainEnumeration) {
   for (std::int32_t fixed : {0, 1, 2, 3, 30, 31}) {
     IvBounds bounds = Uniform(0, 31);
     bounds[data::STAT_HP] = bounds[data::STAT_SPATK] = bounds[data::STAT_SPEED] = {fixed, fixed};
     EXPECT_EQ(HiddenPowerCandidates(bounds), HiddenPowerCandidatesByEnumeration(bounds));
-  }
-  std::mt19937 rng(20240611);
-  const auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
-  for (int round = 0; round < 400; ++round) {
-    IvBounds bounds;
-    const int open = uniform(0, 11);  // one open stat in about half the rounds
-    for (int d = 0; d < data::STAT_COUNT; ++d) {
-      const std::int32_t lo = uniform(0, IV_MAX), width = uniform(0, 4);
-      bounds[d] = d == open             ? IvBound{0, IV_MAX}
-                  : uniform(0, 19) == 0 ? IvBound{lo, lo - 1 - width}
-                                        : IvBound{lo, std::min(IV_MAX, lo + width)};
-    }
-    ASSERT_EQ(HiddenPowerCandidates(bounds), HiddenPowerCandidatesByEnumeration(bounds)) << round;
   }
 }
 

@@ -276,8 +276,8 @@ int main(int argc, char** argv) {
       if (holdMs > 0) {
         // Side by side on a large virtual screen, for screenshots.
         const std::pair<CDialog*, wxPoint> places[] = {
-            {&launcher, {10, 10}},       {tools[2], {10, 200}}, {tools[0], {640, 10}},
-            {detail, {1440, 10}},        {tools[1], {10, 760}}, {editor, {1070, 760}},
+            {&launcher, {10, 10}},       {tools[2], {10, 200}}, {tools[0], {670, 10}},
+            {detail, {1470, 10}},        {tools[1], {10, 760}}, {editor, {1070, 760}},
             {gallery.get(), {1900, 760}}};
         for (auto [window, at] : places) {
           MoveKeepingSize(*window, at.x, at.y);

@@ -40,6 +40,16 @@ int CheckParaCheckWindow(kerumina::ui::CParaCheckDlg& window) {
   Check(
       window.Item<kerumina::platform::ListBox>(res::IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount() > 0,
       "IV window lists hidden-power types once three stats are narrowed");
+  // "ちからが じまん" leaves Atk 30 of 30..31; an EV rebuilds the six lists.
+  Timed("IV characteristic chosen", window,
+        [&] { ChooseAt(window, res::IDC_PARACHECK_CHARACTERISTIC, 6); });
+  Timed("IV EV typed, six lists rebuilt", window,
+        [&] { Type(window, res::IDC_PARACHECK_EV[5], "20"); });
+  Settle(window);
+  Check(LabelOf(window, res::IDC_PARACHECK_POSSIBLE[1]) == "30" &&
+            window.Item<kerumina::platform::ListBox>(res::IDC_PARACHECK_CANDIDATES[5]).GetText(0) ==
+                "107：0",
+        "IV window shows what the characteristic and the EVs leave");
   Press(window, res::IDC_PARACHECK_COPY);
   Check(ClipboardText() == window.report(), "IV report reaches the clipboard");
   return FailedChecks() - failedBefore;

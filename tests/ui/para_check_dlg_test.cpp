@@ -73,6 +73,10 @@ class ParaCheckTest : public ShellTest {
                              window_->IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0)
         .report;
   }
+  void TypeEv(int d, const char* text) {
+    window_->Item<platform::Edit>(IDC_PARACHECK_EV[d]).UserType(text);
+  }
+  std::string Text(int id) { return window_->GetDlgItemText(id); }
   int HiddenPowerLines() {
     return window_->Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount();
   }
@@ -172,6 +176,52 @@ TEST_F(ParaCheckTest, HiddenPowerNeedsThreeNarrowedStatsAndIsCopied) {
   ToggleHiddenPower();
   EXPECT_EQ(HiddenPowerLines(), 0);
   EXPECT_EQ(window.report().find("めざパ"), std::string::npos);
+}
+
+// Every base stat 100 at level 50. "ちのけが おおい" (position 10) leaves Atk 29 of 28..31;
+// Def from 30 up contradicts it; "指定無し" gives the window back. EV 252 moves HP IV 0 to
+// 191; a refused entry leaves a message and the last valid value; empty counts as 0.
+TEST_F(ParaCheckTest, CharacteristicAndEvsUntilRemoved) {
+  CParaCheckDlg& window = Open();
+  Judge(150, 50);
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_ATK], 28);
+  const std::string before = window.report();
+  Choose(IDC_PARACHECK_CHARACTERISTIC, 10);
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "29");
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_SPEED]), "0～29");
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 30);
+  EXPECT_EQ(Text(IDC_PARACHECK_CONTRADICTION), "個性と合いません");
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "28～31");
+  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 0);
+  Choose(IDC_PARACHECK_CHARACTERISTIC, 0);
+  EXPECT_EQ(window.report(), before);
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]) + Text(IDC_PARACHECK_CONTRADICTION),
+            "28～31");
+
+  const struct {
+    int d;
+    const char* typed;
+    const char* message;  // none: taken
+    const char* shown;
+  } entries[] = {
+      {data::STAT_HP, "252", nullptr, "252"},
+      {data::STAT_HP, "256", "0 から 255 までの整数を入力してください。", "252"},
+      {data::STAT_HP, "2a", "整数を入力してください。", "252"},
+      {data::STAT_ATK, "255", nullptr, "255"},
+      {data::STAT_DEF, "4", "努力値が多すぎます", "0"},
+  };
+  for (const auto& e : entries) {
+    const std::size_t shown = host.messages().size();
+    TypeEv(e.d, e.typed);
+    const std::string message = host.messages().size() > shown ? host.messages().back().text : "";
+    EXPECT_EQ(message, e.message ? e.message : "") << e.typed;
+    EXPECT_EQ(Text(IDC_PARACHECK_EV[e.d]), e.shown);
+    EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "191：0");
+  }
+  EXPECT_NE(window.report().find("努力値：252/255/0/0/0/0\r\n"), std::string::npos);
+  TypeEv(data::STAT_HP, "");
+  TypeEv(data::STAT_ATK, "0");
+  EXPECT_EQ(window.report(), before);
 }
 
 TEST_F(ParaCheckTest, RuleChangeRefillsTheSpeciesAndRebuilds) {
