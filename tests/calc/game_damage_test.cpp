@@ -247,11 +247,13 @@ TEST(ComputeGameDamage, RowsThatMatch) {
 struct Expected {
   std::int64_t power, attack, defence;
   std::vector<std::pair<std::int64_t, std::int64_t>> after;
+  std::int64_t critical = 1;  // the base's factor after the +2
 };
 
 RollList Reference(const Req& r, const Expected& e) {
   const std::int64_t level = r.attacker->level;
-  const std::int64_t base = (2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2;
+  const std::int64_t base =
+      ((2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2) * e.critical;
   RollList rolls;
   for (std::int64_t roll = 85; roll <= 100; ++roll) {
     std::int64_t x = base * roll / 100;
@@ -379,6 +381,42 @@ TEST(ComputeGameDamage, GamesOwnOrder) {
     EXPECT_EQ(RollsOf(ComputeGameDamage(request)), Reference(request, cases[i].expected))
         << "row " << i;
   }
+}
+
+// A critical hit drops the attacker's lowered stage, the defender's raised one and the screens.
+TEST(ComputeGameDamage, CriticalHits) {
+  const auto row = [](std::int32_t attacker, std::int32_t defender, data::MoveId move) {
+    Req r = MoveRow(Entry(WATER, 100), Entry(NORMAL), move);
+    r.critical = r.reflect = true, r.attackStage = -1, r.defenceStage = 1;
+    r.attacker->ability = attacker, r.defender->ability = defender;
+    return r;
+  };
+  constexpr std::int32_t SNIPER = 44, SHELL_ARMOR = 33, BATTLE_ARMOR = 19;
+  const struct {
+    Req request;
+    Expected expected;
+  } cases[] = {
+      {row(0, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
+      {row(SNIPER, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 3}},
+      {row(data::ABILITY_MOLD_BREAKER, SHELL_ARMOR, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
+      {row(0, 0, DELAYED_PSYCHIC), {80, 66, 150, {}}},
+      // ふしぎなうろこ with a status: × 3/2 after the stage.
+      {[] {
+         Req r = MoveRow(Entry(WATER, 100), Entry(NORMAL), NORMAL_PHYSICAL_35);
+         r.defender->ability = 88, r.defenceStage = 1, r.defenderStatus = DefenderStatus::Burn;
+         return r;
+       }(),
+       {35, 100, 225, {}}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const GameDamageResult result = ComputeGameDamage(cases[i].request);
+    EXPECT_EQ(RollsOf(result), Reference(cases[i].request, cases[i].expected)) << "row " << i;
+    EXPECT_EQ(result.critical, cases[i].expected.critical > 1) << "row " << i;
+  }
+  // The armour stops it (a note says so); the screen then halves as usual.
+  const GameDamageResult shielded = ComputeGameDamage(row(0, BATTLE_ARMOR, NORMAL_PHYSICAL_35));
+  EXPECT_FALSE(shielded.critical);
+  EXPECT_EQ(shielded.notes.front(), "防御側の「カブトアーマー」で急所に当たらない");
 }
 
 TEST(ComputeGameDamage, SoulDewAssumesAnOrdinaryBattle) {
