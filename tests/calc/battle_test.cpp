@@ -1,0 +1,387 @@
+#include "calc/battle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "calc/game_damage_report.h"
+#include "damage_fixture.h"
+
+namespace kerumina::calc {
+namespace {
+
+using namespace damage_fixture;
+using Req = DamageRequest;
+using RollList = std::vector<std::int64_t>;
+
+constexpr data::SpeciesId ROCK_GROUND_BIG = 75;  // ゴローニャ
+constexpr data::SpeciesId STEEL_GROUND = 207;    // ハガネール
+constexpr data::MoveId ROCK_BLAST = 349;
+constexpr data::MoveId TRIPLE_KICK = 166;
+constexpr data::MoveId SONIC_BOOM = 48;
+constexpr data::MoveId SEISMIC_TOSS = 68;
+constexpr data::MoveId KNOCK_OFF = 281;
+constexpr data::MoveId ITEM_TAKING[] = {KNOCK_OFF, 167, 342, 364, 449};
+constexpr std::int32_t SKILL_LINK = 42;
+constexpr std::int32_t SASH = 19, SITRUS = 20, ROCK_BERRY = 32, LEFTOVERS = 17;
+
+// ---- The battle by brute force: every strike count and roll of every use, played out ----
+
+struct Step {
+  int slot;
+  std::int64_t change;
+  bool growing = false;
+  bool needsItem = false;
+};
+
+enum class Held { Plain, Sash, Sitrus };
+
+struct Script {
+  std::int64_t hp = 0;
+  std::int64_t entry = 0;
+  std::vector<StrikeCount> counts{StrikeCount{}};
+  std::vector<RollList> held{}, gone{};  // by strike
+  bool holding = false;
+  Held item = Held::Plain;
+  bool lostAfterFirst = false;  // a berry eaten, an item taken
+  std::vector<Step> steps{};
+};
+
+class Playout {
+ public:
+  Playout(const Script& s, int turns) : s_(s), turns_(turns) {}
+
+  std::vector<double> Run() {
+    const std::int64_t hp = s_.hp - s_.entry;
+    if (hp <= 0) return Faint(1, 1.0), ko_;
+    bool holding = s_.holding;
+    Use(1, Sitrus(hp, holding), holding, 1.0);
+    return ko_;
+  }
+
+ private:
+  void Faint(int turn, double p) {
+    for (int t = turn; t <= turns_; ++t) ko_[t] += p;
+  }
+  std::int64_t Sitrus(std::int64_t hp, bool& holding) const {
+    if (!holding || s_.item != Held::Sitrus || hp > s_.hp / 2) return hp;
+    holding = false;
+    return std::min(s_.hp, hp + s_.hp / 4);
+  }
+  void Use(int turn, std::int64_t hp, bool holding, double p) {
+    if (turn > turns_) return;
+    const bool ready = holding && s_.item == Held::Sash && hp == s_.hp;
+    for (const StrikeCount& c : s_.counts) {
+      Strike(turn, 0, c.count, hp, holding, ready, false, p * c.weight / 8);
+    }
+  }
+  void Strike(int turn, int j, int k, std::int64_t hp, bool holding, bool ready, bool used,
+              double p) {
+    if (j == k) {
+      if (used || s_.lostAfterFirst) holding = false;
+      return EndTurn(turn, hp, holding, p);
+    }
+    const RollList& rolls = (holding ? s_.held : s_.gone)[j];
+    for (std::size_t i = 0; i < rolls.size(); ++i) {
+      if (i > 0 && rolls[i] == rolls[i - 1]) continue;  // equal rolls share one branch
+      const double q = p * static_cast<double>(std::ranges::count(rolls, rolls[i])) / 16;
+      std::int64_t h = hp - rolls[i];
+      bool u = used, hold = holding;
+      if (h <= 0 && !ready) {
+        Faint(turn, q);
+        continue;
+      }
+      if (h <= 0) h = 1, u = true;
+      h = Sitrus(h, hold);
+      if (j == 0 && s_.lostAfterFirst && s_.item != Held::Sash) hold = false;
+      Strike(turn, j + 1, k, h, hold, ready, u, q);
+    }
+  }
+  void EndTurn(int turn, std::int64_t hp, bool holding, double p) {
+    for (int slot = 1; slot <= 4; ++slot) {
+      for (const Step& step : s_.steps) {
+        if (step.slot != slot || (step.needsItem && !holding)) continue;
+        hp = std::min(s_.hp, hp + step.change * (step.growing ? turn : 1));
+        if (hp <= 0) return Faint(turn, p);
+      }
+      if (slot == 1 || slot == 4) hp = Sitrus(hp, holding);
+    }
+    Use(turn + 1, hp, holding, p);
+  }
+
+  const Script& s_;
+  int turns_;
+  std::vector<double> ko_ = std::vector<double>(KO_HITS_MAX + 1, 0.0);
+};
+
+RollList RollsOf(const Req& request, std::int32_t power = 0, bool lost = false) {
+  const Rolls rolls = ComputeGameDamage(request, {power, lost}).rolls;
+  return {rolls.begin(), rolls.end()};
+}
+
+// A script whose strikes are the row's own, for the strike counts the row's move has.
+Script ScriptOf(const Req& request, std::int64_t hp, int strikes = 1) {
+  Script s;
+  s.hp = hp;
+  s.counts = StrikeCounts(request);
+  for (int j = 0; j < strikes; ++j) {
+    s.held.push_back(RollsOf(request));
+    s.gone.push_back(RollsOf(request, 0, true));
+  }
+  return s;
+}
+
+struct BattleCase {
+  const char* what;
+  Req (*make)();
+  Script (*script)(const Req&);
+  int turns;
+  const char* hitsCell;
+  const char* damageCell;
+};
+
+Req Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move,
+            std::int32_t hp = 100) {
+  // A sturdy defender: few distinct rolls keep the playout small.
+  Req r = MoveRow(Entry(attacker), Entry(defender), move);
+  r.defender->stat[data::STAT_HP] = hp;
+  r.defender->stat[data::STAT_DEF] = r.defender->stat[data::STAT_SPDEF] = 400;
+  return r;
+}
+
+Req Held(Req r, std::int32_t item) {
+  r.defender->item = item;
+  return r;
+}
+
+Script Holding(Script s, enum Held item, bool lostAfterFirst = false) {
+  s.holding = true, s.item = item, s.lostAfterFirst = lostAfterFirst;
+  return s;
+}
+
+Script WithSteps(Script s, std::vector<Step> steps) {
+  s.steps = std::move(steps);
+  return s;
+}
+
+// A fixed-damage move: every roll the same, every turn the same.
+Req Toss(std::int32_t level, std::int32_t hp) {
+  Req r = Against(WATER, NORMAL, SEISMIC_TOSS, hp);
+  r.attacker->level = level;
+  return r;
+}
+
+TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
+  const BattleCase cases[] = {
+      {"ロックブラスト", [] { return Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60); },
+       [](const Req& r) { return ScriptOf(r, 60, 5); }, 2, "乱数1発 (25.4%)", "32 ～ 120 (2～5回)"},
+      {"スキルリンク",
+       [] {
+         Req r = Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 100);
+         r.attacker->ability = SKILL_LINK;
+         return r;
+       },
+       [](const Req& r) { return ScriptOf(r, 100, 5); }, 2, "乱数1発 (0.2%)", "80 ～ 120 (5回)"},
+      {"トリプルキック", [] { return Against(WATER, NORMAL, TRIPLE_KICK, 40); },
+       [](const Req& r) {
+         Script s;
+         s.hp = 40, s.counts = {{3, 8}};
+         for (const std::int32_t power : {10, 20, 30}) {
+           s.held.push_back(RollsOf(r, power)), s.gone.push_back(RollsOf(r, power));
+         }
+         return s;
+       },
+       2, "乱数2発 (4.9%)", "18 ～ 24 (3回)"},
+      // The berry halves the first strike (8 or 12), not the later ones (16 or 24).
+      {"berry",
+       [] { return Held(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60), ROCK_BERRY); },
+       [](const Req& r) { return Holding(ScriptOf(r, 60, 5), Held::Plain, true); }, 2,
+       "乱数1発 (15.4%)", "24 ～ 108 (2～5回)"},
+      {"sash, one strike", [] { return Held(Against(WATER, FIRE, WATER_PHYSICAL_80, 30), SASH); },
+       [](const Req& r) { return Holding(ScriptOf(r, 30), Held::Sash); }, 3, "確定2発", "24 ～ 30"},
+      {"sash, five strikes",
+       [] { return Held(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60), SASH); },
+       [](const Req& r) { return Holding(ScriptOf(r, 60, 5), Held::Sash); }, 2, "確定2発",
+       "32 ～ 120 (2～5回)"},
+      // もうどく at HP 235: 14, 28, 42, 56, so 20 a turn faints it in the fifth.
+      {"もうどく",
+       [] {
+         Req r = Against(WATER, NORMAL, SONIC_BOOM, 235);
+         r.defenderStatus = DefenderStatus::Toxic;
+         return r;
+       },
+       [](const Req& r) {
+         return WithSteps(ScriptOf(r, 235), {{4, -14, true}});
+       },
+       4, "確定5発", "20"},
+      // 40 a turn against 80 HP: オボンのみ's 20 at 40 HP adds a turn.
+      {"オボンのみ", [] { return Held(Against(WATER, NORMAL, 81, 80), SITRUS); },
+       [](const Req& r) { return Holding(ScriptOf(r, 80), Held::Sitrus); }, 3, "確定3発", "40"},
+      // 35, then poison's 10 reaches half: the berry acts after it.
+      {"オボンのみ after poison",
+       [] {
+         Req r = Held(Toss(35, 80), SITRUS);
+         r.defenderStatus = DefenderStatus::Poison;
+         return r;
+       },
+       [](const Req& r) {
+         return WithSteps(Holding(ScriptOf(r, 80), Held::Sitrus), {{4, -10}});
+       },
+       3, "確定3発", "35"},
+      {"はたきおとす", [] { return Held(Against(WATER, NORMAL, KNOCK_OFF, 40), LEFTOVERS); },
+       [](const Req& r) {
+         return WithSteps(Holding(ScriptOf(r, 40), Held::Plain, true), {{2, 2, false, true}});
+       },
+       4, "", ""},
+      {"たべのこし", [] { return Held(Against(WATER, NORMAL, WATER_PHYSICAL_80, 40), LEFTOVERS); },
+       [](const Req& r) {
+         return WithSteps(Holding(ScriptOf(r, 40), Held::Plain), {{2, 2, false, true}});
+       },
+       4, "", ""},
+      // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
+      {"entry and three steps",
+       [] {
+         Req r = Against(WATER, FIRE_FLYING, WATER_PHYSICAL_80, 120);
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.stealthRock = true;
+         r.defenderStatus = DefenderStatus::Poison;
+         return r;
+       },
+       [](const Req& r) {
+         Script s = WithSteps(ScriptOf(r, 120), {{1, -7}, {3, -15}, {4, -15}});
+         s.entry = 60;
+         return s;
+       },
+       1, "確定1発", "24 ～ 30"},
+  };
+  for (const BattleCase& c : cases) {
+    const Req request = c.make();
+    const GameDamageResult result = ComputeGameBattle(request);
+    const std::vector<double> expected = Playout(c.script(request), c.turns).Run();
+    for (int n = 1; n <= c.turns; ++n) {
+      EXPECT_NEAR(result.koProbability[n], expected[n], 1e-13) << c.what << ", turn " << n;
+    }
+    if (*c.hitsCell) {
+      EXPECT_EQ(GameHitsCell(result), c.hitsCell) << c.what;
+      EXPECT_EQ(GameDamageCell(result), c.damageCell) << c.what;
+    }
+  }
+}
+
+struct TurnCase {
+  Tweak tweak;
+  std::vector<std::string> lines;
+};
+
+// The end-of-turn steps a defender of HP 100 meets, in the games' order.
+TEST(ComputeGameBattle, EndOfTurnSteps) {
+  using D = DefenderStatus;
+  const TurnCase cases[] = {
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM; }, {"(1) 砂嵐 -6"}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
+      {[](Req& r) { r.weather = WEATHER_HAIL; }, {"(1) 霰 -6"}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 1; }, {"(1) アイスボディ +6"}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +6"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
+       {"(1) かんそうはだ +12"}},
+      {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -12"}},
+      {[](Req& r) {
+         r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
+       },
+       {"(1) うるおいボディ： 状態異常が治る"}},
+      {[](Req& r) { r.defender->item = 17; }, {"(2) たべのこし +6"}},
+      {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
+      {[](Req& r) { r.defender->item = 18; }, {"(2) くろいヘドロ -12"}},
+      {[](Req& r) { r.defender->item = 18, r.defender->species = GHOST_POISON; },
+       {"(2) くろいヘドロ +6"}},
+      {[](Req& r) { r.leechSeed = true; }, {"(3) やどりぎのタネ -12"}},
+      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},  // くさ
+      {[](Req& r) { r.defenderStatus = D::Poison; }, {"(4) どく -12"}},
+      {[](Req& r) { r.defenderStatus = D::Toxic; }, {"(4) もうどく -6×ターン数"}},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
+       {"(4) ポイズンヒール +12"}},
+      {[](Req& r) { r.defenderStatus = D::Burn; }, {"(4) やけど -12"}},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -6"}},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, {}},
+      {[](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
+         r.defender->item = 18, r.defender->ability = 104;  // マジックガード: no loss at all
+       },
+       {}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).endOfTurn, cases[i].lines) << "row " << i;
+  }
+}
+
+struct EntryCase {
+  Tweak tweak;
+  std::int64_t damage;
+};
+
+TEST(ComputeGameBattle, EntryHazards) {
+  const EntryCase cases[] = {
+      {[](Req& r) { r.stealthRock = true, r.defender->species = FIRE_FLYING; }, 50},  // ×4
+      {[](Req& r) { r.stealthRock = true, r.defender->species = STEEL_GROUND; }, 3},  // ×1/4
+      {[](Req& r) { r.stealthRock = true; }, 12},
+      {[](Req& r) { r.spikes = 1; }, 12},
+      {[](Req& r) { r.spikes = 2; }, 16},
+      {[](Req& r) { r.spikes = 3; }, 25},
+      {[](Req& r) { r.spikes = 3, r.defender->species = NORMAL_FLYING; }, 0},
+      {[](Req& r) { r.spikes = 3, r.defender->ability = data::ABILITY_LEVITATE; }, 0},
+      {[](Req& r) { r.spikes = 3, r.gravity = true, r.defender->species = NORMAL_FLYING; }, 25},
+      {[](Req& r) { r.spikes = 1, r.stealthRock = true, r.defender->ability = 104; }, 0},
+      {[](Req& r) { r.spikes = 1, r.stealthRock = true; }, 24},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).entryDamage, cases[i].damage) << "row " << i;
+  }
+  // ヌケニン's 1 HP goes on entry, whatever the move would do.
+  const GameDamageResult fainted = ComputeGameBattle(Row([](Req& r) {
+    r.stealthRock = true, r.defender->species = 291, r.defender->ability = 89;
+    r.defender->stat[data::STAT_HP] = 1;
+  }));
+  EXPECT_EQ(GameHitsCell(fainted), "設置技で瀕死");
+  EXPECT_EQ(GameDamageCell(fainted), IMMUNE_CELL);
+  EXPECT_EQ(fainted.koProbability[1], 1.0);
+}
+
+// A battle that changes nothing must agree with the exact count of roll sequences, and a row
+// with nothing around its strike answers as the lone strike does.
+TEST(ComputeGameBattleProperty, AgreesWithExactCounts) {
+  RandomRows rows(424242);
+  int checked = 0;
+  for (int i = 0; i < 4000; ++i) {
+    Req request = rows.NextRow();
+    request.weather = WEATHER_NONE;
+    if (!request.defender || request.defender->item > data::ITEM_EMPTY_ROW) continue;
+    const GameDamageResult lone = ComputeGameDamage(request);
+    if (lone.skipped || lone.notComputable || lone.immune || StrikeCounts(request)[0].count > 1 ||
+        std::ranges::count(ITEM_TAKING, request.moveId) > 0) {
+      continue;
+    }
+    ASSERT_EQ(GameHitsCell(ComputeGameBattle(request)), GameHitsCell(lone)) << i;
+    // A berry of a type no move of this row has: the battle is followed, to the same end.
+    request.defender->item = lone.moveType == data::TYPE_NORMAL ? 21 : 37;
+    if (request.defender->ability == data::ABILITY_KLUTZ) continue;
+    const GameDamageResult battle = ComputeGameBattle(request);
+    ASSERT_FALSE(battle.koExact) << i;
+    for (int n = 1; n <= KO_HITS_MAX; ++n) {
+      const KoChance& chance = lone.koChance[n];
+      ASSERT_EQ(battle.koProbability[n],
+                static_cast<double>(chance.numerator) / static_cast<double>(chance.denominator))
+          << i << ", turn " << n;
+    }
+    const auto within = [](std::int64_t turns) { return turns <= BATTLE_TURNS_MAX ? turns : 0; };
+    ASSERT_EQ(battle.hitsMin, within(lone.hitsMin)) << i;
+    ASSERT_EQ(battle.hitsMax, within(lone.hitsMax)) << i;
+    ++checked;
+  }
+  EXPECT_GT(checked, 300);
+}
+
+}  // namespace
+}  // namespace kerumina::calc
