@@ -66,6 +66,10 @@ class CDamageDlg : public CToolWindowDlg {
   void OnSave();
   void OnImport();
   void OnRestrictionOrWeatherChanged();
+  void OnGameModelClicked();
+  void LoadBattleConditions();
+  void SaveBattleConditions();
+  void EnableBattleConditions();
   template <int Row>
   void OnCopyReport() {
     CopyReport(Row);
