@@ -150,6 +150,13 @@ Req Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId mov
   return r;
 }
 
+// Knocked to 39..46 by a 20-power move, 85 HP.
+Req Frail(data::MoveId move) {
+  Req r = MoveRow(Entry(WATER), Entry(NORMAL), move);
+  r.defender->stat[data::STAT_HP] = 85, r.defender->stat[data::STAT_DEF] = 20;
+  return r;
+}
+
 Req Held(Req r, std::int32_t item) {
   r.defender->item = item;
   return r;
@@ -229,16 +236,24 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
          return WithSteps(Holding(ScriptOf(r, 80), Held::Sitrus), {{4, -10}});
        },
        3, "確定3発", "35"},
-      {"はたきおとす", [] { return Held(Against(WATER, NORMAL, KNOCK_OFF, 40), LEFTOVERS); },
+      // 39..46 against 85 HP: たべのこし's 5 would decide the second turn.
+      {"はたきおとす", [] { return Held(Frail(KNOCK_OFF), LEFTOVERS); },
        [](const Req& r) {
-         return WithSteps(Holding(ScriptOf(r, 40), Held::Plain, true), {{2, 2, false, true}});
+         return WithSteps(Holding(ScriptOf(r, 85), Held::Plain, true), {{2, 5, false, true}});
        },
-       4, "", ""},
-      {"たべのこし", [] { return Held(Against(WATER, NORMAL, WATER_PHYSICAL_80, 40), LEFTOVERS); },
+       3, "乱数2発 (46.5%)", "39 ～ 46"},
+      {"ついばむ", [] { return Held(Against(WATER, NORMAL, 364, 20), SITRUS); },
+       [](const Req& r) { return Holding(ScriptOf(r, 20), Held::Sitrus, true); }, 4, "", ""},
+      {"ねんちゃく",
+       [] {
+         Req r = Held(Frail(KNOCK_OFF), LEFTOVERS);
+         r.defender->ability = 73;
+         return r;
+       },
        [](const Req& r) {
-         return WithSteps(Holding(ScriptOf(r, 40), Held::Plain), {{2, 2, false, true}});
+         return WithSteps(Holding(ScriptOf(r, 85), Held::Plain), {{2, 5, false, true}});
        },
-       4, "", ""},
+       3, "", ""},
       // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
       {"entry and three steps",
        [] {
@@ -266,6 +281,9 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
       EXPECT_EQ(GameDamageCell(result), c.damageCell) << c.what;
     }
   }
+  // One use's share of the HP: 32 and 120 of 60.
+  const GameDamageResult blast = ComputeGameBattle(cases[0].make());
+  EXPECT_EQ(std::pair(blast.minPercent, blast.maxPercent), std::pair(53.3, 200.0));
 }
 
 struct TurnCase {
@@ -347,6 +365,12 @@ TEST(ComputeGameBattle, EntryHazards) {
   EXPECT_EQ(GameHitsCell(fainted), "設置技で瀕死");
   EXPECT_EQ(GameDamageCell(fainted), IMMUNE_CELL);
   EXPECT_EQ(fainted.koProbability[1], 1.0);
+  // Moves that may take the item are never counted as a lone strike.
+  for (const data::MoveId move : ITEM_TAKING) {
+    Req request = Row([](Req&) {});
+    request.moveId = move;
+    EXPECT_FALSE(ComputeGameBattle(request).koExact) << move;
+  }
 }
 
 // A battle that changes nothing must agree with the exact count of roll sequences, and a row
