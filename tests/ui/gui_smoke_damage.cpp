@@ -218,6 +218,25 @@ void CheckGameModel(CDamageDlg& box) {
   const std::string pasted = ClipboardText();
   Check(pasted == box.report(0) && pasted.find("【実機計算】") != std::string::npos,
         "row 0's copied report carries the game section");
+  // The battle around the hit, then バナ's タネマシンガン (2～5回) for the widest cell.
+  std::vector<double> times;
+  for (int id : {res::IDC_DAMAGE_CRITICAL, res::IDC_DAMAGE_STEALTH_ROCK, res::IDC_DAMAGE_LEECH_SEED,
+                 res::IDC_DAMAGE_LEECH_SEED}) {
+    times.push_back(SettledMilliseconds(box, [&box, id] { Toggle(box, id); }));
+  }
+  for (auto [id, at] :
+       {std::pair{res::IDC_DAMAGE_SPIKES, 1}, {res::IDC_DAMAGE_DEFENDER_STATUS, 3}}) {
+    times.push_back(SettledMilliseconds(box, [&box, id, at] { ChooseSettled(box, id, at); }));
+  }
+  Press(box, res::IDC_DAMAGE_SWAP);
+  times.push_back(
+      SettledMilliseconds(box, [&box] { Choose(box, res::IDC_DAMAGE_LIST_MOVE, 330); }));
+  std::printf("battle condition changed, six rows followed through turns: max %.2f ms over %zu\n",
+              *std::max_element(times.begin(), times.end()), times.size());
+  std::printf("battle row 4 | %s | %s\n", LabelOf(box, res::DAMAGE_RANGE[4]).c_str(),
+              LabelOf(box, res::DAMAGE_HITS[4]).c_str());
+  Check(CaptionsFit(*WxHost::WindowOf(box)), "battle conditions set, every cell text fits");
+  Press(box, res::IDC_DAMAGE_SWAP);
   Toggle(box, res::IDC_DAMAGE_GAME_MODEL);
   Settle(box);
   Check(LabelOf(box, res::DAMAGE_HITS[0]) == classicHits, "unticked, row 0 is classic again");
@@ -315,7 +334,7 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
     SelectRow(box, 0);
     Press(box, res::IDC_DAMAGE_EDIT);
     // Apart, so that a screenshot shows both whole.
-    for (auto [dialog, left] : {std::pair<CDialog*, int>{&box, 10}, {box.editDlg(), 1070}}) {
+    for (auto [dialog, left] : {std::pair<CDialog*, int>{&box, 10}, {box.editDlg(), 1110}}) {
       const platform::Rect rect = dialog->GetWindowPlacement().normalPosition;
       MoveKeepingSize(*dialog, left, 10);
       Settle(*dialog);
