@@ -120,159 +120,81 @@ RollList RollsOf(const Req& request, std::int32_t power = 0, bool lost = false) 
   return {rolls.begin(), rolls.end()};
 }
 
-// A script whose strikes are the row's own, for the strike counts the row's move has.
-Script ScriptOf(const Req& request, std::int64_t hp, int strikes = 1) {
-  Script s;
-  s.hp = hp;
-  s.counts = StrikeCounts(request);
-  for (int j = 0; j < strikes; ++j) {
-    s.held.push_back(RollsOf(request));
-    s.gone.push_back(RollsOf(request, 0, true));
-  }
-  return s;
-}
-
 struct BattleCase {
   const char* what;
-  Req (*make)();
-  Script (*script)(const Req&);
+  Req request;
+  Held item;  // what the defender's item does, if it holds one
+  bool lostAfterFirst;
+  std::vector<Step> steps;
+  std::int64_t entry;
   int turns;
   const char* hitsCell;
   const char* damageCell;
 };
 
-Req Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move,
-            std::int32_t hp = 100) {
-  // A sturdy defender: few distinct rolls keep the playout small.
-  Req r = MoveRow(Entry(attacker), Entry(defender), move);
-  r.defender->stat[data::STAT_HP] = hp;
-  r.defender->stat[data::STAT_DEF] = r.defender->stat[data::STAT_SPDEF] = 400;
-  return r;
-}
-
-// Knocked to 39..46 by a 20-power move, 85 HP.
-Req Frail(data::MoveId move) {
-  Req r = MoveRow(Entry(WATER), Entry(NORMAL), move);
-  r.defender->stat[data::STAT_HP] = 85, r.defender->stat[data::STAT_DEF] = 20;
-  return r;
-}
-
-Req Held(Req r, std::int32_t item) {
-  r.defender->item = item;
-  return r;
-}
-
-Script Holding(Script s, enum Held item, bool lostAfterFirst = false) {
-  s.holding = true, s.item = item, s.lostAfterFirst = lostAfterFirst;
+// The row's own strikes (トリプルキック: 10, 20, 30) and the case's rules around them.
+Script ScriptOf(const BattleCase& c) {
+  Script s;
+  s.hp = c.request.defender->stat[data::STAT_HP], s.entry = c.entry, s.steps = c.steps;
+  s.counts = StrikeCounts(c.request);
+  s.holding = c.request.defender->item != 0, s.item = c.item, s.lostAfterFirst = c.lostAfterFirst;
+  for (int j = 0; j < s.counts.back().count; ++j) {
+    const std::int32_t power = c.request.moveId == TRIPLE_KICK ? 10 * (j + 1) : 0;
+    s.held.push_back(RollsOf(c.request, power)), s.gone.push_back(RollsOf(c.request, power, true));
+  }
   return s;
 }
 
-Script WithSteps(Script s, std::vector<Step> steps) {
-  s.steps = std::move(steps);
-  return s;
-}
-
-// A fixed-damage move: every roll the same, every turn the same.
-Req Toss(std::int32_t level, std::int32_t hp) {
-  Req r = Against(WATER, NORMAL, SEISMIC_TOSS, hp);
-  r.attacker->level = level;
-  return r;
+// A sturdy defender: few distinct rolls keep the playout small.
+Make Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move,
+             std::int32_t hp) {
+  return Make(attacker, defender, move).Hp(hp).With([](Req& r) {
+    r.defender->stat[data::STAT_DEF] = r.defender->stat[data::STAT_SPDEF] = 400;
+  });
 }
 
 TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
+  using D = DefenderStatus;
+  const Req blast = Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60);
+  // 39..46 from はたきおとす against 85 HP: たべのこし's 5 would decide the second turn.
+  const Req knock = Make(WATER, NORMAL, KNOCK_OFF).Items(0, LEFTOVERS).Hp(85).Stat(1, 100, 20);
+  // clang-format off
   const BattleCase cases[] = {
-      {"ロックブラスト", [] { return Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60); },
-       [](const Req& r) { return ScriptOf(r, 60, 5); }, 2, "乱数1発 (25.4%)", "32 ～ 120 (2～5回)"},
-      {"スキルリンク",
-       [] {
-         Req r = Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 100);
-         r.attacker->ability = SKILL_LINK;
-         return r;
-       },
-       [](const Req& r) { return ScriptOf(r, 100, 5); }, 2, "乱数1発 (0.2%)", "80 ～ 120 (5回)"},
-      {"トリプルキック", [] { return Against(WATER, NORMAL, TRIPLE_KICK, 40); },
-       [](const Req& r) {
-         Script s;
-         s.hp = 40, s.counts = {{3, 8}};
-         for (const std::int32_t power : {10, 20, 30}) {
-           s.held.push_back(RollsOf(r, power)), s.gone.push_back(RollsOf(r, power));
-         }
-         return s;
-       },
-       2, "乱数2発 (4.9%)", "18 ～ 24 (3回)"},
+      {"ロックブラスト", blast, Held::Plain, false, {}, 0, 2, "乱数1発 (25.4%)", "32 ～ 120 (2～5回)"},
+      {"スキルリンク", Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 100).Abilities(SKILL_LINK, 0),
+       Held::Plain, false, {}, 0, 2, "乱数1発 (0.2%)", "80 ～ 120 (5回)"},
+      {"トリプルキック", Against(WATER, NORMAL, TRIPLE_KICK, 40), Held::Plain, false, {}, 0, 2,
+       "乱数2発 (4.9%)", "18 ～ 24 (3回)"},
       // The berry halves the first strike (8 or 12), not the later ones (16 or 24).
-      {"berry",
-       [] { return Held(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60), ROCK_BERRY); },
-       [](const Req& r) { return Holding(ScriptOf(r, 60, 5), Held::Plain, true); }, 2,
-       "乱数1発 (15.4%)", "24 ～ 108 (2～5回)"},
-      {"sash, one strike", [] { return Held(Against(WATER, FIRE, WATER_PHYSICAL_80, 30), SASH); },
-       [](const Req& r) { return Holding(ScriptOf(r, 30), Held::Sash); }, 3, "確定2発", "24 ～ 30"},
-      {"sash, five strikes",
-       [] { return Held(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60), SASH); },
-       [](const Req& r) { return Holding(ScriptOf(r, 60, 5), Held::Sash); }, 2, "確定2発",
+      {"berry", Make(blast).Items(0, ROCK_BERRY), Held::Plain, true, {}, 0, 2, "乱数1発 (15.4%)",
+       "24 ～ 108 (2～5回)"},
+      {"sash, one strike", Against(WATER, FIRE, WATER_PHYSICAL_80, 30).Items(0, SASH), Held::Sash,
+       false, {}, 0, 3, "確定2発", "24 ～ 30"},
+      {"sash, five strikes", Make(blast).Items(0, SASH), Held::Sash, false, {}, 0, 2, "確定2発",
        "32 ～ 120 (2～5回)"},
       // もうどく at HP 235: 14, 28, 42, 56, so 20 a turn faints it in the fifth.
-      {"もうどく",
-       [] {
-         Req r = Against(WATER, NORMAL, SONIC_BOOM, 235);
-         r.defenderStatus = DefenderStatus::Toxic;
-         return r;
-       },
-       [](const Req& r) {
-         return WithSteps(ScriptOf(r, 235), {{4, -14, true}});
-       },
-       4, "確定5発", "20"},
+      {"もうどく", Against(WATER, NORMAL, SONIC_BOOM, 235).With([](Req& r) { r.defenderStatus = D::Toxic; }),
+       Held::Plain, false, {{4, -14, true}}, 0, 4, "確定5発", "20"},
       // 40 a turn against 80 HP: オボンのみ's 20 at 40 HP adds a turn.
-      {"オボンのみ", [] { return Held(Against(WATER, NORMAL, 81, 80), SITRUS); },
-       [](const Req& r) { return Holding(ScriptOf(r, 80), Held::Sitrus); }, 3, "確定3発", "40"},
+      {"オボンのみ", Against(WATER, NORMAL, 81, 80).Items(0, SITRUS), Held::Sitrus, false, {}, 0, 3,
+       "確定3発", "40"},
       // 35, then poison's 10 reaches half: the berry acts after it.
-      {"オボンのみ after poison",
-       [] {
-         Req r = Held(Toss(35, 80), SITRUS);
-         r.defenderStatus = DefenderStatus::Poison;
-         return r;
-       },
-       [](const Req& r) {
-         return WithSteps(Holding(ScriptOf(r, 80), Held::Sitrus), {{4, -10}});
-       },
-       3, "確定3発", "35"},
-      // 39..46 against 85 HP: たべのこし's 5 would decide the second turn.
-      {"はたきおとす", [] { return Held(Frail(KNOCK_OFF), LEFTOVERS); },
-       [](const Req& r) {
-         return WithSteps(Holding(ScriptOf(r, 85), Held::Plain, true), {{2, 5, false, true}});
-       },
-       3, "乱数2発 (46.5%)", "39 ～ 46"},
-      {"ついばむ", [] { return Held(Against(WATER, NORMAL, 364, 20), SITRUS); },
-       [](const Req& r) { return Holding(ScriptOf(r, 20), Held::Sitrus, true); }, 4, "", ""},
-      {"ねんちゃく",
-       [] {
-         Req r = Held(Frail(KNOCK_OFF), LEFTOVERS);
-         r.defender->ability = 73;
-         return r;
-       },
-       [](const Req& r) {
-         return WithSteps(Holding(ScriptOf(r, 85), Held::Plain), {{2, 5, false, true}});
-       },
-       3, "", ""},
+      {"after poison", Against(WATER, NORMAL, SEISMIC_TOSS, 80).Level(35).Items(0, SITRUS)
+           .With([](Req& r) { r.defenderStatus = D::Poison; }),
+       Held::Sitrus, false, {{4, -10}}, 0, 3, "確定3発", "35"},
+      {"ついばむ", Against(WATER, NORMAL, 364, 20).Items(0, SITRUS), Held::Sitrus, true, {}, 0, 4, "", ""},
+      {"はたきおとす", knock, Held::Plain, true, {{2, 5, false, true}}, 0, 3, "乱数2発 (46.5%)", "39 ～ 46"},
+      {"ねんちゃく", Make(knock).Abilities(0, 73), Held::Plain, false, {{2, 5, false, true}}, 0, 3, "", ""},
       // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
-      {"entry and three steps",
-       [] {
-         Req r = Against(WATER, FIRE_FLYING, WATER_PHYSICAL_80, 120);
-         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.stealthRock = true;
-         r.defenderStatus = DefenderStatus::Poison;
-         return r;
-       },
-       [](const Req& r) {
-         Script s = WithSteps(ScriptOf(r, 120), {{1, -7}, {3, -15}, {4, -15}});
-         s.entry = 60;
-         return s;
-       },
-       1, "確定1発", "24 ～ 30"},
+      {"entry", Against(WATER, FIRE_FLYING, WATER_PHYSICAL_80, 120).With([](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = r.stealthRock = true, r.defenderStatus = D::Poison;
+       }),
+       Held::Plain, false, {{1, -7}, {3, -15}, {4, -15}}, 60, 1, "確定1発", "24 ～ 30"},
   };
+  // clang-format on
   for (const BattleCase& c : cases) {
-    const Req request = c.make();
-    const GameDamageResult result = ComputeGameBattle(request);
-    const std::vector<double> expected = Playout(c.script(request), c.turns).Run();
+    const GameDamageResult result = ComputeGameBattle(c.request);
+    const std::vector<double> expected = Playout(ScriptOf(c), c.turns).Run();
     for (int n = 1; n <= c.turns; ++n) {
       EXPECT_NEAR(result.koProbability[n], expected[n], 1e-13) << c.what << ", turn " << n;
     }
@@ -282,8 +204,8 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
     }
   }
   // One use's share of the HP: 32 and 120 of 60.
-  const GameDamageResult blast = ComputeGameBattle(cases[0].make());
-  EXPECT_EQ(std::pair(blast.minPercent, blast.maxPercent), std::pair(53.3, 200.0));
+  const GameDamageResult used = ComputeGameBattle(blast);
+  EXPECT_EQ(std::pair(used.minPercent, used.maxPercent), std::pair(53.3, 200.0));
 }
 
 struct TurnCase {
@@ -295,13 +217,18 @@ struct TurnCase {
 TEST(ComputeGameBattle, EndOfTurnSteps) {
   using D = DefenderStatus;
   const TurnCase cases[] = {
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM; }, {"(1) 砂嵐 -6"}},
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
-      {[](Req& r) { r.weather = WEATHER_HAIL; }, {"(1) 霰 -6"}},
-      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 1; }, {"(1) アイスボディ +6"}},
-      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
+      {[](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
+         r.defender->item = 17;
+       },
+       {"(1) 砂嵐 -6", "(2) たべのこし +6", "(3) やどりぎのタネ -12", "(4) どく -12"}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->item = 18, r.defenderStatus = D::Toxic; },
+       {"(1) 霰 -6", "(2) くろいヘドロ -12", "(4) もうどく -6×ターン数"}},
+      {[](Req& r) {
+         r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON;
+         r.defender->item = 18, r.defenderStatus = D::Burn;
+       },
+       {"(1) アイスボディ +6", "(2) くろいヘドロ +6", "(4) やけど -12"}},
       {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +6"}},
       {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
        {"(1) かんそうはだ +12"}},
@@ -310,23 +237,21 @@ TEST(ComputeGameBattle, EndOfTurnSteps) {
          r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
        },
        {"(1) うるおいボディ： 状態異常が治る"}},
-      {[](Req& r) { r.defender->item = 17; }, {"(2) たべのこし +6"}},
-      {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
-      {[](Req& r) { r.defender->item = 18; }, {"(2) くろいヘドロ -12"}},
-      {[](Req& r) { r.defender->item = 18, r.defender->species = GHOST_POISON; },
-       {"(2) くろいヘドロ +6"}},
-      {[](Req& r) { r.leechSeed = true; }, {"(3) やどりぎのタネ -12"}},
-      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},  // くさ
-      {[](Req& r) { r.defenderStatus = D::Poison; }, {"(4) どく -12"}},
-      {[](Req& r) { r.defenderStatus = D::Toxic; }, {"(4) もうどく -6×ターン数"}},
       {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
        {"(4) ポイズンヒール +12"}},
-      {[](Req& r) { r.defenderStatus = D::Burn; }, {"(4) やけど -12"}},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -6"}},
+      // Nothing: a sand-proof type, すながくれ, ノーてんき, ゆきがくれ, ぶきよう, a seed on くさ,
+      // a burn on ほのお, and マジックガード against every loss.
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
+      {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
+      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, {}},
       {[](Req& r) {
          r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
-         r.defender->item = 18, r.defender->ability = 104;  // マジックガード: no loss at all
+         r.defender->item = 18, r.defender->ability = 104;
        },
        {}},
   };
