@@ -32,6 +32,10 @@ inline constexpr int WEATHER_COUNT = 5;
 inline constexpr std::array<const char*, WEATHER_COUNT> WEATHER_NAMES = {"通常", "晴れ", "雨",
                                                                          "砂嵐", "霰"};
 
+// The defender's status in the battle around a hit.
+enum class DefenderStatus : std::int32_t { None, Poison, Toxic, Burn };
+inline constexpr std::int32_t SPIKES_MAX = 3;
+
 inline constexpr std::int32_t STAGE_MIN = -6;
 inline constexpr std::int32_t STAGE_MAX = 6;
 inline constexpr std::int32_t DIRECT_POWER_MAX = 200;
@@ -57,6 +61,12 @@ struct DamageRequest {
   bool abilityActive = false;
   bool berryActive = false;
   bool doubleBattle = false;
+  // The battle around the hit; only the game model reads these.
+  bool critical = false;
+  bool stealthRock = false;
+  std::int32_t spikes = 0;  // layers on the defender's side
+  DefenderStatus defenderStatus = DefenderStatus::None;
+  bool leechSeed = false;
 };
 
 inline constexpr const char* NO_VALUE_CELL = "－";

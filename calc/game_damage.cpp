@@ -23,13 +23,19 @@ constexpr std::array<TypeId, 17> DEFENDING_TYPE_ORDER = {0, 10, 11, 13, 12, 15, 
                                                          2, 14, 6,  5,  7,  16, 17, 8};
 
 // Abilities only this model needs.
-constexpr AbilityId ABILITY_INTIMIDATE = 8;    // いかく
-constexpr AbilityId ABILITY_RECKLESS = 43;     // すてみ
-constexpr AbilityId ABILITY_DOWNLOAD = 52;     // ダウンロード
-constexpr AbilityId ABILITY_IRON_FIST = 61;    // てつのこぶし
-constexpr AbilityId ABILITY_RIVALRY = 66;      // とうそうしん
-constexpr AbilityId ABILITY_FLOWER_GIFT = 93;  // フラワーギフト
-constexpr AbilityId ABILITY_SOUNDPROOF = 98;   // ぼうおん
+constexpr AbilityId ABILITY_BATTLE_ARMOR = 19;  // カブトアーマー
+constexpr AbilityId ABILITY_SHELL_ARMOR = 33;   // シェルアーマー
+constexpr AbilityId ABILITY_SNIPER = 44;        // スナイパー
+constexpr AbilityId ABILITY_MARVEL_SCALE = 88;  // ふしぎなうろこ
+constexpr AbilityId ABILITY_WATER_VEIL = 106;   // みずのベール
+constexpr AbilityId ABILITY_IMMUNITY = 110;     // めんえき
+constexpr AbilityId ABILITY_INTIMIDATE = 8;     // いかく
+constexpr AbilityId ABILITY_RECKLESS = 43;      // すてみ
+constexpr AbilityId ABILITY_DOWNLOAD = 52;      // ダウンロード
+constexpr AbilityId ABILITY_IRON_FIST = 61;     // てつのこぶし
+constexpr AbilityId ABILITY_RIVALRY = 66;       // とうそうしん
+constexpr AbilityId ABILITY_FLOWER_GIFT = 93;   // フラワーギフト
+constexpr AbilityId ABILITY_SOUNDPROOF = 98;    // ぼうおん
 
 // Defender abilities the attacker's ability 18 switches off.
 constexpr AbilityId BROKEN_ABILITIES[] = {
@@ -37,7 +43,8 @@ constexpr AbilityId BROKEN_ABILITIES[] = {
     data::ABILITY_VOLT_ABSORB, data::ABILITY_WATER_ABSORB, data::ABILITY_MOTOR_DRIVE,
     data::ABILITY_SOLID_ROCK,  data::ABILITY_FILTER,       data::ABILITY_WONDER_GUARD,
     data::ABILITY_LEVITATE,    data::ABILITY_FLASH_FIRE,   ABILITY_FLOWER_GIFT,
-    data::ABILITY_SIMPLE,      data::ABILITY_UNAWARE,      ABILITY_SOUNDPROOF};
+    data::ABILITY_SIMPLE,      data::ABILITY_UNAWARE,      ABILITY_SOUNDPROOF,
+    ABILITY_MARVEL_SCALE};
 
 enum Item : ItemId {
   ITEM_NONE = 0,
@@ -56,7 +63,12 @@ enum Item : ItemId {
   ITEM_METAL_POWDER = 13,     // メタルパウダー
   ITEM_ATTACK_BERRY = 14,     // チイラのみ
   ITEM_SP_ATTACK_BERRY = 15,  // ヤタピのみ
+  ITEM_FIRST_HALVING_BERRY = 21,
+  ITEM_NORMAL_BERRY = 37,  // ホズのみ
 };
+
+// The type each halving berry 21..36 weakens, in item order.
+constexpr TypeId HALVING_BERRY_TYPES[] = {10, 11, 13, 12, 15, 1, 3, 4, 2, 14, 6, 5, 7, 16, 17, 8};
 
 // The species a species-bound item works for.
 constexpr SpeciesId SOUL_DEW_SPECIES[] = {379, 380};
@@ -185,12 +197,9 @@ struct Side {
 };
 
 Side SideOf(const box::BoxEntry& entry, std::int32_t weather) {
-  const data::SpeciesRecord& species = data::Species(entry.species);
-  Side side{&entry, entry.ability, entry.item, species.type1, species.type2};
+  const auto [type1, type2] = TypesInBattle(entry, weather);
+  Side side{&entry, entry.ability, entry.item, type1, type2};
   if (entry.ability == data::ABILITY_KLUTZ) side.item = ITEM_NONE;
-  if (entry.ability == data::ABILITY_FORECAST && entry.species == WEATHER_FORM_SPECIES) {
-    side.type1 = side.type2 = WeatherFormType(weather);
-  }
   return side;
 }
 
@@ -212,8 +221,6 @@ TypeId PinchType(AbilityId ability) {
       return TYPELESS;
   }
 }
-
-using Rolls = std::array<std::int64_t, ROLL_COUNT>;
 
 // Counts the roll sequences that faint the defender without walking all 16^n of them: the
 // rolls ascend, and one sorted table of the 256 two-hit sums answers three hits by binary
@@ -279,8 +286,8 @@ class KoCounter {
 
 class GameCalculation {
  public:
-  GameCalculation(const DamageRequest& request, GameDamageResult& result)
-      : request_(request), result_(result) {}
+  GameCalculation(const DamageRequest& request, const StrikeSetup& setup, GameDamageResult& result)
+      : request_(request), setup_(setup), result_(result) {}
 
   void Run();
 
@@ -312,10 +319,13 @@ class GameCalculation {
   std::int64_t Defence() const;
   std::int64_t Base(std::int64_t power, std::int64_t attack, std::int64_t defence) const;
   std::int64_t Roll(std::int64_t base, std::int32_t roll) const;
+  bool CanBeCritical() const;
+  bool BerryHalves() const;
   void Summarise();
   void WriteNotes();
 
   const DamageRequest& request_;
+  const StrikeSetup& setup_;
   GameDamageResult& result_;
 
   Side attacker_{};
@@ -330,6 +340,8 @@ class GameCalculation {
   int factorCount_ = 1;
   std::int64_t product_ = NEUTRAL;  // quarters
   bool sameType_ = false;
+  bool critical_ = false;
+  bool berry_ = false;
 };
 
 void GameCalculation::Run() {
@@ -343,6 +355,8 @@ void GameCalculation::Run() {
     return;
   }
   ComputeTypeFactors();
+  critical_ = request_.critical && CanBeCritical();
+  berry_ = BerryHalves();
   const FixedDamageMove* fixed = FixedDamage();
   std::int64_t stab = 2;  // halves
   if (fixed == nullptr && sameType_) {
@@ -359,6 +373,8 @@ void GameCalculation::Run() {
   } else {
     const std::int64_t base = Base(Power(), Attack(), Defence());
     for (std::int32_t i = 0; i < ROLL_COUNT; ++i) result_.rolls[i] = Roll(base, ROLL_MIN + i);
+    result_.critical = critical_;
+    result_.berryHalved = berry_;
   }
   Summarise();
 }
@@ -366,12 +382,10 @@ void GameCalculation::Run() {
 // Items and weather first: every later rule sees the item a side really holds, the
 // weather that is really in play and the types the weather form gives.
 void GameCalculation::PrepareSides() {
-  weather_ = request_.weather;
-  if (CancelsWeather(request_.attacker->ability) || CancelsWeather(request_.defender->ability)) {
-    weather_ = WEATHER_NONE;
-  }
+  weather_ = WeatherInPlay(request_);
   attacker_ = SideOf(*request_.attacker, weather_);
   defender_ = SideOf(*request_.defender, weather_);
+  if (setup_.defenderItemLost) defender_.item = ITEM_NONE;
   if (attacker_.ability == data::ABILITY_MOLD_BREAKER &&
       IsOneOf(defender_.ability, BROKEN_ABILITIES)) {
     defender_.ability = data::NO_ABILITY;
@@ -412,6 +426,7 @@ void GameCalculation::DecideMove() {
   if (attacker_.ability == data::ABILITY_NORMALIZE && !HasMoveOf(TYPELESS_MOVES))
     type_ = data::TYPE_NORMAL;
   if (HasMove(SCREEN_BREAKING_MOVE)) reflect_ = lightScreen_ = false;
+  if (setup_.power > 0) power_ = setup_.power;
 }
 
 const FixedDamageMove* GameCalculation::FixedDamage() const {
@@ -560,6 +575,7 @@ std::int64_t GameCalculation::Attack() const {
   } else if (ability == data::ABILITY_SIMPLE) {
     stage = ClampStage(2 * stage);
   }
+  if (critical_) stage = std::max(stage, 0);
   return ApplyStage(a, stage);
 }
 
@@ -589,7 +605,14 @@ std::int64_t GameCalculation::Defence() const {
   } else if (defender_.ability == data::ABILITY_SIMPLE) {
     stage = ClampStage(2 * stage);
   }
-  return std::max<std::int64_t>(ApplyStage(d, stage), 1);
+  if (critical_) stage = std::min(stage, 0);
+  d = ApplyStage(d, stage);
+  if (defender_.ability == ABILITY_MARVEL_SCALE && physical &&
+      request_.defenderStatus != DefenderStatus::None &&
+      StatusPossible(*request_.defender, request_.defenderStatus)) {
+    d = Scale(d, 3, 2);
+  }
+  return std::max<std::int64_t>(d, 1);
 }
 
 std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
@@ -598,7 +621,7 @@ std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
   std::int64_t b = (2 * std::int64_t{request_.attacker->level} / 5 + 2) * power * attack / 50;
   b /= defence;
   if (request_.burned && physical && attacker_.ability != data::ABILITY_GUTS) b = Scale(b, 1, 2);
-  if (physical ? reflect_ : lightScreen_)
+  if (!critical_ && (physical ? reflect_ : lightScreen_))
     b = request_.doubleBattle ? Scale(b, 2, 3) : Scale(b, 1, 2);
   if (request_.doubleBattle && IsMoveRow()) {
     const std::int32_t target = data::Move(request_.moveId).target;
@@ -618,6 +641,7 @@ std::int64_t GameCalculation::Base(std::int64_t power, std::int64_t attack,
     b = Scale(b, 3, 2);
   }
   b += 2;
+  if (critical_) b *= attacker_.ability == ABILITY_SNIPER ? 3 : 2;
   if (attacker_.item == ITEM_LIFE_ORB && !HasMoveOf(FUTURE_MOVES)) b = Scale(b, 13, 10);
   return b;
 }
@@ -636,7 +660,26 @@ std::int64_t GameCalculation::Roll(std::int64_t base, std::int32_t roll) const {
   }
   if (attacker_.item == ITEM_EXPERT_BELT && super) x = Scale(x, 6, 5);
   if (attacker_.ability == data::ABILITY_TINTED_LENS && product_ < NEUTRAL) x *= 2;
+  if (berry_) x = Scale(x, 1, 2);
   return std::max<std::int64_t>(x, 1);
+}
+
+// カブトアーマー and シェルアーマー stop a critical hit unless かたやぶり breaks them; a future
+// attack never is one.
+bool GameCalculation::CanBeCritical() const {
+  const AbilityId armour = request_.defender->ability;
+  const bool shielded = (armour == ABILITY_BATTLE_ARMOR || armour == ABILITY_SHELL_ARMOR) &&
+                        attacker_.ability != data::ABILITY_MOLD_BREAKER;
+  return !shielded && !HasMoveOf(FUTURE_MOVES);
+}
+
+bool GameCalculation::BerryHalves() const {
+  const ItemId item = defender_.item;
+  if (type_ == TYPELESS || item < ITEM_FIRST_HALVING_BERRY || item > ITEM_NORMAL_BERRY) {
+    return false;
+  }
+  if (item == ITEM_NORMAL_BERRY) return type_ == data::TYPE_NORMAL;
+  return product_ > NEUTRAL && HALVING_BERRY_TYPES[item - ITEM_FIRST_HALVING_BERRY] == type_;
 }
 
 void GameCalculation::Summarise() {
@@ -662,7 +705,16 @@ void GameCalculation::Summarise() {
 }
 
 void GameCalculation::WriteNotes() {
-  Note("急所には当たらない");
+  if (!request_.critical) {
+    Note("急所には当たらない");
+  } else if (!CanBeCritical()) {
+    const AbilityId armour = request_.defender->ability;
+    Note(armour == ABILITY_BATTLE_ARMOR || armour == ABILITY_SHELL_ARMOR
+             ? text::Format("防御側の「%s」で急所に当たらない", data::AbilityName(armour))
+             : text::Format("「%s」は急所に当たらない", data::MoveName(request_.moveId)));
+  } else {
+    Note("急所に当たる");
+  }
   Note("防御側のHPは満タン");
   const box::BoxEntry& attacker = *request_.attacker;
   if (PinchActive()) {
@@ -733,12 +785,51 @@ bool IsSkipped(const DamageRequest& request) {
 
 }  // namespace
 
-GameDamageResult ComputeGameDamage(const DamageRequest& request) {
+GameDamageResult ComputeGameDamage(const DamageRequest& request, const StrikeSetup& setup) {
   GameDamageResult result;
   if (IsSkipped(request)) return result;
   result.skipped = false;
-  GameCalculation(request, result).Run();
+  GameCalculation(request, setup, result).Run();
+  result.strikeRolls = {result.rolls};
   return result;
+}
+
+std::int32_t WeatherInPlay(const DamageRequest& request) {
+  if (CancelsWeather(request.attacker->ability) || CancelsWeather(request.defender->ability)) {
+    return WEATHER_NONE;
+  }
+  return request.weather;
+}
+
+std::pair<TypeId, TypeId> TypesInBattle(const box::BoxEntry& entry, std::int32_t weather) {
+  if (entry.ability == data::ABILITY_FORECAST && entry.species == WEATHER_FORM_SPECIES) {
+    return {WeatherFormType(weather), WeatherFormType(weather)};
+  }
+  const data::SpeciesRecord& species = data::Species(entry.species);
+  return {species.type1, species.type2};
+}
+
+// The species' own types and the entry's ability decide, as in the games.
+bool StatusPossible(const box::BoxEntry& defender, DefenderStatus status) {
+  const data::SpeciesRecord& species = data::Species(defender.species);
+  const auto hasType = [&species](TypeId type) {
+    return species.type1 == type || species.type2 == type;
+  };
+  switch (status) {
+    case DefenderStatus::Poison:
+    case DefenderStatus::Toxic:
+      return !hasType(data::TYPE_POISON) && !hasType(data::TYPE_STEEL) &&
+             defender.ability != ABILITY_IMMUNITY;
+    case DefenderStatus::Burn:
+      return !hasType(data::TYPE_FIRE) && defender.ability != ABILITY_WATER_VEIL;
+    default:
+      return true;
+  }
+}
+
+bool SeedPossible(const box::BoxEntry& defender) {
+  const data::SpeciesRecord& species = data::Species(defender.species);
+  return species.type1 != data::TYPE_GRASS && species.type2 != data::TYPE_GRASS;
 }
 
 std::string GameMultiplierCell(const GameDamageResult& result) {
@@ -749,25 +840,41 @@ std::string GameMultiplierCell(const GameDamageResult& result) {
 std::string GameDamageCell(const GameDamageResult& result) {
   if (result.skipped || result.notComputable) return NO_VALUE_CELL;
   if (result.immune) return IMMUNE_CELL;
-  if (result.minDamage == result.maxDamage) return text::Format("%d", result.maxDamage);
-  return text::Format("%d ～ %d", result.minDamage, result.maxDamage);
+  std::string cell = result.minDamage == result.maxDamage
+                         ? text::Format("%d", result.maxDamage)
+                         : text::Format("%d ～ %d", result.minDamage, result.maxDamage);
+  const StrikeCount& fewest = result.strikes.front();
+  const StrikeCount& most = result.strikes.back();
+  if (fewest.count != most.count) {
+    cell += text::Format(" (%d～%d回)", fewest.count, most.count);
+  } else if (most.count > 1) {
+    cell += text::Format(" (%d回)", most.count);
+  }
+  return cell;
 }
 
 std::string GameHitsCell(const GameDamageResult& result) {
   if (result.skipped || result.notComputable) return NO_VALUE_CELL;
+  if (result.entryFaints) return "設置技で瀕死";
   if (result.immune) return IMMUNE_CELL;
+  if (result.hitsMin == 0) return text::Format("%d発以上", BATTLE_TURNS_MAX + 1);
   if (result.hitsMin == result.hitsMax) return text::Format("確定%d発", result.hitsMin);
   if (result.hitsMin <= KO_HITS_MAX) {
-    return text::Format("乱数%d発 (%.1f%%)", result.hitsMin,
-                        KoPercent(result.koChance[result.hitsMin]));
+    const double percent = result.koExact ? KoPercent(result.koChance[result.hitsMin])
+                                          : KoPercent(result.koProbability[result.hitsMin]);
+    return text::Format("乱数%d発 (%.1f%%)", result.hitsMin, percent);
   }
+  if (result.hitsMax == 0) return text::Format("%d発以上", result.hitsMin);
   return text::Format("%d ～ %d発", result.hitsMin, result.hitsMax);
 }
 
 double KoPercent(const KoChance& chance) {
-  const double percent =
-      100.0 * static_cast<double>(chance.numerator) / static_cast<double>(chance.denominator);
-  if (chance.numerator == 0 || chance.numerator == chance.denominator) return percent;
+  return KoPercent(static_cast<double>(chance.numerator) / static_cast<double>(chance.denominator));
+}
+
+double KoPercent(double probability) {
+  const double percent = 100.0 * probability;
+  if (probability <= 0.0 || probability >= 1.0) return percent;
   // One tenth of a percent is what the cells print; 1 in 4096 must not read as never.
   return std::clamp(percent, 0.1, 99.9);
 }

@@ -61,7 +61,9 @@ enum Ability : AbilityId {
 };
 
 using ItemId = std::int32_t;
-inline constexpr int ITEM_COUNT = 17;
+inline constexpr int ITEM_COUNT = 38;
+// The empty row the editor lists last; the rows after it act only in the game model's battle.
+inline constexpr ItemId ITEM_EMPTY_ROW = 16;
 
 // How an item changes damage: attack kinds 1 every attack, 2 physical, 3 special,
 // 4 only when super effective, 5 and 6 the two stage-raising berries; defence kinds

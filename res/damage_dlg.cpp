@@ -32,10 +32,12 @@ struct Layout {
 
 constexpr int CELL_HEIGHT = 11;
 
+constexpr int PANEL_WIDTH = 217;
+
 constexpr void SidePanel(Layout& layout, const char* title, int x, const SidePanelIds& ids) {
   constexpr int y = 4;
   layout.Add(platform::ID_STATIC, ControlKind::GroupBox, title, platform::STYLE_NONE,
-             {x, y, 205, 92});
+             {x, y, PANEL_WIDTH, 92});
   const int left = x + 6;
   layout.Cell(ids.name, {left, y + 12, 84, CELL_HEIGHT}, NAME_CELL);
   layout.Cell(ids.species, {left + 86, y + 12, 64, CELL_HEIGHT});
@@ -57,8 +59,8 @@ constexpr void SidePanel(Layout& layout, const char* title, int x, const SidePan
   }
 }
 
-// Columns of the attack rows. The hits column is the widest result: it holds the game
-// model's "乱数2発 (80.1%)".
+// Columns of the attack rows. The game model's damage of a multi-strike move,
+// "60 ～ 150 (2～5回)", and its hits, "乱数2発 (80.1%)", are the widest results.
 constexpr int ROW_LABEL_X = 174;
 constexpr int ROW_LABEL_WIDTH = 24;
 constexpr int NAME_X = 200;
@@ -68,11 +70,11 @@ constexpr int TYPE_X = 354;
 constexpr int MULTIPLIER_X = 402;
 constexpr int MULTIPLIER_WIDTH = 26;
 constexpr int RANGE_X = 430;
-constexpr int RANGE_WIDTH = 52;
-constexpr int HITS_X = 484;
+constexpr int RANGE_WIDTH = 76;
+constexpr int HITS_X = 508;
 constexpr int HITS_WIDTH = 58;
-constexpr int COPY_X = 544;
-constexpr int ROWS_Y = 166;
+constexpr int COPY_X = 568;
+constexpr int ROWS_Y = 178;
 constexpr int ROW_PITCH = 15;
 
 constexpr void ResultCells(Layout& layout, int row, int y) {
@@ -115,9 +117,9 @@ constexpr Layout BuildLayout() {
   }
 
   SidePanel(layout, "攻撃側", 174, ATTACKER_PANEL);
-  SidePanel(layout, "防御側", 383, DEFENDER_PANEL);
+  SidePanel(layout, "防御側", 178 + PANEL_WIDTH, DEFENDER_PANEL);
 
-  layout.Add(platform::ID_STATIC, ControlKind::GroupBox, "条件", STYLE_NONE, {174, 98, 414, 52});
+  layout.Add(platform::ID_STATIC, ControlKind::GroupBox, "条件", STYLE_NONE, {174, 98, 438, 64});
   layout.Label("攻撃補正", {180, 112, 32, 8});
   layout.Add(IDC_DAMAGE_ATTACK_STAGE, ControlKind::ComboBox, "", STYLE_NONE, {213, 110, 34, 12});
   layout.Label("防御補正", {254, 112, 32, 8});
@@ -138,6 +140,16 @@ constexpr Layout BuildLayout() {
     layout.Add(DAMAGE_CONDITION_CHECKS[i], ControlKind::CheckBox, CHECKS[i], STYLE_NONE,
                {CHECK_X[i % 5], 125 + (i / 5) * 12, CHECK_WIDTH[i % 5], 10});
   }
+  // The battle around the hit, a row of its own under the hit's conditions.
+  layout.Add(IDC_DAMAGE_CRITICAL, ControlKind::CheckBox, "急所", STYLE_NONE, {180, 149, 70, 10});
+  layout.Add(IDC_DAMAGE_STEALTH_ROCK, ControlKind::CheckBox, "ステルスロック", STYLE_NONE,
+             {252, 149, 70, 10});
+  layout.Label("まきびし", {346, 150, 32, 8});
+  layout.Add(IDC_DAMAGE_SPIKES, ControlKind::ComboBox, "", STYLE_NONE, {379, 147, 30, 12});
+  layout.Label("防御側の状態", {418, 150, 50, 8});
+  layout.Add(IDC_DAMAGE_DEFENDER_STATUS, ControlKind::ComboBox, "", STYLE_NONE, {469, 147, 48, 12});
+  layout.Add(IDC_DAMAGE_LEECH_SEED, ControlKind::CheckBox, "やどりぎ", STYLE_NONE,
+             {526, 149, 60, 10});
 
   constexpr struct {
     const char* caption;
@@ -178,7 +190,7 @@ constexpr Layout BuildLayout() {
              {TYPE_X, y - 1, 46, 12});
   ResultCells(layout, DAMAGE_DIRECT_ROW, y);
 
-  layout.Add(IDC_DAMAGE_CLOSE, ControlKind::Button, "閉じる", STYLE_NONE, {533, 298, 55, 15});
+  layout.Add(IDC_DAMAGE_CLOSE, ControlKind::Button, "閉じる", STYLE_NONE, {557, 298, 55, 15});
   return layout;
 }
 
@@ -187,6 +199,6 @@ constexpr Layout LAYOUT = BuildLayout();
 }  // namespace
 
 const platform::DialogTemplate DAMAGE_DLG{
-    IDD_DAMAGE, "", 596, 320, platform::DIALOG_CAPTION, {LAYOUT.controls.data(), LAYOUT.count}};
+    IDD_DAMAGE, "", 620, 320, platform::DIALOG_CAPTION, {LAYOUT.controls.data(), LAYOUT.count}};
 
 }  // namespace kerumina::res

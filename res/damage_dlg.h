@@ -82,6 +82,15 @@ inline constexpr std::array<int, 10> DAMAGE_CONDITION_CHECKS = {
     IDC_DAMAGE_DOUBLE_BATTLE};
 // Not a battle condition: which model the rows are computed with.
 inline constexpr int IDC_DAMAGE_GAME_MODEL = 1166;
+// The battle around the hit, which only the game model follows.
+inline constexpr int IDC_DAMAGE_CRITICAL = 1180;
+inline constexpr int IDC_DAMAGE_STEALTH_ROCK = 1181;
+inline constexpr int IDC_DAMAGE_SPIKES = 1182;
+inline constexpr int IDC_DAMAGE_DEFENDER_STATUS = 1183;
+inline constexpr int IDC_DAMAGE_LEECH_SEED = 1184;
+inline constexpr std::array<int, 5> DAMAGE_BATTLE_CONTROLS = {
+    IDC_DAMAGE_CRITICAL, IDC_DAMAGE_STEALTH_ROCK, IDC_DAMAGE_SPIKES, IDC_DAMAGE_DEFENDER_STATUS,
+    IDC_DAMAGE_LEECH_SEED};
 
 // The attack rows: 0..3 the attacker's moves, 4 a learnable move, 5 direct values.
 inline constexpr int DAMAGE_ROW_COUNT = 6;

@@ -18,9 +18,15 @@ generate() {
     function r(lo, hi) { return lo + int(rand() * (hi - lo + 1)) }
     function six(lo, hi,   s, i) { s = r(lo, hi); for (i = 1; i < 6; i++) s = s "," r(lo, hi); return "[" s "]" }
     function flag() { return rand() < 0.5 ? "true" : "false" }
+    # Half the rows through the game model, with a battle around the hit.
+    function battle() {
+      if (rand() < 0.5) return ""
+      return ",\"model\":\"game\",\"critical\":" flag() ",\"stealthRock\":" flag() \
+             ",\"spikes\":" r(0, 3)
+    }
     function entry(name,   s) {
       return "{\"name\":\"" name "\",\"species\":" r(0, 506) ",\"level\":" r(1, 100) \
-             ",\"nature\":" r(0, 24) ",\"ability\":" r(0, 122) ",\"item\":" r(0, 16) \
+             ",\"nature\":" r(0, 24) ",\"ability\":" r(0, 122) ",\"item\":" r(0, 37) \
              ",\"statsEntered\":" r(0, 1) ",\"iv\":" six(0, 31) ",\"ev\":" six(0, 252) \
              ",\"stat\":" six(1, 400) ",\"move\":[" r(0, 466) "," r(0, 466) ",65535,65535]}"
     }
@@ -50,7 +56,7 @@ generate() {
           print "{\"attacker\":" entry(names[r(0, 4)]) ",\"defender\":" entry(names[r(0, 4)]) \
                 ",\"row\":\"" row "\"" what ",\"weather\":" r(0, 4) \
                 ",\"reflect\":" flag() ",\"helpingHand\":" flag() ",\"burned\":" flag() \
-                ",\"attackStage\":" r(-6, 6) ",\"defenceStage\":" r(-6, 6) "}"
+                ",\"attackStage\":" r(-6, 6) ",\"defenceStage\":" r(-6, 6) battle() "}"
         } else if (command == "search") {
           print "{\"lower\":" six(0, 60) ",\"moves\":[" r(0, 466) "],\"methods\":{\"machine\":" \
                 flag() ",\"levelUp\":" flag() "},\"versions\":{\"hgss\":" flag() ",\"dp\":" \

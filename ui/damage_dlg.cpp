@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "calc/battle.h"
 #include "calc/build_text.h"
 #include "calc/damage_report.h"
 #include "calc/game_damage.h"
@@ -31,6 +32,13 @@ constexpr data::MoveId HIDDEN_POWER_MOVE = 236;
 constexpr data::MoveId WEATHER_TYPED_MOVE = 310;
 // Item data of "制限無し": every category passes.
 constexpr platform::ItemData ANY_CATEGORY = 0xFFFF;
+// The battle's choices in the order of calc::DefenderStatus, and their settings keys.
+constexpr const char* DEFENDER_STATUS_NAMES[] = {"なし", "どく", "もうどく", "やけど"};
+constexpr const char* CRITICAL_KEY = "critical";
+constexpr const char* STEALTH_ROCK_KEY = "stealthRock";
+constexpr const char* SPIKES_KEY = "spikes";
+constexpr const char* DEFENDER_STATUS_KEY = "defenderStatus";
+constexpr const char* LEECH_SEED_KEY = "leechSeed";
 
 int Position(const platform::CDialog& dialog, int id) {
   return static_cast<const ComboBox*>(dialog.GetDlgItem(id))->GetCurSel();
@@ -105,7 +113,12 @@ const platform::MessageMap* CDamageDlg::GetMessageMap() const {
       OnNotify(res::IDC_DAMAGE_ABILITY_ACTIVE, CLICK, &D::RecomputeAll),
       OnNotify(res::IDC_DAMAGE_BERRY_ACTIVE, CLICK, &D::RecomputeAll),
       OnNotify(res::IDC_DAMAGE_DOUBLE_BATTLE, CLICK, &D::RecomputeAll),
-      OnNotify(res::IDC_DAMAGE_GAME_MODEL, CLICK, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_GAME_MODEL, CLICK, &D::OnGameModelClicked),
+      OnNotify(res::IDC_DAMAGE_CRITICAL, CLICK, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_STEALTH_ROCK, CLICK, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_SPIKES, SEL, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_DEFENDER_STATUS, SEL, &D::RecomputeAll),
+      OnNotify(res::IDC_DAMAGE_LEECH_SEED, CLICK, &D::RecomputeAll),
   };
   static const platform::MessageMap map{CToolWindowDlg::GetMessageMap(), entries};
   return &map;
@@ -122,6 +135,7 @@ bool CDamageDlg::OnInitDialog() {
 
   FillConditionLists();
   CheckDlgButton(res::IDC_DAMAGE_GAME_MODEL, app.GetProfileInt(SECTION, "game", 0) != 0);
+  LoadBattleConditions();
   auto& list = Item<ListView>(res::IDC_DAMAGE_BOX_LIST);
   list.InsertColumn(0, "名前", platform::ColumnAlign::Center, 128);
   list.InsertColumn(1, "ヴォルミル", platform::ColumnAlign::Left, 72);
@@ -166,10 +180,53 @@ void CDamageDlg::FillConditionLists() {
   auto& listMove = Item<ComboBox>(res::IDC_DAMAGE_LIST_MOVE);
   AddItem(listMove, NO_MOVE_TEXT, data::NO_MOVE);
   listMove.SetCurSel(0);
+  auto& spikes = Item<ComboBox>(res::IDC_DAMAGE_SPIKES);
+  for (int layers = 0; layers <= calc::SPIKES_MAX; ++layers)
+    spikes.AddString(std::to_string(layers));
+  auto& status = Item<ComboBox>(res::IDC_DAMAGE_DEFENDER_STATUS);
+  for (const char* name : DEFENDER_STATUS_NAMES) status.AddString(name);
+}
+
+// A saved choice outside its list falls back to the first.
+void CDamageDlg::LoadBattleConditions() {
+  CheckDlgButton(res::IDC_DAMAGE_CRITICAL, app.GetProfileInt(SECTION, CRITICAL_KEY, 0) != 0);
+  CheckDlgButton(res::IDC_DAMAGE_STEALTH_ROCK,
+                 app.GetProfileInt(SECTION, STEALTH_ROCK_KEY, 0) != 0);
+  CheckDlgButton(res::IDC_DAMAGE_LEECH_SEED, app.GetProfileInt(SECTION, LEECH_SEED_KEY, 0) != 0);
+  for (const auto& [id, key] : {std::pair{res::IDC_DAMAGE_SPIKES, SPIKES_KEY},
+                                std::pair{res::IDC_DAMAGE_DEFENDER_STATUS, DEFENDER_STATUS_KEY}}) {
+    auto& combo = Item<ComboBox>(id);
+    const int saved = app.GetProfileInt(SECTION, key, 0);
+    combo.SetCurSel(saved >= 0 && saved < combo.GetCount() ? saved : 0);
+  }
+  EnableBattleConditions();
+}
+
+void CDamageDlg::SaveBattleConditions() {
+  for (const auto& [id, key] : {std::pair{res::IDC_DAMAGE_CRITICAL, CRITICAL_KEY},
+                                std::pair{res::IDC_DAMAGE_STEALTH_ROCK, STEALTH_ROCK_KEY},
+                                std::pair{res::IDC_DAMAGE_LEECH_SEED, LEECH_SEED_KEY}}) {
+    app.WriteProfileInt(SECTION, key, IsDlgButtonChecked(id));
+  }
+  app.WriteProfileInt(SECTION, SPIKES_KEY, Position(*this, res::IDC_DAMAGE_SPIKES));
+  app.WriteProfileInt(SECTION, DEFENDER_STATUS_KEY,
+                      Position(*this, res::IDC_DAMAGE_DEFENDER_STATUS));
+}
+
+// Only the game model follows a battle around the hit.
+void CDamageDlg::EnableBattleConditions() {
+  const bool game = IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL) != 0;
+  for (int id : res::DAMAGE_BATTLE_CONTROLS) GetDlgItem(id)->EnableWindow(game);
+}
+
+void CDamageDlg::OnGameModelClicked() {
+  EnableBattleConditions();
+  RecomputeAll();
 }
 
 void CDamageDlg::OnDestroy() {
   app.WriteProfileInt(SECTION, "game", IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL));
+  SaveBattleConditions();
   CToolWindowDlg::OnDestroy();
   if (!editDlg_) return;
   editDlg_->DestroyWindow();
@@ -494,6 +551,14 @@ calc::DamageRequest CDamageDlg::RowRequest(int row) const {
   for (std::size_t i = 0; i < res::DAMAGE_CONDITION_CHECKS.size(); ++i) {
     *flags[i] = IsDlgButtonChecked(res::DAMAGE_CONDITION_CHECKS[i]) != 0;
   }
+  if (IsDlgButtonChecked(res::IDC_DAMAGE_GAME_MODEL) != 0) {
+    request.critical = IsDlgButtonChecked(res::IDC_DAMAGE_CRITICAL) != 0;
+    request.stealthRock = IsDlgButtonChecked(res::IDC_DAMAGE_STEALTH_ROCK) != 0;
+    request.spikes = Position(*this, res::IDC_DAMAGE_SPIKES);
+    request.defenderStatus =
+        static_cast<calc::DefenderStatus>(Position(*this, res::IDC_DAMAGE_DEFENDER_STATUS));
+    request.leechSeed = IsDlgButtonChecked(res::IDC_DAMAGE_LEECH_SEED) != 0;
+  }
   if (row < res::DAMAGE_OWN_MOVE_ROWS) {
     request.rowKind = calc::RowKind::OwnMove;
     request.moveId = request.attacker ? request.attacker->move[row] : data::NO_MOVE;
@@ -532,7 +597,7 @@ void CDamageDlg::RecomputeAll() {
     reports_[row] = calc::DamageReport(request, result);
     if (gameModel) {
       // The classic report stays first: the game section reads as a comparison with it.
-      const calc::GameDamageResult game = calc::ComputeGameDamage(request);
+      const calc::GameDamageResult game = calc::ComputeGameBattle(request);
       SetDlgItemText(res::DAMAGE_MULTIPLIER[row], calc::GameMultiplierCell(game));
       SetDlgItemText(res::DAMAGE_RANGE[row], calc::GameDamageCell(game));
       SetDlgItemText(res::DAMAGE_HITS[row], calc::GameHitsCell(game));

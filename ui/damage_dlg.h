@@ -68,6 +68,10 @@ class CDamageDlg : public CToolWindowDlg {
   void OnImportText();
   void OnExportText();
   void OnRestrictionOrWeatherChanged();
+  void OnGameModelClicked();
+  void LoadBattleConditions();
+  void SaveBattleConditions();
+  void EnableBattleConditions();
   template <int Row>
   void OnCopyReport() {
     CopyReport(Row);

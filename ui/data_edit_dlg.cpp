@@ -72,6 +72,12 @@ bool SelectExact(ComboBox& combo, std::string_view text) {
   return true;
 }
 
+void SelectItemData(ComboBox& combo, platform::ItemData data) {
+  for (int index = 0; index < combo.GetCount(); ++index) {
+    if (combo.GetItemData(index) == data) combo.SetCurSel(index);
+  }
+}
+
 // A stored value inside the range the window accepts, else the window's default.
 std::int32_t InRangeOr(std::int32_t value, std::int32_t low, std::int32_t high,
                        std::int32_t fallback) {
@@ -162,7 +168,11 @@ bool CDataEditDlg::OnInitDialog() {
   }
   nature.SetCurSel(0);
   auto& item = Item<ComboBox>(res::IDC_DATAEDIT_ITEM);
-  for (const data::ItemRecord& record : data::ITEMS) item.AddString(record.name);
+  // The empty row 16 last, after the battle's items; each line carries its ItemId.
+  for (data::ItemId id = 0; id < data::ITEM_COUNT; ++id) {
+    if (id != data::ITEM_EMPTY_ROW) item.SetItemData(item.AddString(data::ItemName(id)), id);
+  }
+  item.SetItemData(item.AddString(data::ItemName(data::ITEM_EMPTY_ROW)), data::ITEM_EMPTY_ROW);
   item.SetCurSel(0);
   for (int id : res::DATAEDIT_TYPE_FILTER) {
     auto& filter = Item<ComboBox>(id);
@@ -326,7 +336,7 @@ void CDataEditDlg::LoadEntry(int index) {
     SelectSpeciesByName(entry.species);
   }
   if (box::HasValidLevel(entry)) Item<ComboBox>(res::IDC_DATAEDIT_LEVEL).SetCurSel(entry.level - 1);
-  if (box::HasValidItem(entry)) Item<ComboBox>(res::IDC_DATAEDIT_ITEM).SetCurSel(entry.item);
+  if (box::HasValidItem(entry)) SelectItemData(Item<ComboBox>(res::IDC_DATAEDIT_ITEM), entry.item);
   if (box::HasValidNature(entry)) Item<ComboBox>(res::IDC_DATAEDIT_NATURE).SetCurSel(entry.nature);
   CheckRadioButton(
       res::IDC_DATAEDIT_COMPUTE_MODE, res::IDC_DATAEDIT_DIRECT_MODE,
@@ -407,7 +417,8 @@ void CDataEditDlg::Register() {
   entry.level = level;
   entry.nature = nature;
   entry.ability = static_cast<std::int32_t>(ability.GetItemData(ability.GetCurSel()));
-  entry.item = Item<ComboBox>(res::IDC_DATAEDIT_ITEM).GetCurSel();
+  auto& item = Item<ComboBox>(res::IDC_DATAEDIT_ITEM);
+  entry.item = static_cast<std::int32_t>(item.GetItemData(item.GetCurSel()));
   entry.statsEntered = statsEntered;
   for (int s = 0; s < data::STAT_COUNT; ++s) {
     entry.iv[s] = ivs_[s];

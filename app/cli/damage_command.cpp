@@ -1,8 +1,11 @@
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "app/cli/commands.h"
 #include "app/cli/entry_json.h"
+#include "calc/battle.h"
 #include "calc/damage.h"
 #include "calc/damage_report.h"
 #include "calc/game_damage.h"
@@ -45,7 +48,46 @@ enum class Model { Classic, Game };
 struct DamageInput {
   calc::DamageRequest request;
   Model model = Model::Classic;
+  bool battleFields = false;  // the request names one of the battle's fields
 };
+
+// The battle around the hit: the game model's alone, so a classic request may only name
+// them at their defaults.
+void BattleFields(FieldReader& reader, DamageInput& parsed) {
+  calc::DamageRequest& request = parsed.request;
+  for (const char* key : {"critical", "stealthRock", "spikes", "defenderStatus", "leechSeed"}) {
+    parsed.battleFields = parsed.battleFields || reader.Present(key);
+  }
+  request.critical = reader.BoolOr("critical", false);
+  request.stealthRock = reader.BoolOr("stealthRock", false);
+  request.spikes = reader.IntOr("spikes", 0, calc::SPIKES_MAX, 0);
+  request.leechSeed = reader.BoolOr("leechSeed", false);
+  if (reader.Optional("defenderStatus") != nullptr) {
+    constexpr std::string_view STATUS_WORDS[] = {"none", "poison", "toxic", "burn"};
+    const std::string status = reader.Word(
+        "defenderStatus", {STATUS_WORDS[0], STATUS_WORDS[1], STATUS_WORDS[2], STATUS_WORDS[3]});
+    const auto* it = std::ranges::find(STATUS_WORDS, status);
+    request.defenderStatus = static_cast<calc::DefenderStatus>(it - std::begin(STATUS_WORDS));
+  }
+  if (parsed.model == Model::Classic) {
+    const std::pair<const char*, bool> set[] = {
+        {"critical", request.critical},
+        {"stealthRock", request.stealthRock},
+        {"spikes", request.spikes != 0},
+        {"defenderStatus", request.defenderStatus != calc::DefenderStatus::None},
+        {"leechSeed", request.leechSeed}};
+    for (const auto& [key, changed] : set) {
+      if (changed) Fail(reader.PathOf(key), "only the game model (\"model\": \"game\") reads it");
+    }
+  }
+  if (!request.defender) return;
+  if (!calc::StatusPossible(*request.defender, request.defenderStatus)) {
+    Fail(reader.PathOf("defenderStatus"), "the defender cannot have this status");
+  }
+  if (request.leechSeed && !calc::SeedPossible(*request.defender)) {
+    Fail(reader.PathOf("leechSeed"), "a grass-type defender cannot be seeded");
+  }
+}
 
 DamageInput InputFromJson(const Json& input) {
   FieldReader reader(input);
@@ -75,6 +117,7 @@ DamageInput InputFromJson(const Json& input) {
   if (reader.Optional("model") != nullptr && reader.Word("model", {"classic", "game"}) == "game") {
     parsed.model = Model::Game;
   }
+  BattleFields(reader, parsed);
   reader.Finish();
   return parsed;
 }
@@ -104,8 +147,35 @@ JsonWriter& RealOrNull(JsonWriter& out, const std::optional<double>& value) {
   return value ? out.Real(*value) : out.Null();
 }
 
-void AnswerGameDamage(const calc::DamageRequest& request, JsonWriter& out) {
-  const calc::GameDamageResult result = calc::ComputeGameDamage(request);
+// What only a battle around the strike adds.
+void BattleAnswer(const calc::GameDamageResult& result, bool damaging, JsonWriter& out) {
+  std::vector<std::int32_t> counts, weights;
+  for (const calc::StrikeCount& strike : result.strikes) {
+    counts.push_back(strike.count);
+    weights.push_back(strike.weight);
+  }
+  out.Key("strikes").BeginObject().Key("count").Ints(counts).Key("weight").Ints(weights);
+  out.EndObject().Key("strikeRolls");
+  if (damaging) {
+    out.BeginArray();
+    for (const calc::Rolls& rolls : result.strikeRolls) out.Ints(rolls);
+    out.EndArray();
+  } else {
+    out.Null();
+  }
+  out.Key("entryDamage").Int(result.entryDamage).Key("koChance");
+  if (damaging || result.entryFaints) {
+    out.BeginArray();
+    for (int n = 1; n <= calc::KO_HITS_MAX; ++n) out.Real(result.koProbability[n]);
+    out.EndArray();
+  } else {
+    out.Null();
+  }
+}
+
+void AnswerGameDamage(const DamageInput& parsed, JsonWriter& out) {
+  const calc::DamageRequest& request = parsed.request;
+  const calc::GameDamageResult result = calc::ComputeGameBattle(request);
   const bool computed = !result.skipped && !result.notComputable;
   const bool damaging = computed && !result.immune;
   out.BeginObject()
@@ -131,11 +201,11 @@ void AnswerGameDamage(const calc::DamageRequest& request, JsonWriter& out) {
   RealOrNull(out, ShownReal(computed, result.minPercent)).Key("maxPercent");
   RealOrNull(out, ShownReal(computed, result.maxPercent))
       .Key("hitsMin")
-      .IntOrNull(Shown(damaging, result.hitsMin))
+      .IntOrNull(Shown(damaging && result.hitsMin > 0, result.hitsMin))
       .Key("hitsMax")
-      .IntOrNull(Shown(damaging, result.hitsMax))
+      .IntOrNull(Shown(damaging && result.hitsMax > 0, result.hitsMax))
       .Key("ko");
-  if (damaging) {
+  if (damaging && result.koExact) {
     out.BeginArray();
     for (int hits = 1; hits <= calc::KO_HITS_MAX; ++hits) {
       const calc::KoChance& chance = result.koChance[hits];
@@ -162,8 +232,9 @@ void AnswerGameDamage(const calc::DamageRequest& request, JsonWriter& out) {
       .Key("power")
       .IntOrNull(Shown(!result.skipped, result.movePower))
       .Key("notes")
-      .Strings(result.notes)
-      .EndObject();
+      .Strings(result.notes);
+  if (parsed.battleFields || !result.koExact) BattleAnswer(result, damaging, out);
+  out.EndObject();
 }
 
 }  // namespace
@@ -172,7 +243,7 @@ void AnswerDamage(const Json& input, JsonWriter& out) {
   const DamageInput parsed = InputFromJson(input);
   const calc::DamageRequest& request = parsed.request;
   if (parsed.model == Model::Game) {
-    AnswerGameDamage(request, out);
+    AnswerGameDamage(parsed, out);
     return;
   }
   const calc::DamageResult result = calc::ComputeDamage(request);

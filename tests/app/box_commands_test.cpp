@@ -41,7 +41,7 @@ TEST(EntryJson, RefusesEveryBadField) {
       {"name", R"("😀")", R"("e.name": has a character without a Shift-JIS code)"},
       {"species", "507", R"("e.species": expected an integer from 0 to 506)"},
       {"ability", "124", R"("e.ability": expected an integer from 0 to 123)"},
-      {"item", "17", R"("e.item": expected an integer from 0 to 16)"},
+      {"item", "38", R"("e.item": expected an integer from 0 to 37)"},
       {"statsEntered", "2", R"("e.statsEntered": expected an integer from 0 to 1)"},
       {"stat", "[0,1,1,1,1,1]", R"("e.stat[0]": expected an integer from 1 to 999)"},
       {"move", "[1,2,3]", R"("e.move": expected an array of 4 MoveIds)"},

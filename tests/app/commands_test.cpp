@@ -36,6 +36,9 @@ Json DamageOf(const std::string& fields, const std::string& attacker = ATTACKER)
 TEST(Commands, RefusalsNameTheField) {
   const std::string ivs = R"(,"iv":[0,0,0,0,0,0],"ev":[0,0,0,0,0,0]})";
   const std::string both = R"({"attacker":)" + ATTACKER + R"(,"defender":null,)";
+  std::string grassSide = FLYING_DEFENDER;  // フシギダネ: くさ/どく
+  grassSide.replace(grassSide.find("\"species\":17"), 12, "\"species\":0");
+  const std::string grass = R"({"attacker":)" + ATTACKER + R"(,"defender":)" + grassSide + ",";
   std::string badSide = ATTACKER;
   badSide.replace(badSide.find("\"level\":50"), 10, "\"level\":101");
   const struct {
@@ -64,6 +67,16 @@ TEST(Commands, RefusalsNameTheField) {
        R"("type": type 9 is a placeholder no move has)"},
       {AnswerDamage, both + R"("row":"direct","power":80,"category":0,"type":0,"move":1})",
        R"("move": unknown field)"},
+      {AnswerDamage, both + R"("row":"own","move":1,"model":"game","spikes":4})",
+       R"("spikes": expected an integer from 0 to 3)"},
+      {AnswerDamage, both + R"("row":"own","move":1,"model":"game","defenderStatus":"sleep"})",
+       R"("defenderStatus": expected one of "none", "poison", "toxic", "burn")"},
+      {AnswerDamage, both + R"("row":"own","move":1,"critical":true})",
+       R"("critical": only the game model ("model": "game") reads it)"},
+      {AnswerDamage, grass + R"("row":"own","move":1,"model":"game","leechSeed":true})",
+       R"("leechSeed": a grass-type defender cannot be seeded)"},
+      {AnswerDamage, grass + R"("row":"own","move":1,"model":"game","defenderStatus":"toxic"})",
+       R"("defenderStatus": the defender cannot have this status)"},
       {AnswerDamage, both + R"("row":"own","move":1,"attackStage":7})",
        R"("attackStage": expected an integer from -6 to 6)"},
       {AnswerDamage, both + R"("row":"own","move":1,"model":"exact"})",
@@ -219,6 +232,25 @@ TEST(DamageCommand, GameRows) {
   const Json typeless = DamageOf(R"("row":"own","move":164,"model":"game")");
   EXPECT_TRUE(typeless["type"].is_null());
   EXPECT_EQ(typeless["power"], 50);
+}
+
+// The battle's fields add their answer fields; a request without them answers as before.
+TEST(DamageCommand, BattleRows) {
+  const std::string row = R"("row":"direct","power":80,"category":0,"type":0,"model":"game")";
+  EXPECT_FALSE(DamageOf(row).contains("strikes"));
+  const Json plain = DamageOf(row + R"(,"critical":false,"spikes":0)");
+  EXPECT_EQ(plain["koChance"], Json::parse("[0.0,0.0,1.0,1.0]"));
+  EXPECT_EQ(plain["ko"], DamageOf(row)["ko"]);
+
+  // ノーマル/ひこう of 160 HP: 40 from the rocks, then 117..138 from a critical hit.
+  const Json rocks = DamageOf(row + R"(,"critical":true,"stealthRock":true)");
+  EXPECT_EQ(rocks["entryDamage"], 40);
+  EXPECT_TRUE(rocks["ko"].is_null());
+  EXPECT_EQ(rocks["strikes"], Json::parse(R"({"count":[1],"weight":[8]})"));
+  EXPECT_EQ(rocks["strikeRolls"][0], rocks["rolls"]);
+  EXPECT_EQ(rocks["notes"][0], "急所に当たる");
+  EXPECT_EQ(rocks["hitsCell"], "乱数1発 (87.5%)");
+  EXPECT_EQ(rocks["koChance"][0], 0.875);
 }
 
 TEST(SearchCommand, NeutralConditionsAndFields) {

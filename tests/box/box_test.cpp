@@ -204,7 +204,7 @@ TEST(BoxEntryValidity, EachFieldCheckAcceptsExactlyItsRange) {
       {[](BoxEntry& e) { return &e.level; }, HasValidLevel, 1, 100},
       {[](BoxEntry& e) { return &e.nature; }, HasValidNature, 0, 24},
       {[](BoxEntry& e) { return &e.ability; }, HasValidAbility, 0, 123},
-      {[](BoxEntry& e) { return &e.item; }, HasValidItem, 0, 16},
+      {[](BoxEntry& e) { return &e.item; }, HasValidItem, 0, 37},
       {[](BoxEntry& e) { return &e.statsEntered; }, HasValidStatsEntered, 0, 1},
       {[](BoxEntry& e) { return &e.iv[5]; }, HasValidIvs, 0, 255},
       {[](BoxEntry& e) { return &e.ev[0]; }, HasValidEvs, 0, 255},

@@ -57,6 +57,31 @@ inline DamageRequest Row(Tweak tweak) {
   return request;
 }
 
+// A row in one expression: Make(WATER, NORMAL, 57).Level(100).Items(4, 0).
+struct Make {
+  DamageRequest r;
+  Make(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move)
+      : r{.attacker = Entry(attacker), .defender = Entry(defender), .moveId = move} {}
+  explicit Make(const DamageRequest& request) : r(request) {}
+  Make& Level(std::int32_t level) { return r.attacker->level = level, *this; }
+  Make& Items(std::int32_t attacker, std::int32_t defender) {
+    return r.attacker->item = attacker, r.defender->item = defender, *this;
+  }
+  Make& Abilities(std::int32_t attacker, std::int32_t defender) {
+    return r.attacker->ability = attacker, r.defender->ability = defender, *this;
+  }
+  Make& Stages(std::int32_t attack, std::int32_t defence) {
+    return r.attackStage = attack, r.defenceStage = defence, *this;
+  }
+  // The attacker's stat and the defender's matching one (Def for Atk, SpDef for SpAtk).
+  Make& Stat(std::int32_t stat, std::int32_t attack, std::int32_t defence) {
+    return r.attacker->stat[stat] = attack, r.defender->stat[stat + 1] = defence, *this;
+  }
+  Make& Hp(std::int32_t hp) { return r.defender->stat[data::STAT_HP] = hp, *this; }
+  Make& With(void (*tweak)(DamageRequest&)) { return tweak(r), *this; }
+  operator DamageRequest() const { return r; }
+};
+
 inline void MakeDirect(DamageRequest& request, std::int32_t power, std::int32_t category,
                        data::TypeId type) {
   request.rowKind = RowKind::Direct;

@@ -214,7 +214,7 @@ TEST(ComputeDamage, RowsWithoutDamage) {
       [](Req& r) { r.moveId = data::MOVE_COUNT; },
       [](Req& r) { r.moveId = -1; },
       [](Req& r) { r.attacker->level = 0; },
-      [](Req& r) { r.defender->item = 17; },
+      [](Req& r) { r.defender->item = 38; },  // items 17..37 are valid since the battle items
       [](Req& r) { r.defender.reset(); },
       [](Req& r) { r.weather = WEATHER_COUNT; },
       [](Req& r) { r.attackStage = 7; },

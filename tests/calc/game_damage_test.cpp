@@ -247,11 +247,13 @@ TEST(ComputeGameDamage, RowsThatMatch) {
 struct Expected {
   std::int64_t power, attack, defence;
   std::vector<std::pair<std::int64_t, std::int64_t>> after;
+  std::int64_t critical = 1;  // the base's factor after the +2
 };
 
 RollList Reference(const Req& r, const Expected& e) {
   const std::int64_t level = r.attacker->level;
-  const std::int64_t base = (2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2;
+  const std::int64_t base =
+      ((2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2) * e.critical;
   RollList rolls;
   for (std::int64_t roll = 85; roll <= 100; ++roll) {
     std::int64_t x = base * roll / 100;
@@ -261,124 +263,104 @@ RollList Reference(const Req& r, const Expected& e) {
   return rolls;
 }
 
-void Stats(Req& r, std::int32_t stat, std::int32_t attack, std::int32_t defence) {
-  r.attacker->stat[stat] = attack, r.defender->stat[stat + 1] = defence;
-}
-
 struct OrderCase {
-  Req (*make)();
+  Req request;
   Expected expected;
 };
 
 // The games' own order of the modifiers, each row against the plain formula.
 TEST(ComputeGameDamage, GamesOwnOrder) {
   constexpr std::pair<std::int64_t, std::int64_t> STAB{3, 2}, SUPER{2, 1}, HALF{1, 2};
+  constexpr std::int32_t ATK = data::STAT_ATK, SPATK = data::STAT_SPATK;
   const OrderCase cases[] = {
       // こだわりメガネ at +2: 101 × 3/2 = 151, then × 2 = 302 (the stage last).
-      {[] {
-         Req r = MoveRow(Entry(WATER, 100), Entry(NORMAL), 57);
-         r.attacker->item = 4, r.attackStage = 2, Stats(r, data::STAT_SPATK, 101, 20);
-         return r;
-       },
+      {Make(WATER, NORMAL, 57).Level(100).Items(4, 0).Stages(2, 0).Stat(SPATK, 101, 20),
        {95, 302, 20, {}}},
       // メタルパウダー at +1: 101 × 2 = 202, then × 3/2 = 303.
-      {[] {
-         Req r = MoveRow(Entry(NORMAL, 100), Entry(131), 32);
-         r.defender->item = 13, r.defenceStage = 1, Stats(r, data::STAT_ATK, 999, 101);
-         return r;
-       },
+      {Make(NORMAL, 131, 32).Level(100).Items(0, 13).Stages(0, 1).Stat(ATK, 999, 101),
        {35, 999, 303, {STAB}}},
       // ふといホネ before はりきり: 101 × 2 × 3/2.
-      {[] {
-         Req r = MoveRow(Entry(104, 100), Entry(NORMAL), 32);
-         r.attacker->item = 7, r.attacker->ability = data::ABILITY_HUSTLE;
-         Stats(r, data::STAT_ATK, 101, 20);
-         return r;
-       },
+      {Make(104, NORMAL, 32).Level(100).Items(7, 0).Abilities(81, 0).Stat(ATK, 101, 20),
        {35, 303, 20, {}}},
       // しんかいのウロコ before the defender's フラワーギフト in sun.
-      {[] {
-         Req r = MoveRow(Entry(NORMAL, 100), Entry(365), 57);
-         r.defender->item = 12, r.defender->ability = 93, r.weather = WEATHER_SUN;
-         Stats(r, data::STAT_SPATK, 500, 101);
-         return r;
-       },
+      {Make(NORMAL, 365, 57)
+           .Level(100)
+           .Items(0, 12)
+           .Abilities(0, 93)
+           .Stat(SPATK, 500, 101)
+           .With([](Req& r) { r.weather = WEATHER_SUN; }),
        {95, 500, 303, {HALF}}},
       // でんきだま doubles the power, before あついしぼう halves it; the attack stays.
-      {[] {
-         Req r = MoveRow(Entry(24), Entry(142), 6);
-         r.attacker->item = 6, r.defender->ability = data::ABILITY_THICK_FAT;
-         return r;
-       },
-       {75, 100, 100, {}}},
-      {[] {
-         Req r = MoveRow(Entry(24, 100), Entry(142), 57);
-         r.attacker->item = 6, r.defender->ability = data::ABILITY_THICK_FAT;
-         Stats(r, data::STAT_SPATK, 100, 20);
-         return r;
-       },
+      {Make(24, 142, 6).Items(6, 0).Abilities(0, 3), {75, 100, 100, {}}},
+      {Make(24, 142, 57).Level(100).Items(6, 0).Abilities(0, 3).Stat(SPATK, 100, 20),
        {95, 100, 20, {}}},
       // すてみ before てだすけ: 90 × 6/5 × 3/2 × 11/10 = 178 (not 177).
-      {[] {
-         Req r = MoveRow(Entry(WATER), Entry(FIRE), 35);
-         r.attacker->ability = 43, r.attacker->item = 5, r.helpingHand = true;
-         return r;
-       },
+      {Make(WATER, FIRE, 35).Items(5, 0).Abilities(43, 0).With([](Req& r) {
+         r.helpingHand = true;
+       }),
        {178, 100, 100, {}}},
       // あついしぼう before もうか: 95 / 2 × 3/2 = 70 (not 71).
-      {[] {
-         Req r = MoveRow(Entry(391), Entry(142), 52);
-         r.attacker->ability = data::ABILITY_BLAZE, r.abilityActive = true;
-         r.defender->ability = data::ABILITY_THICK_FAT;
-         return r;
-       },
+      {Make(391, 142, 52).Abilities(data::ABILITY_BLAZE, 3).With([](Req& r) {
+         r.abilityActive = true;
+       }),
        {70, 100, 100, {STAB}}},
       // てつのこぶし last: 75 / 2 × 6/5 = 44 (not 45).
-      {[] {
-         Req r = MoveRow(Entry(WATER, 100), Entry(142), 6);
-         r.attacker->ability = 61, r.defender->ability = data::ABILITY_THICK_FAT;
-         Stats(r, data::STAT_ATK, 100, 20);
-         return r;
-       },
-       {44, 100, 20, {}}},
+      {Make(WATER, 142, 6).Level(100).Abilities(61, 3).Stat(ATK, 100, 20), {44, 100, 20, {}}},
       // テクニシャン leaves わるあがき at 50.
-      {[] {
-         Req r = MoveRow(Entry(WATER), Entry(NORMAL), STRUGGLE);
-         r.attacker->ability = data::ABILITY_TECHNICIAN;
-         return r;
-       },
-       {50, 100, 100, {}}},
+      {Make(WATER, NORMAL, STRUGGLE).Abilities(data::ABILITY_TECHNICIAN, 0), {50, 100, 100, {}}},
       // A こおり move meets ほのお last, a ゴースト move meets ゴースト after あく.
-      {[] { return MoveRow(Entry(WATER), Entry(FIRE_FLYING), 57); }, {95, 100, 100, {SUPER, HALF}}},
-      {[] { return MoveRow(Entry(WATER), Entry(441), 246); }, {80, 100, 100, {HALF, SUPER}}},
+      {Make(WATER, FIRE_FLYING, 57), {95, 100, 100, {SUPER, HALF}}},
+      {Make(WATER, 441, 246), {80, 100, 100, {HALF, SUPER}}},
       // Halving 1 gives 1: level 1, base 2, ½ then × 2 against みず/くさ.
-      {[] {
-         Req r = MoveRow(Entry(WATER, 1), Entry(269), 0);
-         MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE),
-             Stats(r, data::STAT_SPATK, 1, 999);
-         return r;
-       },
+      {Make(WATER, 269, 0).Level(1).Stat(SPATK, 1, 999).With([](Req& r) {
+         MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE);
+       }),
        {5, 1, 999, {HALF, SUPER}}},
       // はめつのねがい: no いのちのたま, no same-type bonus; てだすけ again after the random
       // factor.
-      {[] {
-         Req r = MoveRow(Entry(378), Entry(NORMAL), 352);
-         r.attacker->item = 2;
-         return r;
-       },
-       {120, 100, 100, {}}},
-      {[] {
-         Req r = MoveRow(Entry(378), Entry(NORMAL), 352);
-         r.helpingHand = true;
-         return r;
-       },
+      {Make(378, NORMAL, 352).Items(2, 0), {120, 100, 100, {}}},
+      {Make(378, NORMAL, 352).With([](Req& r) { r.helpingHand = true; }),
        {180, 100, 100, {{3, 2}}}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const Req request = cases[i].make();
-    EXPECT_EQ(RollsOf(ComputeGameDamage(request)), Reference(request, cases[i].expected))
+    EXPECT_EQ(RollsOf(ComputeGameDamage(cases[i].request)),
+              Reference(cases[i].request, cases[i].expected))
         << "row " << i;
   }
+}
+
+// A critical hit drops the attacker's lowered stage, the defender's raised one and the screens.
+TEST(ComputeGameDamage, CriticalHits) {
+  const auto row = [](std::int32_t attacker, std::int32_t defender, data::MoveId move) {
+    return Make(WATER, NORMAL, move)
+        .Level(100)
+        .Stages(-1, 1)
+        .Abilities(attacker, defender)
+        .With([](Req& r) { r.critical = r.reflect = true; });
+  };
+  constexpr std::int32_t SNIPER = 44, SHELL_ARMOR = 33, BATTLE_ARMOR = 19;
+  const OrderCase cases[] = {
+      {row(0, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
+      {row(SNIPER, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 3}},
+      {row(data::ABILITY_MOLD_BREAKER, SHELL_ARMOR, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
+      {row(0, 0, DELAYED_PSYCHIC), {80, 66, 150, {}}},
+      // ふしぎなうろこ with a status: × 3/2 after the stage.
+      {Make(WATER, NORMAL, NORMAL_PHYSICAL_35)
+           .Level(100)
+           .Stages(0, 1)
+           .Abilities(0, 88)
+           .With([](Req& r) { r.defenderStatus = DefenderStatus::Burn; }),
+       {35, 100, 225, {}}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const GameDamageResult result = ComputeGameDamage(cases[i].request);
+    EXPECT_EQ(RollsOf(result), Reference(cases[i].request, cases[i].expected)) << "row " << i;
+    EXPECT_EQ(result.critical, cases[i].expected.critical > 1) << "row " << i;
+  }
+  // The armour stops it (a note says so); the screen then halves as usual.
+  const GameDamageResult shielded = ComputeGameDamage(row(0, BATTLE_ARMOR, NORMAL_PHYSICAL_35));
+  EXPECT_FALSE(shielded.critical);
+  EXPECT_EQ(shielded.notes.front(), "防御側の「カブトアーマー」で急所に当たらない");
 }
 
 TEST(ComputeGameDamage, SoulDewAssumesAnOrdinaryBattle) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "calc/battle.h"
 #include "calc/damage_report.h"
 #include "calc/game_damage.h"
 #include "calc/game_damage_report.h"
@@ -101,6 +102,52 @@ TEST_F(BoxWindowTest, GameModelIsRememberedAcrossRuns) {
     Close();
     EXPECT_EQ(Setting("Damage", "game"), saved);
   }
+}
+
+// The battle around the hit: greyed and left out without "実機計算", remembered across runs.
+TEST_F(BoxWindowTest, BattleConditionsFollowTheGameModel) {
+  WriteBoxFile(GAME_EXAMPLE);
+  const auto enabled = [this] {
+    std::vector<bool> states;
+    for (int id : res::DAMAGE_BATTLE_CONTROLS)
+      states.push_back(window().GetDlgItem(id)->IsWindowEnabled());
+    return states;
+  };
+  Open();
+  SetAttacker(0);
+  SetDefender(1);
+  const Cells classic = ResultCells(0);
+  EXPECT_EQ(enabled(), std::vector<bool>(5, false));
+  Click(window(), res::IDC_DAMAGE_GAME_MODEL);
+  EXPECT_EQ(enabled(), std::vector<bool>(5, true));
+  for (int id :
+       {res::IDC_DAMAGE_CRITICAL, res::IDC_DAMAGE_STEALTH_ROCK, res::IDC_DAMAGE_LEECH_SEED}) {
+    Click(window(), id);
+  }
+  ChooseText(window(), res::IDC_DAMAGE_SPIKES, "2");
+  ChooseText(window(), res::IDC_DAMAGE_DEFENDER_STATUS, "もうどく");
+  Close();
+  EXPECT_EQ(Setting("Damage", "spikes"), 2);
+  EXPECT_EQ(Setting("Damage", "defenderStatus"), 2);
+
+  Open();
+  SetAttacker(0);
+  SetDefender(1);
+  const calc::DamageRequest request = window().RowRequest(0);
+  EXPECT_TRUE(request.critical && request.stealthRock && request.leechSeed);
+  EXPECT_EQ(request.spikes, 2);
+  EXPECT_EQ(request.defenderStatus, calc::DefenderStatus::Toxic);
+  const calc::GameDamageResult game = calc::ComputeGameBattle(request);
+  EXPECT_EQ(game.entryDamage, 187 / 16 + 187 / 6);  // the rocks at ×1/2, two layers
+  EXPECT_EQ(ResultCells(0), (Cells{calc::GameMultiplierCell(game), calc::GameDamageCell(game),
+                                   calc::GameHitsCell(game)}));
+  Click(window(), res::DAMAGE_COPY_REPORT[0]);
+  EXPECT_NE(host.clipboard().find("設置技のダメージ： 42"), std::string::npos);
+
+  Click(window(), res::IDC_DAMAGE_GAME_MODEL);
+  EXPECT_EQ(enabled(), std::vector<bool>(5, false));
+  EXPECT_FALSE(window().RowRequest(0).critical);
+  EXPECT_EQ(ResultCells(0), classic);
 }
 
 TEST_F(BoxWindowTest, EditingTheDefenderUpdatesItsPanelAtOnce) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "calc/stats.h"
+#include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/learnsets.h"
 #include "res/data_edit_dlg.h"
@@ -99,6 +100,26 @@ TEST_F(DataEditTest, NoAtTheQuestionLeavesTheEntryAsItWas) {
   EXPECT_EQ(std::memcmp(&before, &window().box().entries[0], sizeof before), 0);
   EXPECT_TRUE(editor().IsWindowVisible());
   EXPECT_FALSE(window().HasUnsavedChanges());
+}
+
+// Rows 0..15, the battle's items 17..37, then the empty row 16 last, each with its ItemId.
+TEST_F(DataEditTest, ItemListPutsTheEmptyRowLast) {
+  OpenNew();
+  const auto& items = editor().Item<ComboBox>(res::IDC_DATAEDIT_ITEM);
+  ASSERT_EQ(items.GetCount(), data::ITEM_COUNT);
+  for (int i = 0; i < items.GetCount(); ++i) {
+    const data::ItemId id = i < 16 ? i : i < data::ITEM_COUNT - 1 ? i + 1 : 16;
+    EXPECT_EQ(items.GetItemData(i), static_cast<platform::ItemData>(id)) << i;
+    EXPECT_EQ(items.GetText(i), data::ItemName(id)) << i;
+  }
+  Type(editor(), res::IDC_DATAEDIT_NAME, "ガブ");
+  ChooseText(editor(), res::IDC_DATAEDIT_ITEM, "オボンのみ");
+  Register();
+  EXPECT_EQ(window().box().entries[0].item, 20);
+  SetDefender(0);
+  EXPECT_EQ(window().GetDlgItemText(res::DEFENDER_PANEL.item), "オボンのみ");
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_ITEM), "オボンのみ");
 }
 
 TEST_F(DataEditTest, StoredTutorMoveShowsAsItsLineAndSurvivesRegistration) {

@@ -49,6 +49,7 @@ const LongestText LONGEST[] = {
     {Box, res::DAMAGE_RANGE[0], -1, "65535 ～ 65535"},
     {Box, res::DAMAGE_HITS[0], -1, "乱数4発 (99.9%)"},
     {Box, res::DAMAGE_HITS[1], -1, "998 ～ 999発"},
+    {Box, res::DAMAGE_RANGE[1], -1, "65535 ～ 327675 (2～5回)"},
     {IvJudge, res::IDC_PARACHECK_THRESHOLD[0], -1, " 0:360～31:236 "},
 };
 

@@ -91,6 +91,19 @@ int RunDamageStage(kerumina::ui::CTopWindowDlg& launcher) {
   }
   Check(box.attackerIndex() == 0 && box.defenderIndex() == 1 && shown == 6,
         "attacker and defender chosen by clicks, six rows of damage shown");
+  // The battle around the hit, then the defender's タネマシンガン (2～5回) for the widest cell.
+  for (int id :
+       {res::IDC_DAMAGE_CRITICAL, res::IDC_DAMAGE_STEALTH_ROCK, res::IDC_DAMAGE_LEECH_SEED}) {
+    Timed("battle condition changed, six rows followed through turns", box,
+          [&] { Toggle(box, id); });
+  }
+  Timed("spikes chosen, six rows followed through turns", box,
+        [&] { ChooseAt(box, res::IDC_DAMAGE_SPIKES, 1); });
+  Press(box, res::IDC_DAMAGE_SWAP);
+  Timed("multi-strike move chosen", box, [&] { Choose(box, res::IDC_DAMAGE_LIST_MOVE, 330); });
+  Check(LabelOf(box, res::DAMAGE_RANGE[4]).ends_with("(2～5回)"),
+        "a 2～5 strike row shows its strike counts");
+  Press(box, res::IDC_DAMAGE_SWAP);
   Press(box, res::DAMAGE_COPY_REPORT[0]);
   Check(ClipboardText() == box.report(0), "row 0's report reaches the clipboard");
   ClickRow(box, list, 0, true);

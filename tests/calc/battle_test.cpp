@@ -1,0 +1,336 @@
+#include "calc/battle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "calc/game_damage_report.h"
+#include "damage_fixture.h"
+
+namespace kerumina::calc {
+namespace {
+
+using namespace damage_fixture;
+using Req = DamageRequest;
+using RollList = std::vector<std::int64_t>;
+
+constexpr data::SpeciesId ROCK_GROUND_BIG = 75;  // ゴローニャ
+constexpr data::SpeciesId STEEL_GROUND = 207;    // ハガネール
+constexpr data::MoveId ROCK_BLAST = 349;
+constexpr data::MoveId TRIPLE_KICK = 166;
+constexpr data::MoveId SONIC_BOOM = 48;
+constexpr data::MoveId SEISMIC_TOSS = 68;
+constexpr data::MoveId KNOCK_OFF = 281;
+constexpr data::MoveId ITEM_TAKING[] = {KNOCK_OFF, 167, 342, 364, 449};
+constexpr std::int32_t SKILL_LINK = 42;
+constexpr std::int32_t SASH = 19, SITRUS = 20, ROCK_BERRY = 32, LEFTOVERS = 17;
+
+// ---- The battle by brute force: every strike count and roll of every use, played out ----
+
+struct Step {
+  int slot;
+  std::int64_t change;
+  bool growing = false;
+  bool needsItem = false;
+};
+
+enum class Held { Plain, Sash, Sitrus };
+
+struct Script {
+  std::int64_t hp = 0;
+  std::int64_t entry = 0;
+  std::vector<StrikeCount> counts{StrikeCount{}};
+  std::vector<RollList> held{}, gone{};  // by strike
+  bool holding = false;
+  Held item = Held::Plain;
+  bool lostAfterFirst = false;  // a berry eaten, an item taken
+  std::vector<Step> steps{};
+};
+
+class Playout {
+ public:
+  Playout(const Script& s, int turns) : s_(s), turns_(turns) {}
+
+  std::vector<double> Run() {
+    const std::int64_t hp = s_.hp - s_.entry;
+    if (hp <= 0) return Faint(1, 1.0), ko_;
+    bool holding = s_.holding;
+    Use(1, Sitrus(hp, holding), holding, 1.0);
+    return ko_;
+  }
+
+ private:
+  void Faint(int turn, double p) {
+    for (int t = turn; t <= turns_; ++t) ko_[t] += p;
+  }
+  std::int64_t Sitrus(std::int64_t hp, bool& holding) const {
+    if (!holding || s_.item != Held::Sitrus || hp > s_.hp / 2) return hp;
+    holding = false;
+    return std::min(s_.hp, hp + s_.hp / 4);
+  }
+  void Use(int turn, std::int64_t hp, bool holding, double p) {
+    if (turn > turns_) return;
+    const bool ready = holding && s_.item == Held::Sash && hp == s_.hp;
+    for (const StrikeCount& c : s_.counts) {
+      Strike(turn, 0, c.count, hp, holding, ready, false, p * c.weight / 8);
+    }
+  }
+  void Strike(int turn, int j, int k, std::int64_t hp, bool holding, bool ready, bool used,
+              double p) {
+    if (j == k) {
+      if (used || s_.lostAfterFirst) holding = false;
+      return EndTurn(turn, hp, holding, p);
+    }
+    const RollList& rolls = (holding ? s_.held : s_.gone)[j];
+    for (std::size_t i = 0; i < rolls.size(); ++i) {
+      if (i > 0 && rolls[i] == rolls[i - 1]) continue;  // equal rolls share one branch
+      const double q = p * static_cast<double>(std::ranges::count(rolls, rolls[i])) / 16;
+      std::int64_t h = hp - rolls[i];
+      bool u = used, hold = holding;
+      if (h <= 0 && !ready) {
+        Faint(turn, q);
+        continue;
+      }
+      if (h <= 0) h = 1, u = true;
+      h = Sitrus(h, hold);
+      if (j == 0 && s_.lostAfterFirst && s_.item != Held::Sash) hold = false;
+      Strike(turn, j + 1, k, h, hold, ready, u, q);
+    }
+  }
+  void EndTurn(int turn, std::int64_t hp, bool holding, double p) {
+    for (int slot = 1; slot <= 4; ++slot) {
+      for (const Step& step : s_.steps) {
+        if (step.slot != slot || (step.needsItem && !holding)) continue;
+        hp = std::min(s_.hp, hp + step.change * (step.growing ? turn : 1));
+        if (hp <= 0) return Faint(turn, p);
+      }
+      if (slot == 1 || slot == 4) hp = Sitrus(hp, holding);
+    }
+    Use(turn + 1, hp, holding, p);
+  }
+
+  const Script& s_;
+  int turns_;
+  std::vector<double> ko_ = std::vector<double>(KO_HITS_MAX + 1, 0.0);
+};
+
+RollList RollsOf(const Req& request, std::int32_t power = 0, bool lost = false) {
+  const Rolls rolls = ComputeGameDamage(request, {power, lost}).rolls;
+  return {rolls.begin(), rolls.end()};
+}
+
+struct BattleCase {
+  const char* what;
+  Req request;
+  Held item;  // what the defender's item does, if it holds one
+  bool lostAfterFirst;
+  std::vector<Step> steps;
+  std::int64_t entry;
+  int turns;
+  const char* hitsCell;
+  const char* damageCell;
+};
+
+// The row's own strikes (トリプルキック: 10, 20, 30) and the case's rules around them.
+Script ScriptOf(const BattleCase& c) {
+  Script s;
+  s.hp = c.request.defender->stat[data::STAT_HP], s.entry = c.entry, s.steps = c.steps;
+  s.counts = StrikeCounts(c.request);
+  s.holding = c.request.defender->item != 0, s.item = c.item, s.lostAfterFirst = c.lostAfterFirst;
+  for (int j = 0; j < s.counts.back().count; ++j) {
+    const std::int32_t power = c.request.moveId == TRIPLE_KICK ? 10 * (j + 1) : 0;
+    s.held.push_back(RollsOf(c.request, power)), s.gone.push_back(RollsOf(c.request, power, true));
+  }
+  return s;
+}
+
+// A sturdy defender: few distinct rolls keep the playout small.
+Make Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move,
+             std::int32_t hp) {
+  return Make(attacker, defender, move).Hp(hp).With([](Req& r) {
+    r.defender->stat[data::STAT_DEF] = r.defender->stat[data::STAT_SPDEF] = 400;
+  });
+}
+
+TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
+  using D = DefenderStatus;
+  const Req blast = Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60);
+  // 39..46 from はたきおとす against 85 HP: たべのこし's 5 would decide the second turn.
+  const Req knock = Make(WATER, NORMAL, KNOCK_OFF).Items(0, LEFTOVERS).Hp(85).Stat(1, 100, 20);
+  // clang-format off
+  const BattleCase cases[] = {
+      {"ロックブラスト", blast, Held::Plain, false, {}, 0, 2, "乱数1発 (25.4%)", "32 ～ 120 (2～5回)"},
+      {"スキルリンク", Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 100).Abilities(SKILL_LINK, 0),
+       Held::Plain, false, {}, 0, 2, "乱数1発 (0.2%)", "80 ～ 120 (5回)"},
+      {"トリプルキック", Against(WATER, NORMAL, TRIPLE_KICK, 40), Held::Plain, false, {}, 0, 2,
+       "乱数2発 (4.9%)", "18 ～ 24 (3回)"},
+      // The berry halves the first strike (8 or 12), not the later ones (16 or 24).
+      {"berry", Make(blast).Items(0, ROCK_BERRY), Held::Plain, true, {}, 0, 2, "乱数1発 (15.4%)",
+       "24 ～ 108 (2～5回)"},
+      {"sash, one strike", Against(WATER, FIRE, WATER_PHYSICAL_80, 30).Items(0, SASH), Held::Sash,
+       false, {}, 0, 3, "確定2発", "24 ～ 30"},
+      {"sash, five strikes", Make(blast).Items(0, SASH), Held::Sash, false, {}, 0, 2, "確定2発",
+       "32 ～ 120 (2～5回)"},
+      // もうどく at HP 235: 14, 28, 42, 56, so 20 a turn faints it in the fifth.
+      {"もうどく", Against(WATER, NORMAL, SONIC_BOOM, 235).With([](Req& r) { r.defenderStatus = D::Toxic; }),
+       Held::Plain, false, {{4, -14, true}}, 0, 4, "確定5発", "20"},
+      // 40 a turn against 80 HP: オボンのみ's 20 at 40 HP adds a turn.
+      {"オボンのみ", Against(WATER, NORMAL, 81, 80).Items(0, SITRUS), Held::Sitrus, false, {}, 0, 3,
+       "確定3発", "40"},
+      // 35, then poison's 10 reaches half: the berry acts after it.
+      {"after poison", Against(WATER, NORMAL, SEISMIC_TOSS, 80).Level(35).Items(0, SITRUS)
+           .With([](Req& r) { r.defenderStatus = D::Poison; }),
+       Held::Sitrus, false, {{4, -10}}, 0, 3, "確定3発", "35"},
+      {"ついばむ", Against(WATER, NORMAL, 364, 20).Items(0, SITRUS), Held::Sitrus, true, {}, 0, 4, "", ""},
+      {"はたきおとす", knock, Held::Plain, true, {{2, 5, false, true}}, 0, 3, "乱数2発 (46.5%)", "39 ～ 46"},
+      {"ねんちゃく", Make(knock).Abilities(0, 73), Held::Plain, false, {{2, 5, false, true}}, 0, 3, "", ""},
+      // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
+      {"entry", Against(WATER, FIRE_FLYING, WATER_PHYSICAL_80, 120).With([](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = r.stealthRock = true, r.defenderStatus = D::Poison;
+       }),
+       Held::Plain, false, {{1, -7}, {3, -15}, {4, -15}}, 60, 1, "確定1発", "24 ～ 30"},
+  };
+  // clang-format on
+  for (const BattleCase& c : cases) {
+    const GameDamageResult result = ComputeGameBattle(c.request);
+    const std::vector<double> expected = Playout(ScriptOf(c), c.turns).Run();
+    for (int n = 1; n <= c.turns; ++n) {
+      EXPECT_NEAR(result.koProbability[n], expected[n], 1e-13) << c.what << ", turn " << n;
+    }
+    if (*c.hitsCell) {
+      EXPECT_EQ(GameHitsCell(result), c.hitsCell) << c.what;
+      EXPECT_EQ(GameDamageCell(result), c.damageCell) << c.what;
+    }
+  }
+  // One use's share of the HP: 32 and 120 of 60.
+  const GameDamageResult used = ComputeGameBattle(blast);
+  EXPECT_EQ(std::pair(used.minPercent, used.maxPercent), std::pair(53.3, 200.0));
+}
+
+struct TurnCase {
+  Tweak tweak;
+  std::vector<std::string> lines;
+};
+
+// The end-of-turn steps a defender of HP 100 meets, in the games' order.
+TEST(ComputeGameBattle, EndOfTurnSteps) {
+  using D = DefenderStatus;
+  const TurnCase cases[] = {
+      {[](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
+         r.defender->item = 17;
+       },
+       {"(1) 砂嵐 -6", "(2) たべのこし +6", "(3) やどりぎのタネ -12", "(4) どく -12"}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->item = 18, r.defenderStatus = D::Toxic; },
+       {"(1) 霰 -6", "(2) くろいヘドロ -12", "(4) もうどく -6×ターン数"}},
+      {[](Req& r) {
+         r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON;
+         r.defender->item = 18, r.defenderStatus = D::Burn;
+       },
+       {"(1) アイスボディ +6", "(2) くろいヘドロ +6", "(4) やけど -12"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +6"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
+       {"(1) かんそうはだ +12"}},
+      {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -12"}},
+      {[](Req& r) {
+         r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
+       },
+       {"(1) うるおいボディ： 状態異常が治る"}},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
+       {"(4) ポイズンヒール +12"}},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -6"}},
+      // Nothing: a sand-proof type, すながくれ, ノーてんき, ゆきがくれ, ぶきよう, a seed on くさ,
+      // a burn on ほのお, and マジックガード against every loss.
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
+      {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
+      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, {}},
+      {[](Req& r) {
+         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
+         r.defender->item = 18, r.defender->ability = 104;
+       },
+       {}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).endOfTurn, cases[i].lines) << "row " << i;
+  }
+}
+
+struct EntryCase {
+  Tweak tweak;
+  std::int64_t damage;
+};
+
+TEST(ComputeGameBattle, EntryHazards) {
+  const EntryCase cases[] = {
+      {[](Req& r) { r.stealthRock = true, r.defender->species = FIRE_FLYING; }, 50},  // ×4
+      {[](Req& r) { r.stealthRock = true, r.defender->species = STEEL_GROUND; }, 3},  // ×1/4
+      {[](Req& r) { r.stealthRock = true; }, 12},
+      {[](Req& r) { r.spikes = 1; }, 12},
+      {[](Req& r) { r.spikes = 2; }, 16},
+      {[](Req& r) { r.spikes = 3; }, 25},
+      {[](Req& r) { r.spikes = 3, r.defender->species = NORMAL_FLYING; }, 0},
+      {[](Req& r) { r.spikes = 3, r.defender->ability = data::ABILITY_LEVITATE; }, 0},
+      {[](Req& r) { r.spikes = 3, r.gravity = true, r.defender->species = NORMAL_FLYING; }, 25},
+      {[](Req& r) { r.spikes = 1, r.stealthRock = true, r.defender->ability = 104; }, 0},
+      {[](Req& r) { r.spikes = 1, r.stealthRock = true; }, 24},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).entryDamage, cases[i].damage) << "row " << i;
+  }
+  // ヌケニン's 1 HP goes on entry, whatever the move would do.
+  const GameDamageResult fainted = ComputeGameBattle(Row([](Req& r) {
+    r.stealthRock = true, r.defender->species = 291, r.defender->ability = 89;
+    r.defender->stat[data::STAT_HP] = 1;
+  }));
+  EXPECT_EQ(GameHitsCell(fainted), "設置技で瀕死");
+  EXPECT_EQ(GameDamageCell(fainted), IMMUNE_CELL);
+  EXPECT_EQ(fainted.koProbability[1], 1.0);
+  // Moves that may take the item are never counted as a lone strike.
+  for (const data::MoveId move : ITEM_TAKING) {
+    Req request = Row([](Req&) {});
+    request.moveId = move;
+    EXPECT_FALSE(ComputeGameBattle(request).koExact) << move;
+  }
+}
+
+// A battle that changes nothing must agree with the exact count of roll sequences, and a row
+// with nothing around its strike answers as the lone strike does.
+TEST(ComputeGameBattleProperty, AgreesWithExactCounts) {
+  RandomRows rows(424242);
+  int checked = 0;
+  for (int i = 0; i < 4000; ++i) {
+    Req request = rows.NextRow();
+    request.weather = WEATHER_NONE;
+    if (!request.defender || request.defender->item > data::ITEM_EMPTY_ROW) continue;
+    const GameDamageResult lone = ComputeGameDamage(request);
+    if (lone.skipped || lone.notComputable || lone.immune || StrikeCounts(request)[0].count > 1 ||
+        std::ranges::count(ITEM_TAKING, request.moveId) > 0) {
+      continue;
+    }
+    ASSERT_EQ(GameHitsCell(ComputeGameBattle(request)), GameHitsCell(lone)) << i;
+    // A berry of a type no move of this row has: the battle is followed, to the same end.
+    request.defender->item = lone.moveType == data::TYPE_NORMAL ? 21 : 37;
+    if (request.defender->ability == data::ABILITY_KLUTZ) continue;
+    const GameDamageResult battle = ComputeGameBattle(request);
+    ASSERT_FALSE(battle.koExact) << i;
+    for (int n = 1; n <= KO_HITS_MAX; ++n) {
+      const KoChance& chance = lone.koChance[n];
+      ASSERT_EQ(battle.koProbability[n],
+                static_cast<double>(chance.numerator) / static_cast<double>(chance.denominator))
+          << i << ", turn " << n;
+    }
+    const auto within = [](std::int64_t turns) { return turns <= BATTLE_TURNS_MAX ? turns : 0; };
+    ASSERT_EQ(battle.hitsMin, within(lone.hitsMin)) << i;
+    ASSERT_EQ(battle.hitsMax, within(lone.hitsMax)) << i;
+    ++checked;
+  }
+  EXPECT_GT(checked, 300);
+}
+
+}  // namespace
+}  // namespace kerumina::calc
