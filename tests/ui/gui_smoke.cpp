@@ -277,8 +277,8 @@ int main(int argc, char** argv) {
         // Side by side on a large virtual screen, for screenshots.
         const std::pair<CDialog*, wxPoint> places[] = {
             {&launcher, {10, 10}},       {tools[2], {10, 200}}, {tools[0], {670, 10}},
-            {detail, {1470, 10}},        {tools[1], {10, 760}}, {editor, {1070, 760}},
-            {gallery.get(), {1900, 760}}};
+            {detail, {1470, 10}},        {tools[1], {10, 760}}, {editor, {1110, 760}},
+            {gallery.get(), {1940, 760}}};
         for (auto [window, at] : places) {
           MoveKeepingSize(*window, at.x, at.y);
           const wxSize size = WxHost::WindowOf(*window)->GetSize();
