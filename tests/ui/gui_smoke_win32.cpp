@@ -48,6 +48,21 @@ ControlKind KindOf(const CDialog& dialog, int id) {
   return dialog.GetDlgItem(id)->kind();
 }
 
+// The messages that read a drop-down list's, list box's or list's entries.
+struct ItemMessages {
+  UINT count, selection, text;
+};
+ItemMessages MessagesOf(const CDialog& dialog, int id) {
+  switch (KindOf(dialog, id)) {
+    case ControlKind::ComboBox:
+      return {CB_GETCOUNT, CB_GETCURSEL, CB_GETLBTEXT};
+    case ControlKind::ListBox:
+      return {LB_GETCOUNT, LB_GETCURSEL, LB_GETTEXT};
+    default:
+      return {LVM_GETITEMCOUNT, LVM_GETNEXTITEM, LVM_GETITEMTEXTW};
+  }
+}
+
 bool IsDialogWindow(HWND window) {
   wchar_t name[16] = {};
   GetClassNameW(window, name, 16);
@@ -116,21 +131,16 @@ std::wstring TooltipOf(HWND owner, HWND control) {
   return tip;
 }
 
-// The bytes of one clipboard format, up to and including the first terminating NUL.
-std::string ClipboardBytes(UINT format) {
-  std::string bytes;
-  if (OpenClipboard(nullptr) == FALSE) return bytes;
-  if (HANDLE data = GetClipboardData(format)) {
-    const auto* text = static_cast<const char*>(GlobalLock(data));
-    const std::size_t unit = format == CF_UNICODETEXT ? 2 : 1;
-    for (std::size_t at = 0; text != nullptr && at < GlobalSize(data); at += unit) {
-      bytes.append(text + at, unit);
-      if (std::string(text + at, unit) == std::string(unit, '\0')) break;
-    }
+// The clipboard's text as programs that read only ANSI text get it.
+std::string ClipboardAnsiText() {
+  std::string text;
+  if (OpenClipboard(nullptr) == FALSE) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* ansi = static_cast<const char*>(GlobalLock(data))) text = ansi;
     GlobalUnlock(data);
   }
   CloseClipboard();
-  return bytes;
+  return text;
 }
 
 std::string messageText;
@@ -218,47 +228,25 @@ bool ShownChecked(const CDialog& dialog, int id) {
 
 int ShownCount(const CDialog& dialog, int id) {
   Settle(dialog);
-  switch (KindOf(dialog, id)) {
-    case ControlKind::ComboBox:
-      return static_cast<int>(SendTo(dialog, id, CB_GETCOUNT));
-    case ControlKind::ListBox:
-      return static_cast<int>(SendTo(dialog, id, LB_GETCOUNT));
-    default:
-      return static_cast<int>(SendTo(dialog, id, LVM_GETITEMCOUNT));
-  }
+  return static_cast<int>(SendTo(dialog, id, MessagesOf(dialog, id).count));
 }
 
 int ShownSelection(const CDialog& dialog, int id) {
   Settle(dialog);
-  switch (KindOf(dialog, id)) {
-    case ControlKind::ComboBox:
-      return static_cast<int>(SendTo(dialog, id, CB_GETCURSEL));
-    case ControlKind::ListBox:
-      return static_cast<int>(SendTo(dialog, id, LB_GETCURSEL));
-    default:
-      return static_cast<int>(
-          SendTo(dialog, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-  }
+  return static_cast<int>(
+      SendTo(dialog, id, MessagesOf(dialog, id).selection, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 std::string ShownItem(const CDialog& dialog, int id, int row, int column) {
   Settle(dialog);
   wchar_t text[256] = {};
-  const auto at = static_cast<WPARAM>(row);
-  switch (KindOf(dialog, id)) {
-    case ControlKind::ComboBox:
-      SendTo(dialog, id, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text));
-      break;
-    case ControlKind::ListBox:
-      SendTo(dialog, id, LB_GETTEXT, at, reinterpret_cast<LPARAM>(text));
-      break;
-    default:
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = text;
-      item.cchTextMax = 256;
-      SendTo(dialog, id, LVM_GETITEMTEXTW, at, reinterpret_cast<LPARAM>(&item));
-  }
+  LVITEMW cell{};
+  cell.iSubItem = column;
+  cell.pszText = text;
+  cell.cchTextMax = 256;
+  const bool list = KindOf(dialog, id) == ControlKind::ListView;
+  SendTo(dialog, id, MessagesOf(dialog, id).text, static_cast<WPARAM>(row),
+         list ? reinterpret_cast<LPARAM>(&cell) : reinterpret_cast<LPARAM>(text));
   return Utf8(text);
 }
 
@@ -372,11 +360,9 @@ void RunWin32Checks(kerumina::ui::CTopWindowDlg& launcher, platform::Host& host)
   Check(IsWindowEnabled(top) != FALSE && OnScreen(&launcher),
         "about box closed with Enter, launcher usable again");
   host.SetClipboardText("ケルミナ\r\n");
-  static const wchar_t WIDE[] = L"ケルミナ\r\n";
-  Check(ClipboardBytes(CF_UNICODETEXT) ==
-                std::string(reinterpret_cast<const char*>(WIDE), sizeof WIDE) &&
-            ClipboardBytes(CF_TEXT) == std::string("\x83\x50\x83\x8B\x83\x7E\x83\x69\r\n", 11),
-        "the clipboard holds Unicode text and Shift-JIS for programs that read only ANSI");
+  Check(host.GetClipboardText() == "ケルミナ\r\n" &&
+            ClipboardAnsiText() == "\x83\x50\x83\x8B\x83\x7E\x83\x69\r\n",
+        "the clipboard holds the text, and Shift-JIS for programs that read only ANSI");
 }
 
 }  // namespace
