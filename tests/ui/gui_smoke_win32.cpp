@@ -376,7 +376,6 @@ int main() {
     std::filesystem::remove(platform::PathFromUtf8(folder + "kerumina.ini"));
     WriteSmokeBox(folder + kerumina::box::BOX_FILE_NAME);
     kerumina::ui::CMainApp app(host);
-    std::unique_ptr<CDialog> gallery;
     HWND top = nullptr;
     host.onModalRunStarted = [&](CDialog& dialog) {
       if (dialog.dialogTemplate().resourceId == res::IDD_ABOUTBOX) {
@@ -387,9 +386,8 @@ int main() {
       }
       auto& launcher = dynamic_cast<kerumina::ui::CTopWindowDlg&>(dialog);
       top = Win32Host::WindowOf(launcher);
-      gallery = RunStages(launcher);
+      RunStages(launcher);
       CheckLongestTexts(launcher);
-      gallery->DestroyWindow();
       RunWin32Checks(launcher, host);
       PostMessageW(Win32Host::WindowOf(launcher), WM_CLOSE, 0, 0);
     };

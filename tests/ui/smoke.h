@@ -1,11 +1,10 @@
 // What both GUI smoke tests (wx and Win32) share: the checks they count, the driver each
 // backend implements as a person's use of its widgets, and the stages that drive the real
-// windows through it: a gallery with one control of every kind, the three tool windows
-// with their children, and the longest text of each kind of cell.
+// windows through it: the three tool windows with their children, every kind of control
+// among them, and the longest text of each kind of cell.
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,12 +53,12 @@ bool ShowsWhole(const CDialog& dialog, int id, int column, const std::string& te
 void Choose(const CDialog& dialog, int id, platform::ItemData data);
 // Two entries ("ガブ" attacking, "バナ" defending) in the box file at path.
 void WriteSmokeBox(const std::string& path);
-// Opens the tool windows from the launcher, checks the gallery, drives the IV, search and
-// box windows, checks Tab in every window and hides the search window with Escape. Leaves
-// the others open, with the gallery, the detail view and the editor.
-std::unique_ptr<CDialog> RunStages(CTopWindowDlg& launcher);
-// Launcher, search, detail view, box, editor, IV window, gallery.
-std::vector<CDialog*> Windows(CTopWindowDlg& launcher, CDialog& gallery);
+// Opens the tool windows from the launcher, drives the IV, search and box windows, checks
+// Tab in every window and hides the search window with Escape. Leaves the others open,
+// with the detail view and the editor.
+void RunStages(CTopWindowDlg& launcher);
+// Launcher, search, detail view, box, editor, IV window.
+std::vector<CDialog*> Windows(CTopWindowDlg& launcher);
 void CheckLongestTexts(const CTopWindowDlg& launcher);
 // The settings the run wrote: the open windows and the launcher's place.
 void CheckSettings(const std::string& folder);
