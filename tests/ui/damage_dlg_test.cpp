@@ -23,31 +23,6 @@ const Cells NOTHING{"－", "－", "－"};
 
 const std::vector<box::BoxEntry> TWO{MakeEntry("ガブ", 444, {88, 336, 199}), MakeEntry("バナ", 2)};
 
-TEST_F(BoxWindowTest, RowsComputeOnlyWithBothSidesAndCopyTheCoreReport) {
-  WriteBoxFile(TWO);
-  Open();
-  EXPECT_EQ(ListNames(), (Names{"ガブ", "バナ"}));
-  SetSides(0, -1);
-  for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
-    EXPECT_EQ(ResultCells(row), NOTHING) << row;
-    Click(window(), res::DAMAGE_COPY_REPORT[row]);
-  }
-  EXPECT_EQ(host.clipboard(), "");
-
-  SetSides(-1, 1);
-  ChooseText(window(), res::IDC_DAMAGE_WEATHER, "砂嵐");
-  Click(window(), res::IDC_DAMAGE_BURNED);
-  for (int row : {0, 5}) {
-    const calc::DamageRequest request = window().RowRequest(row);
-    const calc::DamageResult result = calc::ComputeDamage(request);
-    ASSERT_FALSE(result.skipped) << row;
-    EXPECT_EQ(ResultCells(row), (Cells{result.multiplierText, result.damageText, result.hitsText}));
-    Click(window(), res::DAMAGE_COPY_REPORT[row]);
-    EXPECT_EQ(host.clipboard(), calc::DamageReport(request, result)) << row;
-  }
-  EXPECT_EQ(ResultCells(3), NOTHING);  // an empty move slot
-}
-
 // A worked example of the game model: the stats as stored, abilities none.
 box::BoxEntry WithStats(box::BoxEntry entry, int nature, data::StatBlock stats) {
   entry.nature = nature;
@@ -60,9 +35,10 @@ Cells GameCells(const calc::GameDamageResult& game) {
   return {calc::GameMultiplierCell(game), calc::GameDamageCell(game), calc::GameHitsCell(game)};
 }
 
-// "実機計算" switches cells and reports and back; the battle around the hit is greyed and
-// left out without it; both are remembered across runs.
-TEST_F(BoxWindowTest, GameModelAndTheBattleAroundTheHitAreRemembered) {
+// Rows compute with both sides chosen, by the model "実機計算" chooses, with the core's
+// report; the battle around the hit is greyed and left out without it; both are
+// remembered across runs.
+TEST_F(BoxWindowTest, RowsFollowTheModelAndTheBattleAroundTheHit) {
   WriteBoxFile({WithStats(MakeEntry("ガブ", 444, {88}), 1, {184, 200, 115, 90, 105, 154}),
                 WithStats(MakeEntry("メタ", 375), 20, {187, 155, 150, 115, 111, 90})});
   const auto battleEnabled = [this] {
@@ -72,24 +48,32 @@ TEST_F(BoxWindowTest, GameModelAndTheBattleAroundTheHitAreRemembered) {
     return enabled;
   };
   Open();
-  SetSides(0, 1);
-  const Cells classic = ResultCells(0);
-  const std::string classicReport = window().report(0);
-  EXPECT_EQ(battleEnabled(), 0);
-  Click(window(), res::IDC_DAMAGE_GAME_MODEL);
-  EXPECT_EQ(battleEnabled(), 5);
-  EXPECT_EQ(ResultCells(0), (Cells{"3.00", "152 ～ 180", "確定2発"}));
-  for (int row : {0, 5}) {
-    const calc::DamageRequest request = window().RowRequest(row);
-    const calc::GameDamageResult game = calc::ComputeGameDamage(request);
-    ASSERT_FALSE(game.skipped) << row;
-    EXPECT_EQ(ResultCells(row), GameCells(game)) << row;
+  SetSides(0, -1);
+  for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
+    EXPECT_EQ(ResultCells(row), NOTHING) << row;
     Click(window(), res::DAMAGE_COPY_REPORT[row]);
-    EXPECT_EQ(host.clipboard(), calc::DamageReport(request, calc::ComputeDamage(request)) +
-                                    calc::GameDamageReport(game))
-        << row;
   }
-  EXPECT_EQ(ResultCells(1), NOTHING);  // an empty move slot
+  EXPECT_EQ(host.clipboard(), "");
+  SetSides(-1, 1);
+  const Cells classic = ResultCells(0);
+  EXPECT_EQ(battleEnabled(), 0);
+  for (bool game : {false, true}) {
+    if (game) Click(window(), res::IDC_DAMAGE_GAME_MODEL);
+    for (int row : {0, 5}) {
+      const calc::DamageRequest request = window().RowRequest(row);
+      const calc::DamageResult core = calc::ComputeDamage(request);
+      const calc::GameDamageResult model = calc::ComputeGameDamage(request);
+      ASSERT_FALSE(core.skipped || model.skipped) << row;
+      const Cells cells{core.multiplierText, core.damageText, core.hitsText};
+      EXPECT_EQ(ResultCells(row), game ? GameCells(model) : cells);
+      Click(window(), res::DAMAGE_COPY_REPORT[row]);
+      EXPECT_EQ(host.clipboard(),
+                calc::DamageReport(request, core) + (game ? calc::GameDamageReport(model) : ""));
+    }
+    EXPECT_EQ(ResultCells(1), NOTHING);  // an empty move slot
+  }
+  EXPECT_EQ(ResultCells(0), (Cells{"3.00", "152 ～ 180", "確定2発"}));
+  EXPECT_EQ(battleEnabled(), 5);
   for (int id :
        {res::IDC_DAMAGE_CRITICAL, res::IDC_DAMAGE_STEALTH_ROCK, res::IDC_DAMAGE_LEECH_SEED}) {
     Click(window(), id);
@@ -118,7 +102,6 @@ TEST_F(BoxWindowTest, GameModelAndTheBattleAroundTheHitAreRemembered) {
   EXPECT_EQ(battleEnabled(), 0);
   EXPECT_FALSE(window().RowRequest(0).critical);
   EXPECT_EQ(ResultCells(0), classic);
-  EXPECT_EQ(window().report(0), classicReport);
   Close();
   EXPECT_EQ(Setting("Damage", "game"), 0);
 }
@@ -212,9 +195,6 @@ TEST_F(BoxWindowTest, SaveReloadImportAndAFailedSave) {
   EXPECT_FALSE(window().HasUnsavedChanges());
   EXPECT_EQ(host.messages().size(), questions);  // a save that works says nothing
   const std::string saved = BoxFileBytes();
-  ASSERT_EQ(saved.size(), box::BOX_FILE_BYTES);
-  EXPECT_EQ(saved, std::string(reinterpret_cast<const char*>(window().box().entries.data()),
-                               box::BOX_FILE_BYTES));
 
   // A second file: one creature already registered, one new.
   const std::filesystem::path other = folder / "other.vbd";
