@@ -6,7 +6,6 @@
 // "--hold SECONDS" keeps the filled windows on screen that long (for screenshots);
 // "--walk PYTHON SCRIPT" names the accessibility walk.
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
@@ -27,11 +26,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "box/box.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "data/species.h"
@@ -413,8 +410,7 @@ int main(int argc, char** argv) {
     if (std::string(argv[i]) == "--hold") holdSeconds = std::atoi(argv[i + 1]);
   }
   const std::string folder = platform::FolderOf(platform::ExecutablePathOfProcess());
-  std::filesystem::remove(folder + "kerumina.ini");
-  WriteSmokeBox(folder + kerumina::box::BOX_FILE_NAME);
+  PrepareFolder(folder);
 
   int status = platform::wx::RunWxApplication(argc, argv, [&](platform::Host& base) {
     auto& host = static_cast<WxHost&>(base);
@@ -460,9 +456,5 @@ int main(int argc, char** argv) {
     return 0;
   });
 
-  CheckSettings(folder);
-  Check(status == 0, "program ended normally");
-  const bool passed = FailedChecks() == 0;
-  std::printf("%s\n", passed ? "GUI smoke test passed" : "GUI smoke test FAILED");
-  return passed ? 0 : 1;
+  return Finish(folder, status);
 }

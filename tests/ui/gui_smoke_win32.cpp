@@ -7,11 +7,9 @@
 // and Shift-JIS, and closing the launcher writes the settings.
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "box/box.h"
 #include "platform/process.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_app.h"
@@ -373,8 +371,7 @@ int main() {
     auto& host = static_cast<Win32Host&>(base);
     theHost = &host;
     folder = platform::FolderOf(host.GetModuleFileName());
-    std::filesystem::remove(platform::PathFromUtf8(folder + "kerumina.ini"));
-    WriteSmokeBox(folder + kerumina::box::BOX_FILE_NAME);
+    PrepareFolder(folder);
     kerumina::ui::CMainApp app(host);
     HWND top = nullptr;
     host.onModalRunStarted = [&](CDialog& dialog) {
@@ -394,9 +391,5 @@ int main() {
     app.InitInstance();
     return 0;
   });
-  CheckSettings(folder);
-  Check(status == 0, "program ended normally");
-  const bool passed = FailedChecks() == 0;
-  std::printf("%s\n", passed ? "GUI smoke test passed" : "GUI smoke test FAILED");
-  return passed ? 0 : 1;
+  return Finish(folder, status);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "box/box.h"
 #include "calc/build_text.h"
@@ -254,7 +255,8 @@ void Choose(const CDialog& dialog, int id, platform::ItemData data) {
   Check(false, "entry " + std::to_string(data) + " exists");
 }
 
-void WriteSmokeBox(const std::string& path) {
+void PrepareFolder(const std::string& folder) {
+  std::filesystem::remove(platform::PathFromUtf8(folder + "kerumina.ini"));
   struct Creature {
     const char* name;
     int species;
@@ -276,7 +278,7 @@ void WriteSmokeBox(const std::string& path) {
     for (int s = 0; s < 6; ++s) entry.stat[s] = c.stat[s];
     for (int k = 0; k < 4; ++k) entry.move[k] = c.move[k];
   }
-  box::SaveBox(*box, platform::PathFromUtf8(path));
+  box::SaveBox(*box, platform::PathFromUtf8(folder + box::BOX_FILE_NAME));
 }
 
 void RunStages(CTopWindowDlg& launcher) {
@@ -329,7 +331,7 @@ void CheckLongestTexts(const CTopWindowDlg& launcher) {
   }
 }
 
-void CheckSettings(const std::string& folder) {
+int Finish(const std::string& folder, int status) {
   platform::Profile profile;
   profile.SetPath(folder + "kerumina.ini");
   Check(profile.GetProfileInt("Main", "Version", 0) == 60 &&
@@ -338,6 +340,9 @@ void CheckSettings(const std::string& folder) {
             profile.GetProfileInt("TopWindow", "right", 0) >
                 profile.GetProfileInt("TopWindow", "left", 0),
         "settings written: the open windows and the launcher's place");
+  Check(status == 0, "program ended normally");
+  std::printf("GUI smoke test %s\n", failedChecks == 0 ? "passed" : "FAILED");
+  return failedChecks == 0 ? 0 : 1;
 }
 
 }  // namespace kerumina::ui::smoke

@@ -51,8 +51,9 @@ bool ShowsWhole(const CDialog& dialog, int id, int column, const std::string& te
 
 // Shared by both tests.
 void Choose(const CDialog& dialog, int id, platform::ItemData data);
-// Two entries ("ガブ" attacking, "バナ" defending) in the box file at path.
-void WriteSmokeBox(const std::string& path);
+// A fresh start in the program's folder: no settings, a box of two entries ("ガブ"
+// attacking, "バナ" defending).
+void PrepareFolder(const std::string& folder);
 // Opens the tool windows from the launcher, drives the IV, search and box windows, checks
 // Tab in every window and hides the search window with Escape. Leaves the others open,
 // with the detail view and the editor.
@@ -60,7 +61,8 @@ void RunStages(CTopWindowDlg& launcher);
 // Launcher, search, detail view, box, editor, IV window.
 std::vector<CDialog*> Windows(CTopWindowDlg& launcher);
 void CheckLongestTexts(const CTopWindowDlg& launcher);
-// The settings the run wrote: the open windows and the launcher's place.
-void CheckSettings(const std::string& folder);
+// Checks the settings the run wrote (the open windows, the launcher's place) and its end;
+// the exit status of the test.
+int Finish(const std::string& folder, int status);
 
 }  // namespace kerumina::ui::smoke
