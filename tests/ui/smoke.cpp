@@ -60,8 +60,9 @@ void IvStage(CParaCheckDlg& iv) {
   Timed("IV characteristic chosen", iv, [&] { ChooseAt(iv, IDC_PARACHECK_CHARACTERISTIC, 6); });
   Timed("IV EV typed, six lists rebuilt", iv, [&] { Type(iv, IDC_PARACHECK_EV[5], "20"); });
   Check(Shown(iv, IDC_PARACHECK_POSSIBLE[1]) == "30" &&
-            ShownItem(iv, IDC_PARACHECK_CANDIDATES[5], 0) == "107：0",
-        "what the characteristic and the EVs leave");
+            ShownItem(iv, IDC_PARACHECK_CANDIDATES[5], 0) == "107：0" &&
+            ShownSelection(iv, hp) == iv.Item<ListBox>(hp).GetCurSel(),
+        "what the characteristic and the EVs leave, the rebuilt lists' choice");
   Press(iv, IDC_PARACHECK_COPY);
   Check(ClipboardText() == iv.report(), "the IV report reaches the clipboard");
 }
