@@ -81,6 +81,7 @@ void SearchStage(CSearchDlg& search) {
   Press(search, res::IDC_SEARCH_ALL_MODE);
   Check(search.IsDlgButtonChecked(res::IDC_SEARCH_ALL_MODE) == 1,
         "a radio click reaches the model");
+  Press(search, res::IDC_SEARCH_ANY_MODE);
   Press(search, res::IDC_SEARCH_LEVEL_UP);
   Press(search, res::IDC_SEARCH_MACHINE);
   Timed("move type chosen", search, [&] { Choose(search, row.type, data::Move(move).type + 1); });
