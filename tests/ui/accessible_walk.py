@@ -1,11 +1,10 @@
 #!/usr/bin/env python3
-"""Walks the accessible tree of a running program through AT-SPI, as a screen reader sees it.
+"""Walks a running program's accessible tree through AT-SPI, as a screen reader sees it.
 
-Usage: accessible_walk.py PID EXPECTATION...
-Each expectation is "window title|control name|rows|selected text": the named list in that
-window must report that many rows (-1: a drop-down, not counted) and the selected entry's
-first cell. Besides, in every window every control that takes input has a name, and no
-frame or text cell claims it can take the focus. Exits with the number of failures."""
+Usage: accessible_walk.py PID "window title|control name|rows|selected text"...
+The named list reports that many rows (-1: a drop-down, not counted) and its selected entry's
+first cell; every control that takes input has a name; no frame or text cell takes the focus.
+Exits with the number of failures."""
 import sys
 import time
 
@@ -24,9 +23,9 @@ checked = 0
 def check(condition, what):
     global failures, checked
     checked += 1
+    failures += 0 if condition else 1
     if not condition:
         print("FAILED: " + what, flush=True)
-        failures += 1
 
 
 # One call for all matches: a call per widget would cost a round trip each.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
@@ -12,8 +10,6 @@
 
 namespace kerumina::ui {
 namespace {
-
-using platform::ComboBox;
 
 class DataEditTest : public BoxWindowTest {
  protected:
@@ -37,26 +33,25 @@ class DataEditTest : public BoxWindowTest {
   int Rows() { return box::AppendIndex(window().box()); }
 };
 
-TEST_F(DataEditTest, ChecksStopRegistrationWithTheirMessage) {
-  struct Case {
-    const char* what;
+// Each check stops "登録" with its message and the focus on the field; No at the question
+// leaves the box as it was; a long name is cut without splitting a character.
+TEST_F(DataEditTest, ChecksAndTheQuestionStopRegistration) {
+  const struct {
     bool directMode;
     int id;
     const char* text;
     const char* message;
-  };
-  const Case cases[] = {
-      {"IV of 256", false, res::DATAEDIT_IV[3], "256", "0 から 255 までの整数を入力してください。"},
-      {"empty stat, compute mode", false, res::DATAEDIT_STAT[0], "", "整数を入力してください。"},
-      {"empty stat, direct mode", true, res::DATAEDIT_STAT[5], "", "整数を入力してください。"},
-      {"stat 0", true, res::DATAEDIT_STAT[2], "0", "1 から 999 までの整数を入力してください。"},
-      {"EVs 252+252+7", false, res::DATAEDIT_EV[2], "7", "努力値が多すぎます"},
-      {"no name", false, res::IDC_DATAEDIT_NAME, "", "名前を入力してください"},
-      {"name without a code", false, res::IDC_DATAEDIT_NAME, "ガブ😀",
-       "名前に使えない文字が含まれています"},
+  } cases[] = {
+      {false, res::DATAEDIT_IV[3], "256", "0 から 255 までの整数を入力してください。"},
+      {false, res::DATAEDIT_STAT[0], "", "整数を入力してください。"},
+      {true, res::DATAEDIT_STAT[5], "", "整数を入力してください。"},
+      {true, res::DATAEDIT_STAT[2], "0", "1 から 999 までの整数を入力してください。"},
+      {false, res::DATAEDIT_EV[2], "7", "努力値が多すぎます"},  // 252 + 252 + 7
+      {false, res::IDC_DATAEDIT_NAME, "", "名前を入力してください"},
+      {false, res::IDC_DATAEDIT_NAME, "ガブ😀", "名前に使えない文字が含まれています"},
   };
   OpenNew();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Type(editor(), res::IDC_DATAEDIT_NAME, "ガブ");
     Click(editor(), c.directMode ? res::IDC_DATAEDIT_DIRECT_MODE : res::IDC_DATAEDIT_COMPUTE_MODE);
     FillRow(res::DATAEDIT_IV, {"31", "31", "31", "31", "31", "31"});
@@ -65,47 +60,39 @@ TEST_F(DataEditTest, ChecksStopRegistrationWithTheirMessage) {
     // The stat boxes are disabled in compute mode, and still checked.
     editor().SetDlgItemText(c.id, c.text);
     const auto shown = Register();
-    ASSERT_EQ(shown.size(), 1u) << c.what;
-    EXPECT_EQ(shown[0].text, c.message) << c.what;
-    EXPECT_TRUE(editor().IsWindowVisible()) << c.what;
-    EXPECT_EQ(Rows(), 0) << c.what;
+    ASSERT_EQ(shown.size(), 1u) << c.text;
+    EXPECT_EQ(shown[0].text, c.message);
+    EXPECT_TRUE(editor().IsWindowVisible());
+    EXPECT_EQ(Rows(), 0);
     if (c.id != res::DATAEDIT_EV[2]) {
-      EXPECT_EQ(editor().GetFocus()->id(), c.id) << c.what;
+      EXPECT_EQ(editor().GetFocus()->id(), c.id) << c.text;
     }
   }
   // 252 + 252 + 6 = 510 and an IV above 31 pass; the IV goes into the formula.
-  Type(editor(), res::IDC_DATAEDIT_NAME, "ガブ");
+  Type(editor(), res::IDC_DATAEDIT_NAME, "abあいうえおかきくけこさしすせそ");  // 2 + 30 bytes
   Type(editor(), res::DATAEDIT_EV[2], "6");
   Type(editor(), res::DATAEDIT_IV[1], "255");
   Click(editor(), res::IDC_DATAEDIT_COMPUTE_MODE);
-  const auto shown = Register();
+  auto shown = Register(platform::ID_NO);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].caption, "パラメータ確認");
+  EXPECT_TRUE(shown[0].text.ends_with("\nこれでいいですか？"));
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_TRUE(editor().IsWindowVisible());
+  EXPECT_FALSE(window().HasUnsavedChanges());
+  Register();
   ASSERT_EQ(Rows(), 1);
   const box::BoxEntry& entry = window().box().entries[0];
+  EXPECT_EQ(box::NameUtf8(entry), "abあいうえおかきくけこさしすせ");
   EXPECT_EQ(entry.iv[1], 255);
   EXPECT_EQ(entry.stat[1], calc::CalcStatOf(entry.species, entry.level, entry.nature, 1, 255, 252));
   EXPECT_EQ(entry.statsEntered, 0);
 }
 
-TEST_F(DataEditTest, NoAtTheQuestionLeavesTheEntryAsItWas) {
-  WriteBoxFile({MakeEntry("ガブ", 444, {88})});
-  Open();
-  const box::BoxEntry before = window().box().entries[0];
-  Click(window(), res::IDC_DAMAGE_EDIT);
-  ChooseText(editor(), res::IDC_DATAEDIT_LEVEL, "7");
-  const auto shown = Register(platform::ID_NO);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].text.substr(shown[0].text.find('\n')), "\nこれでいいですか？");
-  EXPECT_EQ(std::memcmp(&before, &window().box().entries[0], sizeof before), 0);
-  EXPECT_TRUE(editor().IsWindowVisible());
-  EXPECT_FALSE(window().HasUnsavedChanges());
-}
-
 // Rows 0..15, the battle's items 17..37, then the empty row 16 last, each with its ItemId.
 TEST_F(DataEditTest, ItemListPutsTheEmptyRowLast) {
   OpenNew();
-  const auto& items = editor().Item<ComboBox>(res::IDC_DATAEDIT_ITEM);
+  const auto& items = editor().Item<platform::ComboBox>(res::IDC_DATAEDIT_ITEM);
   ASSERT_EQ(items.GetCount(), data::ITEM_COUNT);
   for (int i = 0; i < items.GetCount(); ++i) {
     const data::ItemId id = i < 16 ? i : i < data::ITEM_COUNT - 1 ? i + 1 : 16;
@@ -116,21 +103,40 @@ TEST_F(DataEditTest, ItemListPutsTheEmptyRowLast) {
   ChooseText(editor(), res::IDC_DATAEDIT_ITEM, "オボンのみ");
   Register();
   EXPECT_EQ(window().box().entries[0].item, 20);
-  SetDefender(0);
+  SetSides(-1, 0);
   EXPECT_EQ(window().GetDlgItemText(res::DEFENDER_PANEL.item), "オボンのみ");
   Click(window(), res::IDC_DAMAGE_EDIT);
   EXPECT_EQ(Selected(editor(), res::IDC_DATAEDIT_ITEM), "オボンのみ");
 }
 
-TEST_F(DataEditTest, StoredTutorMoveShowsAsItsLineAndSurvivesRegistration) {
-  constexpr data::SpeciesId species = 2;
+// A stored tutor move shows as its own line and survives registration; a stored move is
+// found by its whole name, not as the start of another ("かみなり", "かみなりパンチ").
+TEST_F(DataEditTest, StoredMovesShowAsTheirOwnLines) {
   data::MoveId tutor = data::NO_MOVE;
   for (data::MoveId move : data::EM_TUTOR_LIST) {
-    if (!data::CanLearnAny(species, move)) tutor = move;
+    if (!data::CanLearnAny(2, move)) tutor = move;
+  }
+  const std::pair<data::MoveId, data::MoveId> pairs[] = {{86, 8},   {86, 421},  {91, 304},
+                                                         {98, 161}, {159, 175}, {270, 432}};
+  data::SpeciesId species = data::NO_SPECIES;
+  auto [stored, longer] = pairs[0];
+  for (data::SpeciesId s = 0; s < data::EGG_SPECIES && species == data::NO_SPECIES; ++s) {
+    for (auto [shorter, other] : pairs) {
+      if (species == data::NO_SPECIES && data::CanLearnAny(s, other) &&
+          !data::CanLearnAny(s, shorter)) {
+        std::tie(species, stored, longer) = std::tuple{s, shorter, other};
+      }
+    }
   }
   ASSERT_NE(tutor, data::NO_MOVE);
-  WriteBoxFile({MakeEntry("バナ", species, {data::NO_MOVE, tutor})});
+  ASSERT_NE(species, data::NO_SPECIES);
+  WriteBoxFile(
+      {MakeEntry("バナ", 2, {data::NO_MOVE, tutor}), MakeEntry("わざ", species, {stored})});
   Open();
+  SelectRow(1);
+  Click(window(), res::IDC_DAMAGE_EDIT);
+  EXPECT_NE(Selected(editor(), res::DATAEDIT_MOVE[0]), data::MoveName(longer));
+  SelectRow(0);
   Click(window(), res::IDC_DAMAGE_EDIT);
   EXPECT_EQ(Selected(editor(), res::DATAEDIT_MOVE[1]),
             EM_TUTOR_PREFIX + std::string(data::MoveName(tutor)));
@@ -138,31 +144,6 @@ TEST_F(DataEditTest, StoredTutorMoveShowsAsItsLineAndSurvivesRegistration) {
   EXPECT_NE(editor().GetDlgItemText(res::DATAEDIT_POWER[1]), " - ");
   Register();
   EXPECT_EQ(window().box().entries[0].move[1], tutor);
-}
-
-TEST_F(DataEditTest, StoredMoveIsFoundByItsWholeName) {
-  // Move names that begin another move's name ("かみなり", "かみなりパンチ"): a species
-  // that lacks the shorter one must not get the longer one for a stored shorter one.
-  const std::pair<data::MoveId, data::MoveId> pairs[] = {{86, 8},   {86, 421},  {91, 304},
-                                                         {98, 161}, {159, 175}, {270, 432}};
-  data::SpeciesId species = data::NO_SPECIES;
-  data::MoveId stored = data::NO_MOVE;
-  data::MoveId longer = data::NO_MOVE;
-  for (data::SpeciesId s = 0; s < data::EGG_SPECIES && species == data::NO_SPECIES; ++s) {
-    for (auto [shorter, other] : pairs) {
-      if (data::CanLearnAny(s, other) && !data::CanLearnAny(s, shorter)) {
-        species = s;
-        stored = shorter;
-        longer = other;
-        break;
-      }
-    }
-  }
-  ASSERT_NE(species, data::NO_SPECIES);
-  WriteBoxFile({MakeEntry("わざ", species, {stored})});
-  Open();
-  Click(window(), res::IDC_DAMAGE_EDIT);
-  EXPECT_NE(Selected(editor(), res::DATAEDIT_MOVE[0]), data::MoveName(longer));
 }
 
 // The move lines are sorted once and shared; a sorted control fed line by line is the
@@ -235,13 +216,6 @@ TEST_F(DataEditTest, PresetsAndSixVSwitchToComputeModeAndFixedHpStaysOne) {
   EXPECT_EQ(entry.statsEntered, 1);
   EXPECT_EQ(entry.stat[0], 1);
   EXPECT_EQ(entry.stat[1], 200);
-}
-
-TEST_F(DataEditTest, LongNameIsCutWithoutSplittingACharacter) {
-  OpenNew();
-  Type(editor(), res::IDC_DATAEDIT_NAME, "abあいうえおかきくけこさしすせそ");  // 2 + 30 bytes
-  Register();
-  EXPECT_EQ(box::NameUtf8(window().box().entries[0]), "abあいうえおかきくけこさしすせ");
 }
 
 }  // namespace

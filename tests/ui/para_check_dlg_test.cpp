@@ -6,7 +6,7 @@
 #include "calc/iv_report.h"
 #include "data/battle_rules.h"
 #include "res/para_check_dlg.h"
-#include "tests/ui/shell_fixture.h"
+#include "tests/ui/box_window_fixture.h"
 #include "ui/para_check_dlg.h"
 
 namespace kerumina::ui {
@@ -17,34 +17,12 @@ using platform::ComboBox;
 using platform::ListBox;
 using namespace res;
 
-// The window on its own, created as the launcher creates it, with the settings file of
-// the test's folder.
-class ParaCheckTest : public ShellTest {
+class ParaCheckTest : public WindowTest<CParaCheckDlg> {
  protected:
-  void TearDown() override {
-    Close();
-    ShellTest::TearDown();
-  }
-  CParaCheckDlg& Open() {
-    app_ = std::make_unique<CMainApp>(host);
-    app_->PrepareSettings();
-    window_ = std::make_unique<CParaCheckDlg>(*app_);
-    window_->CreateToolWindow();
-    return *window_;
-  }
-  void Close() {
-    if (window_) window_->DestroyWindow();
-    window_.reset();
-    app_.reset();
-  }
-
-  ComboBox& Combo(int id) { return window_->Item<ComboBox>(id); }
-  ListBox& Candidates(int d) { return window_->Item<ListBox>(IDC_PARACHECK_CANDIDATES[d]); }
+  ComboBox& Combo(int id) { return window().Item<ComboBox>(id); }
+  ListBox& Candidates(int d) { return window().Item<ListBox>(IDC_PARACHECK_CANDIDATES[d]); }
   void Choose(int id, int index) { EXPECT_TRUE(Combo(id).UserChoose(index)) << id; }
-  void Click(int id) { window_->Item<platform::Button>(id).UserClick(); }
-  void ToggleHiddenPower() {
-    window_->Item<platform::CheckBox>(IDC_PARACHECK_HIDDEN_POWER).UserClick();
-  }
+  void Click(int id) { WindowTest::Click(window(), id); }
   void Judge(data::SpeciesId species, int level) {
     ComboBox& combo = Combo(IDC_PARACHECK_SPECIES);
     for (int i = 0; i < combo.GetCount(); ++i)
@@ -70,20 +48,13 @@ class ParaCheckTest : public ShellTest {
     return calc::EvaluateIvs(static_cast<data::SpeciesId>(species.GetItemData(species.GetCurSel())),
                              Combo(IDC_PARACHECK_LEVEL).GetCurSel() + 1,
                              Combo(IDC_PARACHECK_NATURE).GetCurSel(), bounds,
-                             window_->IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0)
+                             window().IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0)
         .report;
   }
-  void TypeEv(int d, const char* text) {
-    window_->Item<platform::Edit>(IDC_PARACHECK_EV[d]).UserType(text);
-  }
-  std::string Text(int id) { return window_->GetDlgItemText(id); }
+  std::string Text(int id) { return window().GetDlgItemText(id); }
   int HiddenPowerLines() {
-    return window_->Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount();
+    return window().Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount();
   }
-
- private:
-  std::unique_ptr<CMainApp> app_;
-  std::unique_ptr<CParaCheckDlg> window_;
 };
 
 // Saved positions are restored, a position the list lacks selects its first item, the
@@ -100,12 +71,12 @@ TEST_F(ParaCheckTest, SettingsRestoreAndSaveTheChoices) {
   };
   for (const Case& c : cases) {
     WriteIni(std::string("[Main]\nVersion=60\n[ParaCheck]\n") + c.saved);
-    CParaCheckDlg& window = Open();
+    Open();
     EXPECT_EQ(Combo(IDC_PARACHECK_RULE).GetCurSel(), c.rule) << c.saved;
     EXPECT_EQ(Combo(IDC_PARACHECK_LEVEL).GetCurSel(), c.level) << c.saved;
     EXPECT_EQ(Combo(IDC_PARACHECK_NATURE).GetCurSel(), c.nature) << c.saved;
     EXPECT_EQ(Combo(IDC_PARACHECK_SPECIES).GetCurSel(), c.species) << c.saved;
-    EXPECT_EQ(window.report(), CoreReport()) << c.saved;
+    EXPECT_EQ(window().report(), CoreReport()) << c.saved;
     Choose(IDC_PARACHECK_LEVEL, 9);
     Close();
     EXPECT_EQ(Setting("ParaCheck", "rule"), c.rule);
@@ -118,7 +89,7 @@ TEST_F(ParaCheckTest, SettingsRestoreAndSaveTheChoices) {
 // Species 7 at level 3 shows HP 0..15 as its lowest line, at level 4 7..31 as its top
 // line. Level, nature and species changes rebuild the lists but keep the bounds.
 TEST_F(ParaCheckTest, PicksIntersectAcrossRebuildsUntilReset) {
-  CParaCheckDlg& window = Open();
+  Open();
   Judge(7, 3);
   PickIv(data::STAT_HP, 0);
   EXPECT_EQ(Bound(data::STAT_HP), (IvBound{0, 15}));
@@ -128,16 +99,16 @@ TEST_F(ParaCheckTest, PicksIntersectAcrossRebuildsUntilReset) {
   EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
   PickIv(data::STAT_HP, 0);  // misses the bounds
   EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
-  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_THRESHOLD[data::STAT_HP]).substr(0, 3), " 7:");
+  EXPECT_EQ(window().GetDlgItemText(IDC_PARACHECK_THRESHOLD[data::STAT_HP]).substr(0, 3), " 7:");
 
   Choose(IDC_PARACHECK_NATURE, 3);
   Choose(IDC_PARACHECK_SPECIES, 5);
   Judge(150, 50);  // every base stat 100
   EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
   EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "160：0～1");
-  EXPECT_EQ(window.GetDlgItemText(IDC_PARACHECK_CONFIRM[data::STAT_HP]),
+  EXPECT_EQ(window().GetDlgItemText(IDC_PARACHECK_CONFIRM[data::STAT_HP]),
             "あめ： 0 個 ドーピング： 2 個　Ｖ確定能力値： 178");
-  EXPECT_EQ(window.report(), CoreReport());
+  EXPECT_EQ(window().report(), CoreReport());
 
   PickIv(data::STAT_SPEED, 3);
   Click(IDC_PARACHECK_RESET);
@@ -145,7 +116,7 @@ TEST_F(ParaCheckTest, PicksIntersectAcrossRebuildsUntilReset) {
     EXPECT_EQ(Bound(d), (IvBound{0, 31})) << d;
     EXPECT_EQ(Candidates(d).GetCurSel(), ListBox::NONE) << d;
   }
-  EXPECT_EQ(window.report(), CoreReport());
+  EXPECT_EQ(window().report(), CoreReport());
 
   for (int level : {100, 1}) {
     Choose(IDC_PARACHECK_LEVEL, level - 1);
@@ -157,15 +128,15 @@ TEST_F(ParaCheckTest, PicksIntersectAcrossRebuildsUntilReset) {
 // The list holds the types of the bounds as they stand: no lines of an earlier
 // evaluation stay once four stats are open again or the switch is off.
 TEST_F(ParaCheckTest, HiddenPowerNeedsThreeNarrowedStatsAndIsCopied) {
-  CParaCheckDlg& window = Open();
+  Open();
   Judge(150, 50);
-  ToggleHiddenPower();
+  Click(IDC_PARACHECK_HIDDEN_POWER);
   PickIv(data::STAT_HP, 31);
   PickIv(data::STAT_ATK, 31);
   EXPECT_EQ(HiddenPowerLines(), 0);
   PickIv(data::STAT_SPEED, 31);
   EXPECT_GT(HiddenPowerLines(), 0);
-  EXPECT_NE(window.report().find("\r\n 可能性のある「めざパ」一覧\r\n"), std::string::npos);
+  EXPECT_NE(window().report().find("\r\n 可能性のある「めざパ」一覧\r\n"), std::string::npos);
   Click(IDC_PARACHECK_COPY);
   EXPECT_EQ(host.clipboard(), CoreReport());
 
@@ -173,19 +144,19 @@ TEST_F(ParaCheckTest, HiddenPowerNeedsThreeNarrowedStatsAndIsCopied) {
   Choose(IDC_PARACHECK_AT_MOST[data::STAT_SPEED], 31);
   EXPECT_EQ(HiddenPowerLines(), 0);
   PickIv(data::STAT_SPEED, 31);
-  ToggleHiddenPower();
+  Click(IDC_PARACHECK_HIDDEN_POWER);
   EXPECT_EQ(HiddenPowerLines(), 0);
-  EXPECT_EQ(window.report().find("めざパ"), std::string::npos);
+  EXPECT_EQ(window().report().find("めざパ"), std::string::npos);
 }
 
 // Every base stat 100 at level 50. "ちのけが おおい" (position 10) leaves Atk 29 of 28..31;
 // Def from 30 up contradicts it; "指定無し" gives the window back. EV 252 moves HP IV 0 to
 // 191; a refused entry leaves a message and the last valid value; empty counts as 0.
 TEST_F(ParaCheckTest, CharacteristicAndEvsUntilRemoved) {
-  CParaCheckDlg& window = Open();
+  Open();
   Judge(150, 50);
   Choose(IDC_PARACHECK_AT_LEAST[data::STAT_ATK], 28);
-  const std::string before = window.report();
+  const std::string before = window().report();
   Choose(IDC_PARACHECK_CHARACTERISTIC, 10);
   EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "29");
   EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_SPEED]), "0～29");
@@ -194,7 +165,7 @@ TEST_F(ParaCheckTest, CharacteristicAndEvsUntilRemoved) {
   EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "28～31");
   Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 0);
   Choose(IDC_PARACHECK_CHARACTERISTIC, 0);
-  EXPECT_EQ(window.report(), before);
+  EXPECT_EQ(window().report(), before);
   EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]) + Text(IDC_PARACHECK_CONTRADICTION),
             "28～31");
 
@@ -212,27 +183,27 @@ TEST_F(ParaCheckTest, CharacteristicAndEvsUntilRemoved) {
   };
   for (const auto& e : entries) {
     const std::size_t shown = host.messages().size();
-    TypeEv(e.d, e.typed);
+    Type(window(), IDC_PARACHECK_EV[e.d], e.typed);
     const std::string message = host.messages().size() > shown ? host.messages().back().text : "";
     EXPECT_EQ(message, e.message ? e.message : "") << e.typed;
     EXPECT_EQ(Text(IDC_PARACHECK_EV[e.d]), e.shown);
     EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "191：0");
   }
-  EXPECT_NE(window.report().find("努力値：252/255/0/0/0/0\r\n"), std::string::npos);
-  TypeEv(data::STAT_HP, "");
-  TypeEv(data::STAT_ATK, "0");
-  EXPECT_EQ(window.report(), before);
+  EXPECT_NE(window().report().find("努力値：252/255/0/0/0/0\r\n"), std::string::npos);
+  Type(window(), IDC_PARACHECK_EV[data::STAT_HP], "");
+  Type(window(), IDC_PARACHECK_EV[data::STAT_ATK], "0");
+  EXPECT_EQ(window().report(), before);
 }
 
 TEST_F(ParaCheckTest, RuleChangeRefillsTheSpeciesAndRebuilds) {
-  CParaCheckDlg& window = Open();
+  Open();
   Choose(IDC_PARACHECK_RULE, data::RULE_REGIONAL_DP);
   const ComboBox& species = Combo(IDC_PARACHECK_SPECIES);
   EXPECT_EQ(species.GetCount(),
             static_cast<int>(data::RuleFilteredSpecies(data::RULE_REGIONAL_DP).size()));
   EXPECT_EQ(species.GetCurSel(), 0);
   const auto first = static_cast<data::SpeciesId>(species.GetItemData(0));
-  EXPECT_EQ(window.report().rfind("種族：" + std::string(data::SpeciesName(first)), 0), 0u);
+  EXPECT_EQ(window().report().rfind("種族：" + std::string(data::SpeciesName(first)), 0), 0u);
   EXPECT_EQ(Candidates(data::STAT_HP).GetText(0),
             calc::IvCandidateText(calc::BuildIvCandidates(first, 1, 0, data::STAT_HP)[0]));
 }
