@@ -1,110 +1,150 @@
-// CanLearnAny walks the whole evolution chain; MatchLearnConditions marks what it finds so
-// a caller can go on with pre-evolutions. Both are what the search and the box rely on.
+// CanLearnAny, MatchLearnConditions and the box's move-picker lines against the data set's
+// learnsets read apart from the tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "data/learnable_moves.h"
 #include "data/learnsets.h"
+#include "data_set.h"
+#include "text/sort_order.h"
 
 namespace kerumina::data {
 namespace {
 
-constexpr LearnMethods ALL_METHODS{true, true, true, true};
-constexpr GameVersions ALL_VERSIONS{true, true, true};
-constexpr GameVersions NO_VERSION{};
+// Where a species learns a move, one bit per table.
+enum Source {
+  LEVEL_DP,
+  LEVEL_PT,
+  LEVEL_HGSS,
+  MACHINE_DPPT,
+  MACHINE_HGSS,
+  SPECIAL,
+  TUTOR_PT,
+  TUTOR_HGSS,
+  EGG_DPPT,
+  EGG_HGSS
+};
+using Sources = std::vector<std::array<int, MOVE_COUNT>>;
 
-MoveConditions Only(MoveId move) {
-  return {move, NO_MOVE, NO_MOVE, NO_MOVE};
+const Sources& DataSetSources() {
+  static const Sources sources = [] {
+    Sources bits(SPECIES_COUNT);
+    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+      const data_set::Learnset& l = data_set::Learnsets()[s];
+      const auto mark = [&](const data_set::Entries& entries, int source) {
+        for (const data_set::Entry& e : entries) bits[s][e.move] |= 1 << source;
+      };
+      for (int i = 0; i < 3; ++i) mark(l.levelUp[i], LEVEL_DP + i);
+      for (int i = 0; i < 2; ++i) {
+        mark(l.machines[i], MACHINE_DPPT + i);
+        mark(l.tutors[i], TUTOR_PT + i);
+        mark(l.eggs[i], EGG_DPPT + i);
+      }
+      mark(l.special, SPECIAL);
+    }
+    return bits;
+  }();
+  return sources;
 }
 
-// One move in all mode.
-bool Finds(SpeciesId species, MoveId move, const LearnMethods& methods,
-           const GameVersions& versions) {
-  MoveConditions conds = Only(move);
-  return MatchLearnConditions(species, false, methods, versions, conds);
-}
-
-TEST(CanLearnAny, WalksTheChainAndTheSharedLearnset) {
-  // Egg move of the first stage only, found from the third stage.
-  EXPECT_FALSE(InSlots(EGG_MOVES_DPPT[2], 112));
-  EXPECT_TRUE(CanLearnAny(2, 112));
-  // Species 291 learns what 290 learns, though 290 is not its pre-evolution.
-  EXPECT_TRUE(CanLearnAny(290, 102));
-  EXPECT_FALSE(CanLearnAny(289, 102));
-  EXPECT_TRUE(CanLearnAny(291, 102));
-  EXPECT_FALSE(CanLearnAny(EGG_SPECIES, 0));
-  // A level-up slot with level 1 and MoveId 0 is a real entry; all-zero slots are empty.
-  EXPECT_TRUE(InLevelUp(LEVEL_UP_DP, 34, 0));
-  EXPECT_FALSE(InLevelUp(LEVEL_UP_DP, 0, 0));
-  EXPECT_FALSE(CanLearnAny(0, 0));
+// One move alone in all mode, per method and version: the tables a search consults.
+TEST(MatchLearnConditions, SearchesExactlyTheTablesOfTheChosenMethodsAndVersions) {
+  struct Case {
+    LearnMethods methods;
+    GameVersions versions;
+    int searched;
+  };
+  const Case cases[] = {{{.levelUp = true}, {}, 0},
+                        {{.levelUp = true}, {.dp = true}, 1 << LEVEL_DP},
+                        {{.levelUp = true}, {.pt = true}, 1 << LEVEL_PT},
+                        {{.levelUp = true}, {.hgss = true}, 1 << LEVEL_HGSS},
+                        {{.machine = true}, {}, 1 << MACHINE_DPPT},
+                        {{.machine = true}, {.hgss = true}, 1 << MACHINE_DPPT | 1 << MACHINE_HGSS},
+                        {{.tutor = true}, {}, 1 << SPECIAL},
+                        {{.tutor = true}, {.pt = true}, 1 << SPECIAL | 1 << TUTOR_PT},
+                        {{.tutor = true}, {.hgss = true}, 1 << SPECIAL | 1 << TUTOR_HGSS},
+                        {{.egg = true}, {}, 1 << EGG_DPPT},
+                        {{.egg = true}, {.hgss = true}, 1 << EGG_DPPT | 1 << EGG_HGSS},
+                        {{}, {true, true, true}, 0}};
+  const Sources& sources = DataSetSources();
+  for (const Case& c : cases) {
+    int mismatches = 0;
+    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+      for (MoveId m = 0; m < MOVE_COUNT; ++m) {
+        MoveConditions conds = {NO_MOVE, m, NO_MOVE, NO_MOVE};
+        const bool found = (sources[s][m] & c.searched) != 0;
+        mismatches += MatchLearnConditions(s, false, c.methods, c.versions, conds) != found;
+        mismatches += conds[1] != (found ? NO_MOVE : m);
+      }
+    }
+    EXPECT_EQ(mismatches, 0) << "searched " << c.searched;
+  }
 }
 
 TEST(MatchLearnConditions, MarksFoundMovesAcrossCalls) {
+  constexpr LearnMethods all{true, true, true, true};
+  constexpr GameVersions every{true, true, true};
   MoveConditions none{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, true, LearnMethods{}, NO_VERSION, none));
+  EXPECT_TRUE(MatchLearnConditions(0, true, LearnMethods{}, GameVersions{}, none));
+  EXPECT_TRUE(MatchLearnConditions(0, false, LearnMethods{}, GameVersions{}, none));
 
   // All mode: species 0 learns 112 (egg) but not 102; species 290 learns 102. Once all is
   // marked the answer is true whatever the species.
-  MoveConditions all{112, NO_MOVE, 102, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, false, ALL_METHODS, ALL_VERSIONS, all));
-  EXPECT_EQ(all, (MoveConditions{NO_MOVE, NO_MOVE, 102, NO_MOVE}));
-  EXPECT_TRUE(MatchLearnConditions(290, false, ALL_METHODS, ALL_VERSIONS, all));
-  EXPECT_EQ(all, none);
-  EXPECT_TRUE(MatchLearnConditions(EGG_SPECIES, false, LearnMethods{}, NO_VERSION, all));
+  MoveConditions conds{112, NO_MOVE, 102, NO_MOVE};
+  EXPECT_FALSE(MatchLearnConditions(0, false, all, every, conds));
+  EXPECT_EQ(conds, (MoveConditions{NO_MOVE, NO_MOVE, 102, NO_MOVE}));
+  EXPECT_TRUE(MatchLearnConditions(290, false, all, every, conds));
+  EXPECT_EQ(conds, none);
+  EXPECT_TRUE(MatchLearnConditions(EGG_SPECIES, false, LearnMethods{}, GameVersions{}, conds));
 
   // Any mode stops at the first found move and marks only that one.
-  MoveConditions any{102, 112, 32, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, any));
-  EXPECT_EQ(any, (MoveConditions{102, NO_MOVE, 32, NO_MOVE}));
-  MoveConditions missing = Only(102);
-  EXPECT_FALSE(MatchLearnConditions(0, true, ALL_METHODS, ALL_VERSIONS, missing));
-
-  // No method never finds a move, in either mode, and marks nothing.
-  MoveConditions noMethod = Only(32);
-  EXPECT_FALSE(MatchLearnConditions(0, false, LearnMethods{}, ALL_VERSIONS, noMethod));
-  EXPECT_FALSE(MatchLearnConditions(0, true, LearnMethods{}, ALL_VERSIONS, noMethod));
-  EXPECT_EQ(noMethod[0], 32);
+  conds = {102, 112, 32, NO_MOVE};
+  EXPECT_TRUE(MatchLearnConditions(0, true, all, every, conds));
+  EXPECT_EQ(conds, (MoveConditions{102, NO_MOVE, 32, NO_MOVE}));
+  conds = {102, NO_MOVE, NO_MOVE, NO_MOVE};
+  EXPECT_FALSE(MatchLearnConditions(0, true, all, every, conds));
 }
 
-TEST(MachineNumber, HiddenMachinesFollowTheNumberedOnes) {
-  EXPECT_EQ(MachineNumber(91), 92);
-  EXPECT_FALSE(IsHiddenMachine(91));
-  EXPECT_EQ(MachineNumber(92), 1);
-  EXPECT_TRUE(IsHiddenMachine(92));
-}
-
-// Which tables one method reads, by version flags (level-up and the version tutor tables
-// need one; machines, eggs and special moves do not): the slot scans as the reference for
-// the lookups' bit index.
-bool SlotScan(const LearnMethods& k, const GameVersions& v, SpeciesId s, MoveId m) {
-  const bool levelUp = (v.dp && InLevelUp(LEVEL_UP_DP, s, m)) ||
-                       (v.pt && InLevelUp(LEVEL_UP_PT, s, m)) ||
-                       (v.hgss && InLevelUp(LEVEL_UP_HGSS, s, m));
-  const bool machine = ByMachine(MACHINE_LIST_DPPT, MACHINE_COMPAT_DPPT, s, m) ||
-                       (v.hgss && ByMachine(MACHINE_LIST_HGSS, MACHINE_COMPAT_HGSS, s, m));
-  const bool tutor = InSpecialLearn(s, m) || (v.pt && InSlots(TUTOR_PT[s], m)) ||
-                     (v.hgss && InSlots(TUTOR_HGSS[s], m));
-  const bool egg = InSlots(EGG_MOVES_DPPT[s], m) || (v.hgss && InSlots(EGG_MOVES_HGSS[s], m));
-  return (k.levelUp && levelUp) || (k.machine && machine) || (k.tutor && tutor) || (k.egg && egg);
-}
-
-TEST(MatchLearnConditions, AgreesWithTheSlotScansForEveryTable) {
-  // clang-format off
-  const std::pair<LearnMethods, GameVersions> cases[] = {
-      {{.levelUp = true}, {}}, {{.levelUp = true}, {.dp = true}},
-      {{.levelUp = true}, {.pt = true}}, {{.levelUp = true}, {.hgss = true}},
-      {{.machine = true}, {}}, {{.machine = true}, {.hgss = true}},
-      {{.tutor = true}, {}}, {{.tutor = true}, {.pt = true}},
-      {{.tutor = true}, {.hgss = true}}, {{.egg = true}, {}}, {{.egg = true}, {.hgss = true}}};
-  // clang-format on
-
+// The whole line counts, and 291 learns what 290 learns.
+TEST(CanLearnAny, AgreesWithTheLearnsetsOfTheWholeLine) {
+  const std::vector<SpeciesId> pre = data_set::PreEvolutions();
+  const Sources& sources = DataSetSources();
+  const auto learns = [&](SpeciesId s, MoveId m) {
+    for (; s != NO_SPECIES; s = pre[s]) {
+      if (sources[s][m] != 0) return true;
+    }
+    return false;
+  };
   int mismatches = 0;
-  for (const auto& [methods, versions] : cases) {
-    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
-      for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-        mismatches += Finds(s, m, methods, versions) != SlotScan(methods, versions, s, m);
-      }
+  for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+    for (MoveId m = 0; m < MOVE_COUNT; ++m) {
+      const bool expected = learns(s, m) || (s == SHARED_LEARNSET_SPECIES && learns(290, m));
+      mismatches += CanLearnAny(s, m) != expected;
     }
   }
   EXPECT_EQ(mismatches, 0);
+}
+
+// " 無指定", every learnable move, the separator and the older game's tutor moves, in the
+// sorted picker's order.
+TEST(LearnableMoveItems, EveryLearnableMoveThenTheOlderTutorMoves) {
+  for (SpeciesId s = -1; s < SPECIES_COUNT; ++s) {
+    std::vector<std::pair<std::string, MoveId>> expected = {{" 無指定", NO_MOVE},
+                                                            {"― Em 教え技 ―", NO_MOVE}};
+    for (MoveId m = 0; s >= 0 && m < MOVE_COUNT; ++m) {
+      if (CanLearnAny(s, m)) expected.emplace_back(MoveName(m), m);
+    }
+    for (MoveId m : EM_TUTOR_LIST) expected.emplace_back("―" + std::string(MoveName(m)), m);
+    std::vector<std::pair<std::string, MoveId>> items;
+    for (const MovePickerItem& item : LearnableMoveItems(s))
+      items.emplace_back(item.text, item.move);
+    EXPECT_TRUE(std::ranges::is_sorted(items, text::JapaneseLess, [](auto& i) { return i.first; }))
+        << s;
+    std::ranges::sort(items);
+    std::ranges::sort(expected);
+    ASSERT_EQ(items, expected) << s;
+  }
 }
 
 }  // namespace
