@@ -24,6 +24,7 @@ TEST(SortOrderJapanese, Rules) {
       {"― Em 教え技 ―", "―あなをほる"},  // separator heads the "―" entries
       {"―ねこだまし", "あなをほる"},     // symbols before kana
       {"＃", "１０まんボルト"},          // symbols before digits
+      {"ゝ", "１"},                      // an iteration mark after no kana is a symbol
       {"１０まんボルト", "あなをほる"},  // digits before kana
       {"ん", "ABC"},                     // kana before everything else
       {"ABC", "漢字"},
