@@ -76,7 +76,8 @@ TEST(Cp932Codec, ReportsTheFirstCharacterWithoutCode) {
       {"x\xFFy", 0xFFFD, 1, "x"},         // not UTF-8 at all
       {"x\xE3\x82", 0xFFFD, 1, "x"},      // cut short
       {"\xC0\xAF", 0xFFFD, 0, ""},        // overlong '/'
-      {"a\xED\xA0\x80", 0xFFFD, 1, "a"},  // surrogate
+      {"a\xED\xA0\x80", 0xFFFD, 1, "a"},  // surrogates
+      {"a\xED\xBF\xBF", 0xFFFD, 1, "a"},
   };
   for (const BadInput& c : cases) {
     const Cp932Conversion sjis = Utf8ToCp932(c.utf8);

@@ -24,6 +24,7 @@ TEST(SortOrderJapanese, Rules) {
       {"― Em 教え技 ―", "―あなをほる"},  // separator heads the "―" entries
       {"―ねこだまし", "あなをほる"},     // symbols before kana
       {"＃", "１０まんボルト"},          // symbols before digits
+      {"！", "#"},                       // full-width forms read as ASCII
       {"ゝ", "１"},                      // an iteration mark after no kana is a symbol
       {"１０まんボルト", "あなをほる"},  // digits before kana
       {"ん", "ABC"},                     // kana before everything else
@@ -83,7 +84,8 @@ TEST(SortOrderCp932, ComparesShiftJisBytes) {
       {"ア", "ｱ"},               // 8341 < B1: bytes, not character codes
       {"ノーマル", "ノコッチ"},  // 815B < 8352
       {"ア", "アア"},
-      {"アン", "ア\U0001F600"},  // no cp932 code: after every code
+      {"アン", "ア\U0001F600"},  // no cp932 code: after every code, by code point
+      {"\U00017F00", "\U00018000"},
   };
   for (const Pair& p : pairs) {
     EXPECT_LT(CompareCp932Codes(p.first, p.second), 0) << p.first << " < " << p.second;
