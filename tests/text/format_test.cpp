@@ -24,6 +24,7 @@ TEST(FormatText, TextPadsAndCutsByCp932Bytes) {
       {Format("%05s|", "ab"), "   ab|"},
       {Format("%-3d%-10s%-8s|", 1, "ノーマル", "でんき"), "1  ノーマル  でんき  |"},
       {Format("%.3s|", "ノーマル"), "ノ|"},  // precision never splits a character
+      {Format("%.0s|", "ノーマル"), "|"},
       {Format("%.4s|", "ノーマル"), "ノー|"},
       {Format("%-6.5s|", "aアイウ"), "aアイ |"},
       {Format("%.*s|", -1, "ノーマル"), "ノーマル|"},  // negative: no precision

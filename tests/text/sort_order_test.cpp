@@ -30,6 +30,7 @@ TEST(SortOrderJapanese, Rules) {
       {"ん", "ABC"},                     // kana before everything else
       {"ABC", "漢字"},
       {"アクア", "あくび"},            // katakana read as hiragana
+      {"ァ", "い"},                    // small ones too
       {"ハードロック", "はっこう"},    // ハー = はあ
       {"ヴォルテッカー", "うずしお"},  // ヴォ = うお
       {"かそく", "がんじょう"},        // voiced marks ignored...
