@@ -83,6 +83,7 @@ TEST(SortOrderCp932, ComparesShiftJisBytes) {
   const Pair pairs[] = {
       {"あ", "ア"},              // 82A0 < 8341
       {"ア", "ｱ"},               // 8341 < B1: bytes, not character codes
+      {"z", "ア"},               // 7A < 83
       {"ノーマル", "ノコッチ"},  // 815B < 8352
       {"ア", "アア"},
       {"アン", "ア\U0001F600"},  // no cp932 code: after every code, by code point
