@@ -222,7 +222,7 @@ TEST(ComputeDamage, EachRuleScalesTheDamageAndWritesItsLine) {
        "「きもったま」により「ノーマル格闘」有効"},
       {Hit<0>, All<Vs<ELECTRIC_GHOST>, FORESIGHT>, 1, 1, FORESIGHT_LINE},
       {Hit<4>, All<Vs<NORMAL_FLYING>, GRAVITY>, 1, 1, GRAVITY_LINE},
-      {All<Hit<4>, Vs<FIRE>>, All<Vs<FIRE_FLYING>, GRAVITY>, 1, 1},
+      {All<Hit<4>, Vs<FIRE>>, All<Vs<FIRE_FLYING>, GRAVITY>, 1, 1, GRAVITY_LINE},
       {Hit<4>, All<Vs<FIRE>, GRAVITY>, 2, 1, GRAVITY_LINE, false},
       {Hit<0>, Hit<11>, 3, 2, "タイプ一致でダメージ： *1.5"},
       {nullptr, Atk<ABILITY_ADAPTABILITY>, 4, 3,
