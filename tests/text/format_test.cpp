@@ -30,6 +30,7 @@ TEST(FormatText, TextPadsAndCutsByCp932Bytes) {
       {Format("%.*s|", -1, "ノーマル"), "ノーマル|"},  // negative: no precision
       {Format("[%c][%c][%-3c]", 0xB1, 0x82A0, 0x82A0), "[ｱ][あ][あ ]"},
       {Format("[%c]", "ノーマル"), "[ノ]"},
+      {Format("[%c][%c]", 0, 1), "[][\x01]"},  // NUL is no character
       {Format("%3.1f％ %d～%d 100%%", 12.5, 0, 1), "12.5％ 0～1 100%"},
   };
   for (const Formatted& c : cases) EXPECT_EQ(c.got, c.expected);

@@ -28,6 +28,7 @@ TEST(SortOrderJapanese, Rules) {
       {"ゝ", "１"},                      // an iteration mark after no kana is a symbol
       {"１０まんボルト", "あなをほる"},  // digits before kana
       {"ん", "ABC"},                     // kana before everything else
+      {"ん", "\u0080"},                  // a control character is no symbol
       {"ABC", "漢字"},
       {"アクア", "あくび"},            // katakana read as hiragana
       {"ァ", "い"},                    // small ones too
