@@ -100,7 +100,10 @@ TEST(LearnableMoves, EveryModeListsTheDataSetsRowsInOrder) {
   options[6].ptHgssDifference = true;
   for (std::size_t i = 0; i < options.size(); ++i) {
     const MoveListOptions& o = options[i];
-    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+    // Every species by default and in the difference modes; every fourth (291 among them)
+    // with the other boxes.
+    const int step = i == 0 || o.dpPtDifference || o.ptHgssDifference ? 1 : 4;
+    for (SpeciesId s = step - 1; s < SPECIES_COUNT; s += step) {
       const LearnableMoves list = BuildLearnableMoves(s, o);
       std::array<SpeciesId, 2> pre = PreEvolutionPair(s);
       if (o.ptHgssDifference && !o.dpPtDifference && pre[0] == NO_SPECIES) pre[0] = s;
