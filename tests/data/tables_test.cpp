@@ -210,26 +210,6 @@ TEST(AbilityTable, IdsTheDamageRulesNameAndPickerOrder) {
   EXPECT_EQ(sorted, picker);
 }
 
-// Hand-typed texts must fit the slots the record layouts give them.
-TEST(HandTypedTexts, FitTheirSlots) {
-  std::vector<std::pair<std::string, std::size_t>> texts;
-  for (const char* t : TYPE_NAMES) texts.emplace_back(t, 32);
-  for (const NatureRecord& nature : NATURES) texts.emplace_back(nature.label, 32);
-  for (const EggGroupRecord& group : EGG_GROUPS) texts.emplace_back(group.name, 16);
-  for (const char* label : BATTLE_RULE_LABELS) texts.emplace_back(label, 32);
-  for (const ItemRecord& item : ITEMS) texts.emplace_back(item.name, 32);
-  for (const char* name : MOVE_CATEGORY_NAMES) texts.emplace_back(name, 16);
-  for (const char* name : MOVE_TARGET_NAMES) texts.emplace_back(name, 16);
-  for (int kind = 1; kind <= 3; ++kind) texts.emplace_back(SPECIAL_LEARN_LABELS[kind], 32);
-  for (const auto& [text, slot] : texts) {
-    const text::Cp932Conversion c = text::Utf8ToCp932(text);
-    EXPECT_TRUE(c.ok && c.bytes.size() < slot) << text;
-  }
-  for (const char* abbreviation : TYPE_ABBREVIATIONS) {
-    EXPECT_EQ(text::Cp932Length(abbreviation), 2u) << abbreviation;
-  }
-}
-
 TEST(MovesOfType, EveryMoveOfTheTypeInIdOrder) {
   for (TypeId t = -1; t < TYPE_COUNT; ++t) {
     std::vector<MoveId> expected;
