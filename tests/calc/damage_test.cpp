@@ -94,14 +94,15 @@ std::int64_t PlainMaxDamage(const Req& r) {
   const box::BoxEntry& a = *r.attacker;
   const box::BoxEntry& d = *r.defender;
   const bool physical = r.directCategory == data::CATEGORY_PHYSICAL;
-  const auto stage = [](std::int64_t value, std::int32_t s, std::int64_t num, std::int64_t den) {
-    return s >= 0 ? value * (2 + s) * num / (2 * den) : value * 2 * num / ((2 - s) * den);
+  // The stage fraction of a value, over `halved` more (2 for a burn).
+  const auto stage = [](std::int64_t value, std::int32_t s, std::int64_t halved) {
+    return s >= 0 ? value * (2 + s) / (2 * halved) : value * 2 / ((2 - s) * halved);
   };
   const std::int64_t p = r.directPower * (r.helpingHand ? 3 : 2) / 2;
-  const std::int64_t attack =
-      stage(a.stat[physical ? 1 : 3], r.attackStage, 1, physical && r.burned ? 2 : 1);
-  const std::int64_t defence =
-      std::max<std::int64_t>(stage(d.stat[physical ? 2 : 4], r.defenceStage, 1, 1), 1);
+  const std::int64_t attack = stage(a.stat[physical ? data::STAT_ATK : data::STAT_SPATK],
+                                    r.attackStage, physical && r.burned ? 2 : 1);
+  const std::int64_t defence = std::max<std::int64_t>(
+      stage(d.stat[physical ? data::STAT_DEF : data::STAT_SPDEF], r.defenceStage, 1), 1);
   const data::SpeciesRecord& as = data::Species(a.species);
   const data::SpeciesRecord& ds = data::Species(d.species);
   const bool sameType = r.directType == as.type1 || r.directType == as.type2;
