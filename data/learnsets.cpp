@@ -18,25 +18,10 @@ const LevelUpTable& LevelUpTableOf(GameVersion version) {
   }
 }
 
-bool InLevelUp(const LevelUpTable& table, SpeciesId species, MoveId move) {
-  for (const LevelUpEntry& entry : table[species]) {
-    const bool empty = entry.level == 0 && entry.move == 0;
-    if (!empty && entry.move == move) return true;
-  }
-  return false;
-}
-
 bool ByMachine(const MachineList& list, const MachineCompat& compat, SpeciesId species,
                MoveId move) {
   for (int slot = 0; slot < MACHINE_SLOTS; ++slot) {
     if (list[slot] == move + 1 && compat[species][slot + 1] == 1) return true;
-  }
-  return false;
-}
-
-bool InSpecialLearn(SpeciesId species, MoveId move) {
-  for (const SpecialLearnEntry& entry : SPECIAL_LEARN[species]) {
-    if (entry.move != 0 && entry.move - 1 == move) return true;
   }
   return false;
 }
@@ -46,7 +31,7 @@ namespace {
 // For every species and move, one bit per learnset table that teaches it. The search tests
 // up to four moves on up to four species of each of 505 rows on every change of a
 // condition; one lookup instead of ten slot scans keeps that instant. Derived once from the
-// tables with the same membership rules as the scans above.
+// tables: a level-up slot is used unless both its fields are 0, any other slot unless it is 0.
 enum LearnSource : int {
   LEVEL_UP_DP_SOURCE,
   LEVEL_UP_PT_SOURCE,

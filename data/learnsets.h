@@ -93,11 +93,9 @@ bool CanLearnAny(SpeciesId species, MoveId move);
 bool MatchLearnConditions(SpeciesId species, bool anyMode, const LearnMethods& methods,
                           const GameVersions& versions, MoveConditions& conds);
 
-// Single-table membership tests, shared by the lookups and the detail view.
-bool InLevelUp(const LevelUpTable& table, SpeciesId species, MoveId move);
+// Membership tests of one table, for the detail view's difference modes.
 bool ByMachine(const MachineList& list, const MachineCompat& compat, SpeciesId species,
                MoveId move);
-bool InSpecialLearn(SpeciesId species, MoveId move);
 template <std::size_t N>
 bool InSlots(const MoveId (&slots)[N], MoveId move) {
   for (MoveId slot : slots) {

@@ -12,17 +12,9 @@ char FoldAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Windows compares list prefixes without regard to ASCII case.
-bool StartsWithFolded(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (FoldAscii(text[i]) != FoldAscii(prefix[i])) return false;
-  }
-  return true;
-}
-
+// Windows compares list texts without regard to ASCII case.
 bool EqualsFolded(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && StartsWithFolded(a, b);
+  return std::ranges::equal(a, b, [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 }  // namespace
@@ -216,16 +208,6 @@ int ItemListControl::SetCurSel(int index) {
   return next;
 }
 
-int ItemListControl::FindString(int startAfter, std::string_view prefix) const {
-  int count = GetCount();
-  int start = (startAfter < 0 || startAfter >= count) ? 0 : startAfter + 1;
-  for (int step = 0; step < count; ++step) {
-    int index = (start + step) % count;
-    if (StartsWithFolded(items_[index].text, prefix)) return index;
-  }
-  return NONE;
-}
-
 int ItemListControl::FindStringExact(int startAfter, std::string_view text) const {
   int count = GetCount();
   int start = (startAfter < 0 || startAfter >= count) ? 0 : startAfter + 1;
@@ -234,12 +216,6 @@ int ItemListControl::FindStringExact(int startAfter, std::string_view text) cons
     if (EqualsFolded(items_[index].text, text)) return index;
   }
   return NONE;
-}
-
-int ItemListControl::SelectString(int startAfter, std::string_view prefix) {
-  int found = FindString(startAfter, prefix);
-  if (found != NONE) SetCurSel(found);
-  return found;
 }
 
 bool ItemListControl::UserChoose(int index) {

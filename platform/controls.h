@@ -178,12 +178,9 @@ class ItemListControl : public Control {
   int GetCurSel() const { return selection_; }
   // Returns the new selection, NONE when index is out of range (selection cleared then).
   int SetCurSel(int index);
-  // First item after startAfter (wrapping round) whose text begins with prefix; NONE if
-  // none. startAfter -1 searches from the top.
-  int FindString(int startAfter, std::string_view prefix) const;
+  // First item after startAfter (wrapping round) whose text equals text, ASCII case
+  // ignored; NONE if none. startAfter -1 searches from the top.
   int FindStringExact(int startAfter, std::string_view text) const;
-  // FindString, then selects what it found; the selection stays when nothing matches.
-  int SelectString(int startAfter, std::string_view prefix);
   bool UserChoose(int index);
   // Bumped on every change of the items, so a backend can tell whether to refill.
   unsigned itemsRevision() const { return itemsRevision_; }

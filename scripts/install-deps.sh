@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev libgtk-3-dev libsimpleini-dev nlohmann-json3-dev libcli11-dev
-  xvfb xauth fonts-ipafont-gothic desktop-file-utils dpkg-dev
+  xvfb xauth fonts-ipafont-gothic desktop-file-utils dpkg-dev python3
   dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
   g++-mingw-w64-x86-64 wine64 imagemagick
 )

@@ -163,6 +163,8 @@ TEST(BoxEntryOps, MoveUpDeleteAndAppendKeepTheBoxContiguous) {
   EXPECT_TRUE(IsFull(*box));
   const Box before = *box;
   EXPECT_EQ(Append(*box, MakeEntry("over", 1)), BOX_CAPACITY);
+  MoveUp(*box, BOX_CAPACITY);
+  Delete(*box, BOX_CAPACITY);
   EXPECT_TRUE(SameBytes(before, *box));
   Delete(*box, BOX_CAPACITY - 1);
   EXPECT_TRUE(IsAllZero(box->entries[BOX_CAPACITY - 1]));
@@ -190,6 +192,19 @@ TEST(BoxName, CutToWholeCharactersWithin31Bytes) {
   std::memset(entry.name, 'a', NAME_BYTES);
   entry.species = 0x41414141;
   EXPECT_EQ(NameUtf8(entry), std::string(NAME_BYTES, 'a'));
+
+  // A valid stored name: 1..31 bytes, zero behind them, the same bytes after a round trip
+  // (an IBM duplicate code comes back as the canonical one).
+  const std::pair<std::string, bool> stored[] = {
+      {"", false},        {std::string(31, 'a'), true}, {std::string("ab\0c", 4), false},
+      {"\x82\xA0", true}, {"\xFB\xFC", false},          {"\x82", false}};
+  for (const auto& [bytes, valid] : stored) {
+    entry = BoxEntry{};
+    std::memcpy(entry.name, bytes.data(), bytes.size());
+    EXPECT_EQ(HasValidName(entry), valid) << bytes;
+  }
+  std::memset(entry.name, 'a', NAME_BYTES);
+  EXPECT_FALSE(HasValidName(entry));
 }
 
 // Each row: the field's lowest and highest valid values; one beyond either end fails.

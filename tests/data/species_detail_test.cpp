@@ -1,35 +1,142 @@
-// The detail view's move list: which tables feed it in which order, the method texts, the
-// filters, the two difference modes and the pre-evolution slots they change.
+// The detail view's move list against a plain build from the data set's learnsets, in every
+// mode and for every species; the texts of the view.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <utility>
 
 #include "data/species_detail.h"
+#include "data_set.h"
+#include "text/format.h"
 
 namespace kerumina::data {
 namespace {
 
-using LevelPairs = std::vector<std::pair<std::int32_t, MoveId>>;
-using Rows = std::vector<LearnableMoveRow>;
+using data_set::Entries;
+using data_set::Entry;
+using data_set::Line;
+using Lines = std::vector<std::string>;
 
-LevelPairs LevelUpPairs(const Rows& rows, std::string_view version) {
-  LevelPairs pairs;
-  for (const LearnableMoveRow& row : rows) {
-    const auto at = row.method.find(version);
-    if (at != std::string::npos)
-      pairs.emplace_back(std::stoi(row.method.substr(at + version.size())), row.move);
+// Entries of `a` that `b` lacks: the same move (at the same level, when `byLevel`).
+Entries Missing(const Entries& a, const Entries& b, bool byLevel) {
+  Entries out;
+  for (const Entry& x : a) {
+    const auto same = [&](const Entry& y) {
+      return y.move == x.move && (!byLevel || y.key == x.key);
+    };
+    if (std::ranges::none_of(b, same)) out.push_back(x);
   }
-  return pairs;
+  return out;
 }
 
-// The values of one field in row order, repeats folded: the sections of the list.
-std::vector<std::int32_t> Runs(const Rows& rows, std::int32_t LearnableMoveRow::*field) {
-  std::vector<std::int32_t> runs;
-  for (const LearnableMoveRow& row : rows) {
-    if (runs.empty() || runs.back() != row.*field) runs.push_back(row.*field);
+// The rows the view lists, as "source <tab> method after the name <tab> move".
+Lines Expected(SpeciesId s, const MoveListOptions& o, SpeciesId firstStage) {
+  const auto& sets = data_set::Learnsets();
+  Lines rows;
+  const auto add = [&](SpeciesId x, const Entries& entries, bool on = true, int minLevel = 0) {
+    const TypeId type = o.typeFilter <= 9 ? o.typeFilter - 1 : o.typeFilter;
+    for (const Entry& e : entries) {
+      if (!on || e.key < minLevel) continue;
+      if (o.categoryFilter > 0 && Move(e.move).category != o.categoryFilter - 1) continue;
+      if (o.typeFilter > 0 && Move(e.move).type != type) continue;
+      rows.push_back(Line(x, e.method, e.move));
+    }
+  };
+  if (o.dpPtDifference || o.ptHgssDifference) {
+    const data_set::Learnset& l = sets[s];
+    const int other = o.dpPtDifference ? 0 : 2;
+    add(s, Missing(l.levelUp[other], l.levelUp[1], true));
+    add(s, Missing(l.levelUp[1], l.levelUp[other], true));
+    if (o.dpPtDifference) return rows;
+    for (int i = 0; i < 2; ++i) add(s, Missing(l.machines[i], l.machines[1 - i], false));
+    for (int i = 0; i < 2; ++i) add(s, Missing(l.tutors[i], l.tutors[1 - i], false));
+    const data_set::Learnset& e = sets[firstStage];
+    for (int i = 0; i < 2; ++i) add(firstStage, Missing(e.eggs[i], e.eggs[1 - i], false));
+    return rows;
   }
-  return runs;
+  const bool dp = o.versions.dp, pt = o.versions.pt, hgss = o.versions.hgss;
+  const auto sections = [&](SpeciesId x, bool from290) {
+    const data_set::Learnset& l = sets[x];
+    const bool versions[] = {dp, pt, hgss};
+    for (int v = 0; v < 3; ++v) add(x, l.levelUp[v], o.levelUp && versions[v], from290 ? 20 : 0);
+    add(x, l.machines[0], o.machine && !from290 && (dp || pt));
+    add(x, l.machines[1], o.machine && !from290 && hgss);
+    add(x, l.special, o.special && (dp || pt || hgss));
+    add(x, l.tutors[0], o.special && pt);
+    add(x, l.tutors[1], o.special && hgss);
+    add(x, l.eggs[0], o.egg && (dp || pt));
+    add(x, l.eggs[1], o.egg && hgss);
+  };
+  std::array<SpeciesId, 2> pre = PreEvolutionPair(s);
+  sections(s, false);
+  if (o.withPreEvolutions && pre[0] != NO_SPECIES) sections(pre[0], false);
+  if (s == SHARED_LEARNSET_SPECIES) pre[1] = SHARED_LEARNSET_SOURCE;
+  if (o.withPreEvolutions && pre[1] != NO_SPECIES)
+    sections(pre[1], pre[1] == SHARED_LEARNSET_SOURCE);
+  return rows;
+}
+
+Lines Shown(const LearnableMoves& list) {
+  Lines rows;
+  for (const LearnableMoveRow& row : list.rows) {
+    rows.push_back(
+        Line(row.source, row.method.substr(1 + SpeciesName(row.source).size()), row.move));
+  }
+  return rows;
+}
+
+TEST(LearnableMoves, EveryModeListsTheDataSetsRowsInOrder) {
+  std::vector<MoveListOptions> options(7);
+  options[1].withPreEvolutions = options[1].machine = false;
+  options[1].versions = {false, true, false};
+  options[2].levelUp = options[2].special = false;
+  options[2].versions = {false, false, true};
+  options[3].egg = false;
+  options[3].versions = {true, false, false};
+  options[3].categoryFilter = 1 + CATEGORY_SPECIAL;
+  options[3].typeFilter = 9;   // はがね, the type before the placeholder
+  options[4].typeFilter = 10;  // ほのお, the type after it
+  options[5].dpPtDifference = options[5].ptHgssDifference = true;
+  options[6].ptHgssDifference = true;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    const MoveListOptions& o = options[i];
+    // Every species by default and in the difference modes; every fourth (291 among them)
+    // with the other boxes.
+    const int step = i == 0 || o.dpPtDifference || o.ptHgssDifference ? 1 : 4;
+    for (SpeciesId s = step - 1; s < SPECIES_COUNT; s += step) {
+      const LearnableMoves list = BuildLearnableMoves(s, o);
+      std::array<SpeciesId, 2> pre = PreEvolutionPair(s);
+      if (o.ptHgssDifference && !o.dpPtDifference && pre[0] == NO_SPECIES) pre[0] = s;
+      const bool difference = o.dpPtDifference || o.ptHgssDifference;
+      if (s == SHARED_LEARNSET_SPECIES && !difference) pre[1] = SHARED_LEARNSET_SOURCE;
+      ASSERT_EQ(Shown(list), Expected(s, o, pre[0])) << "options " << i << ", species " << s;
+      ASSERT_EQ(list.preEvolutions, pre) << "options " << i << ", species " << s;
+    }
+  }
+}
+
+TEST(LearnableMoves, RowTextsAndKeys) {
+  const std::vector<LearnableMoveRow> rows = BuildLearnableMoves(0, MoveListOptions{}).rows;
+  const LearnableMoveRow& first = rows.front();  // DP level 1, MoveId 32
+  EXPECT_EQ((Lines{first.number, first.method, first.name, first.type, first.category, first.power,
+                   first.accuracy, first.pp, first.target}),
+            (Lines{"33", " フシギダネ DP-LV:1", " たいあたり", " ノーマル", " 物理", " 35", " 95",
+                   " 35", " 単体"}));
+  EXPECT_EQ(RowKey(first), 32);
+  EXPECT_EQ(RowKey(rows.back()), 123 + 10000 * METHOD_CLASS_EGG);
+  const auto classOf = [&](std::string_view method) {
+    return std::ranges::find_if(rows,
+                                [&](auto& r) { return r.method.find(method) != std::string::npos; })
+        ->methodClass;
+  };
+  EXPECT_EQ(
+      (std::array{classOf("LV"), classOf("マシン"), classOf("ひでん"), classOf("教え"),
+                  classOf("遺伝")}),
+      (std::array<std::int32_t, 5>{METHOD_CLASS_LEVEL_UP, METHOD_CLASS_MACHINE,
+                                   METHOD_CLASS_MACHINE, METHOD_CLASS_SPECIAL, METHOD_CLASS_EGG}));
+  const std::vector<LearnableMoveRow> final = BuildLearnableMoves(2, MoveListOptions{}).rows;
+  EXPECT_EQ(std::ranges::find(final, 337, &LearnableMoveRow::move)->methodClass,
+            METHOD_CLASS_SPECIAL);  // " フシギバナ 共通:御三家教え技"
 }
 
 TEST(SpeciesDetailTexts, HatchStepsFemaleRatioAndTypeFilter) {
@@ -37,91 +144,12 @@ TEST(SpeciesDetailTexts, HatchStepsFemaleRatioAndTypeFilter) {
   const std::pair<SpeciesId, const char*> ratios[] = {{0, "12.5％"}, {27, "50.0％"}, {28, "特殊"},
                                                       {33, "特殊"},  {34, "75.0％"}, {291, "－"}};
   for (const auto& [species, text] : ratios) EXPECT_EQ(FemaleRatioText(species), text);
-  // Position 0 is "any"; the placeholder type 9 is skipped.
-  const std::pair<int, TypeId> positions[] = {{0, -1}, {9, 8}, {10, 10}, {17, 17}, {18, -1}};
-  for (const auto& [position, type] : positions) EXPECT_EQ(TypeAtFilterPosition(position), type);
-}
-
-TEST(LearnableMoves, SectionsTextsAndKeys) {
-  const Rows rows = BuildLearnableMoves(0, MoveListOptions{}).rows;
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.front().number, "33");  // DP level 1, MoveId 32
-  EXPECT_EQ(rows.front().method, " フシギダネ DP-LV:1");
-  EXPECT_EQ(rows.front().type, " ノーマル");
-  EXPECT_EQ(RowKey(rows.front()), 32);
-  EXPECT_EQ(Runs(rows, &LearnableMoveRow::source), std::vector<std::int32_t>{0});
-  EXPECT_EQ(Runs(rows, &LearnableMoveRow::methodClass),
-            (std::vector<std::int32_t>{METHOD_CLASS_LEVEL_UP, METHOD_CLASS_MACHINE,
-                                       METHOD_CLASS_SPECIAL, METHOD_CLASS_EGG}));
-  // Egg rows: the 12 DPPT slots, then the 14 HGSS ones.
-  EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
-                          [](const auto& r) { return r.methodClass == METHOD_CLASS_EGG; }),
-            12 + 14);
-  EXPECT_EQ(rows.back().method, " フシギダネ GS-遺伝");
-  EXPECT_EQ(RowKey(rows.back()), 123 + 30000);
-
-  const Rows final = BuildLearnableMoves(2, MoveListOptions{}).rows;
-  const auto special =
-      std::find_if(final.begin(), final.end(), [](const auto& r) { return r.move == 337; });
-  ASSERT_NE(special, final.end());
-  EXPECT_EQ(special->method, " フシギバナ 共通:御三家教え技");
-  EXPECT_EQ(special->methodClass, METHOD_CLASS_SPECIAL);
-}
-
-TEST(LearnableMoves, SharedLearnsetSpeciesListsItsOwnThenPreEvolutionThen290) {
-  const LearnableMoves list = BuildLearnableMoves(SHARED_LEARNSET_SPECIES, MoveListOptions{});
-  EXPECT_EQ(list.preEvolutions, (std::array<SpeciesId, 2>{289, SHARED_LEARNSET_SOURCE}));
-  EXPECT_EQ(Runs(list.rows, &LearnableMoveRow::source), (std::vector<std::int32_t>{291, 289, 290}));
-  Rows from290;
-  std::copy_if(list.rows.begin(), list.rows.end(), std::back_inserter(from290),
-               [](const auto& row) { return row.source == SHARED_LEARNSET_SOURCE; });
-  for (const LearnableMoveRow& row : from290) EXPECT_NE(row.methodClass, METHOD_CLASS_MACHINE);
-  ASSERT_FALSE(LevelUpPairs(from290, "DP-LV:").empty());
-  EXPECT_EQ(LevelUpPairs(from290, "DP-LV:").front(), (LevelPairs::value_type{20, 103}));
-
-  // Without pre-evolutions only the species itself; the slot still leads to 290.
-  MoveListOptions options;
-  options.withPreEvolutions = false;
-  const LearnableMoves own = BuildLearnableMoves(SHARED_LEARNSET_SPECIES, options);
-  EXPECT_EQ(Runs(own.rows, &LearnableMoveRow::source), std::vector<std::int32_t>{291});
-  EXPECT_EQ(own.preEvolutions[1], SHARED_LEARNSET_SOURCE);
-}
-
-TEST(LearnableMoves, FiltersAndDifferenceModes) {
-  MoveListOptions options;
-  options.typeFilter = 9;  // はがね
-  options.categoryFilter = 1 + CATEGORY_PHYSICAL;
-  for (const LearnableMoveRow& row : BuildLearnableMoves(2, options).rows) {
-    EXPECT_EQ(Move(row.move).type, 8);
-    EXPECT_EQ(Move(row.move).category, CATEGORY_PHYSICAL);
+  for (int position = -1; position <= TYPE_FILTER_COUNT; ++position) {
+    const TypeId expected = position <= 0 || position >= 18 ? -1
+                            : position <= 9                 ? position - 1
+                                                            : position;
+    EXPECT_EQ(TypeAtFilterPosition(position), expected) << position;
   }
-  options = MoveListOptions{};
-  options.versions = GameVersions{};
-  EXPECT_TRUE(BuildLearnableMoves(2, options).rows.empty());
-  options.levelUp = options.machine = options.special = false;
-  options.versions = GameVersions{false, true, false};
-  EXPECT_EQ(BuildLearnableMoves(0, options).rows.size(), 12u);  // the DPPT egg row
-
-  options = MoveListOptions{};
-  options.dpPtDifference = true;
-  options.ptHgssDifference = true;  // loses against the DP-PT difference
-  const Rows rows = BuildLearnableMoves(6, options).rows;
-  EXPECT_EQ(LevelUpPairs(rows, "DP-LV:"), (LevelPairs{{34, 239}, {37, 55}}));
-  EXPECT_EQ(LevelUpPairs(rows, "PT-LV:"), (LevelPairs{{34, 333}, {37, 239}, {40, 55}}));
-  EXPECT_EQ(rows.size(), 5u);
-  EXPECT_TRUE(BuildLearnableMoves(0, options).rows.empty());
-
-  // PT-HGSS compares the egg rows of the first stage; without a pre-evolution the species
-  // stands in for it, and the first slot says so.
-  options.dpPtDifference = false;
-  std::vector<MoveId> eggMoves;
-  for (const LearnableMoveRow& row : BuildLearnableMoves(1, options).rows) {
-    if (row.methodClass != METHOD_CLASS_EGG) continue;
-    EXPECT_EQ(row.method, " フシギダネ GS-遺伝");
-    eggMoves.push_back(row.move);
-  }
-  EXPECT_EQ(eggMoves, (std::vector<MoveId>{437, 123}));
-  EXPECT_EQ(BuildLearnableMoves(0, options).preEvolutions[0], 0);
 }
 
 }  // namespace

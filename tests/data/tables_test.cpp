@@ -1,9 +1,8 @@
-// The compiled tables must hold exactly the data set: counts and telling rows, read from
-// the generated arrays rather than from the TSV files.
+// The compiled tables against a second reading of the data set, and the hand-typed tables
+// against what the damage rules and the labels say of them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,125 +13,103 @@
 #include "data/moves.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "data_set.h"
 #include "text/cp932.h"
+#include "text/format.h"
 #include "text/sort_order.h"
 
 namespace kerumina::data {
 namespace {
 
-template <typename Pred>
-int CountSpecies(Pred pred) {
-  int n = 0;
-  for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) n += pred(s) ? 1 : 0;
-  return n;
-}
+using data_set::ExpectSameRows;
+using data_set::Line;
+using Lines = std::vector<std::string>;
 
-TEST(SpeciesTable, CountsAndTellingRows) {
-  for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) ASSERT_EQ(SPECIES_TABLE[s].number, s + 1);
-  EXPECT_EQ(CountSpecies([](SpeciesId s) { return Species(s).type1 == Species(s).type2; }), 275);
-  EXPECT_EQ(CountSpecies([](SpeciesId s) { return SPECIES_ABILITIES[s].ability2 == 0; }), 247);
-  EXPECT_EQ(CountSpecies([](SpeciesId s) { return EGG_TABLE[s].eggGroup2 == NO_EGG_GROUP; }), 361);
-  EXPECT_EQ(CountSpecies([](SpeciesId s) {
-              return Species(s).type1 == PLACEHOLDER_TYPE || Species(s).type2 == PLACEHOLDER_TYPE;
-            }),
-            0);
-  EXPECT_EQ(SpeciesName(EGG_SPECIES), "タマゴ");
-  EXPECT_EQ(SpeciesName(DAMAGED_EGG_SPECIES), "ダメタマゴ");
-  for (SpeciesId s = 502; s <= 506; ++s) EXPECT_EQ(SpeciesName(s), SpeciesName(478));
-  // Row 0 stores 45 49 49 45 65 65 (HP Atk Def Speed SpAtk SpDef); shown with speed last.
-  EXPECT_EQ(BaseStats(0), (StatBlock{45, 49, 49, 65, 65, 45}));
-}
-
-TEST(MoveTable, CountsAndTellingRows) {
-  int targets[MOVE_TARGET_COUNT] = {};
-  int variablePower = 0;
-  for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-    const MoveRecord& r = Move(m);
-    ++targets[r.target];
-    variablePower += r.power == 1 ? 1 : 0;
-    EXPECT_EQ(r.power == 0, r.category == CATEGORY_STATUS) << m;
-    EXPECT_EQ(r.pp == 1, m == 164 || m == 165) << m;
-  }
-  EXPECT_EQ(variablePower, 32);
-  const int expected[MOVE_TARGET_COUNT] = {62, 348, 24, 26, 4, 1, 1, 1};
-  EXPECT_TRUE(std::equal(targets, targets + MOVE_TARGET_COUNT, expected));
-  const MoveRecord& first = Move(0);
-  EXPECT_EQ((std::array{first.power, first.accuracy, first.pp, first.type, first.category,
-                        first.target, first.effect}),
-            (std::array{40, 100, 35, 0, 0, 1, 0}));
-
-  // MovesOfType(any) is 0..466; every type but the placeholder has moves, in id order.
-  const std::vector<MoveId> all = MovesOfType(ANY_TYPE);
-  ASSERT_EQ(all.size(), 467u);
-  for (MoveId m = 0; m < MOVE_COUNT; ++m) EXPECT_EQ(all[m], m);
-  for (TypeId t = 0; t < TYPE_COUNT; ++t) {
-    const std::vector<MoveId> ofType = MovesOfType(t);
-    EXPECT_EQ(ofType.empty(), t == PLACEHOLDER_TYPE) << t;
-    EXPECT_TRUE(std::is_sorted(ofType.begin(), ofType.end()));
-    for (MoveId m : ofType) EXPECT_EQ(Move(m).type, t);
+template <std::size_t N>
+void AddSlots(Lines& out, SpeciesId s, const char* version, const MoveId (&slots)[N]) {
+  for (std::size_t slot = 0; slot < N; ++slot) {
+    if (slots[slot] != 0) out.push_back(Line(s, version, slot, slots[slot]));
   }
 }
 
-TEST(EvolutionAndLearnsetTables, CountsAndTellingRecords) {
-  int levels = 0, babies = 0;
-  std::set<int> targets;
-  for (int i = 0; i < EVOLUTION_COUNT; ++i) {
-    const std::string condition = EVOLUTION_CONDITIONS[i];
-    levels += std::all_of(condition.begin(), condition.end(), ::isdigit) ? 1 : 0;
-    babies += EVOLUTION_TABLE[i].from > EVOLUTION_TABLE[i].to ? 1 : 0;
-    EXPECT_TRUE(targets.insert(EVOLUTION_TABLE[i].to).second);
-  }
-  EXPECT_EQ(levels, 169);
-  EXPECT_EQ(babies, 17);
-
-  int maxLevelUp = 0;
-  for (GameVersion v : {VERSION_DP, VERSION_PT, VERSION_HGSS}) {
-    for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
-      int used = 0;
-      for (const LevelUpEntry& e : LevelUpTableOf(v)[s]) used += (e.level != 0 || e.move != 0);
-      maxLevelUp = std::max(maxLevelUp, used);
-      EXPECT_EQ(used == 0, v == VERSION_DP && s >= 500) << v << " " << s;
+TEST(GeneratedTables, HoldEveryRowOfTheDataSet) {
+  Lines species, moves, abilities, groups, evolutions, levelUp, machines, compat, eggs, tutors,
+      special, emTutor, regional;
+  const std::pair<const char*, GameVersion> levelUpVersions[] = {
+      {"DP", VERSION_DP}, {"PT", VERSION_PT}, {"HGSS", VERSION_HGSS}};
+  const std::pair<const MachineList*, const MachineCompat*> machineLists[] = {
+      {&MACHINE_LIST_DPPT, &MACHINE_COMPAT_DPPT}, {&MACHINE_LIST_HGSS, &MACHINE_COMPAT_HGSS}};
+  const char* listNames[] = {"DPPT", "HGSS"};
+  for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
+    const SpeciesRecord& r = Species(s);
+    const EggRecord& egg = EGG_TABLE[s];
+    species.push_back(Line(s, r.number, SpeciesName(s), r.base[0], r.base[1], r.base[2], r.base[3],
+                           r.base[4], r.base[5], r.type1, r.type2, r.catchRate, r.baseExp,
+                           r.baseFriendship, r.heldItemCommon, r.heldItemRare, r.femaleRatio,
+                           SPECIES_ABILITIES[s].ability1, SPECIES_ABILITIES[s].ability2,
+                           egg.hatchSteps, egg.eggGroup1, egg.eggGroup2));
+    for (const auto& [name, version] : levelUpVersions) {
+      const auto& row = LevelUpTableOf(version)[s];
+      for (int slot = 0; slot < LEVEL_UP_SLOTS; ++slot) {
+        if (row[slot].level != 0 || row[slot].move != 0)
+          levelUp.push_back(Line(s, name, slot, row[slot].level, row[slot].move));
+      }
+    }
+    for (int list = 0; list < 2; ++list) {
+      const auto& flags = (*machineLists[list].second)[s];
+      EXPECT_EQ(flags[0], s + 1);
+      std::string text;
+      for (int slot = 0; slot < MACHINE_SLOTS; ++slot) text += flags[slot + 1] == 1 ? '1' : '0';
+      compat.push_back(Line(s, listNames[list], text));
+    }
+    AddSlots(eggs, s, "DPPT", EGG_MOVES_DPPT[s]);
+    AddSlots(eggs, s, "HGSS", EGG_MOVES_HGSS[s]);
+    AddSlots(tutors, s, "PT", TUTOR_PT[s]);
+    AddSlots(tutors, s, "HGSS", TUTOR_HGSS[s]);
+    for (int slot = 0; slot < SPECIAL_LEARN_SLOTS; ++slot) {
+      const SpecialLearnEntry& e = SPECIAL_LEARN[s][slot];
+      if (e.move != 0 || e.kind != 0) special.push_back(Line(s, slot, e.move - 1, e.kind));
     }
   }
-  EXPECT_EQ(maxLevelUp, 20);
-
-  std::vector<int> differing;
-  for (int j = 0; j < MACHINE_SLOTS; ++j) {
-    if (MACHINE_LIST_DPPT[j] != MACHINE_LIST_HGSS[j]) differing.push_back(j);
+  for (MoveId m = 0; m < MOVE_COUNT; ++m) {
+    const MoveRecord& r = Move(m);
+    moves.push_back(
+        Line(m, MoveName(m), r.power, r.accuracy, r.pp, r.type, r.category, r.target, r.effect));
   }
-  EXPECT_EQ(differing, std::vector<int>{96});
-  EXPECT_EQ(MACHINE_COMPAT_HGSS[506][0], 507);
-  EXPECT_EQ(CountSpecies([](SpeciesId s) { return SPECIAL_LEARN[s][0].move != 0; }), 26);
-  // Stored as MoveId + 1: row 2 holds move 337 with kind 3.
-  EXPECT_EQ(SPECIAL_LEARN[2][0].move, 338);
-  EXPECT_EQ(SPECIAL_LEARN[2][0].kind, 3);
-  EXPECT_EQ(EM_TUTOR_LIST[0], 4);
-  EXPECT_EQ(EM_TUTOR_LIST[EM_TUTOR_COUNT - 1], 209);
-  const auto used = [](const RegionalList& list) {
-    return std::count_if(std::begin(list), std::end(list), [](int n) { return n != 0; });
-  };
-  EXPECT_EQ(used(REGIONAL_LIST_DP), 151);
-  EXPECT_EQ(used(REGIONAL_LIST_PT), 217);
-}
-
-TEST(AbilityTable, NamedIdsAndPickerOrder) {
-  // clang-format off
-  const std::pair<AbilityId, const char*> named[] = {
-      {NO_ABILITY, "無指定"}, {ABILITY_THICK_FAT, "あついしぼう"},
-      {ABILITY_MOLD_BREAKER, "かたやぶり"}, {ABILITY_SCRAPPY, "きもったま"},
-      {ABILITY_FORECAST, "てんきや"}, {ABILITY_UNAWARE, "てんねん"},
-      {ABILITY_NORMALIZE, "ノーマルスキン"}, {ABILITY_KLUTZ, "ぶきよう"},
-      {ABILITY_WONDER_GUARD, "ふしぎなまもり"}, {ABILITY_FLASH_FIRE, "もらいび"},
-      {ABILITY_PURE_POWER, "ヨガパワー"}};
-  // clang-format on
-
-  for (const auto& [id, name] : named) EXPECT_EQ(AbilityName(id), name) << id;
-  // Rows 1..123 are stored in picker order: sorting the names must change nothing.
-  std::vector<std::string> names(ABILITY_NAMES + 1, ABILITY_NAMES + ABILITY_COUNT);
-  std::vector<std::string> sorted = names;
-  std::reverse(sorted.begin(), sorted.end());
-  std::sort(sorted.begin(), sorted.end(), text::JapaneseLess);
-  EXPECT_EQ(sorted, names);
+  for (AbilityId a = 0; a < ABILITY_COUNT; ++a) abilities.push_back(Line(a, AbilityName(a)));
+  for (EggGroupId g = 0; g < EGG_GROUP_COUNT; ++g) {
+    groups.push_back(Line(g, EggGroupName(g), EGG_GROUPS[g].comboPosition));
+  }
+  for (int i = 0; i < EVOLUTION_COUNT; ++i) {
+    const EvolutionRecord& e = EVOLUTION_TABLE[i];
+    evolutions.push_back(Line(e.from, e.to, EVOLUTION_CONDITIONS[i]));
+  }
+  for (int list = 0; list < 2; ++list) {
+    for (int slot = 0; slot < MACHINE_SLOTS; ++slot) {
+      const std::string label =
+          text::Format(IsHiddenMachine(slot) ? "HM%02d" : "TM%02d", MachineNumber(slot));
+      machines.push_back(Line(listNames[list], slot, label, (*machineLists[list].first)[slot] - 1));
+    }
+  }
+  for (int i = 0; i < EM_TUTOR_COUNT; ++i) emTutor.push_back(Line(i, EM_TUTOR_LIST[i]));
+  for (const auto& [name, list] : {std::pair{"DP", &REGIONAL_LIST_DP}, {"PT", &REGIONAL_LIST_PT}}) {
+    for (int i = 0; i < REGIONAL_SLOTS; ++i) {
+      if ((*list)[i] != 0) regional.push_back(Line(name, i, (*list)[i]));
+    }
+  }
+  ExpectSameRows("species.tsv", species);
+  ExpectSameRows("moves.tsv", moves);
+  ExpectSameRows("abilities.tsv", abilities, 2);
+  ExpectSameRows("egg_groups.tsv", groups);
+  ExpectSameRows("evolutions.tsv", evolutions);
+  ExpectSameRows("levelup.tsv", levelUp);
+  ExpectSameRows("machines.tsv", machines);
+  ExpectSameRows("machine_compat.tsv", compat);
+  ExpectSameRows("eggmoves.tsv", eggs);
+  ExpectSameRows("tutors.tsv", tutors);
+  ExpectSameRows("special_learn.tsv", special);
+  ExpectSameRows("em_tutor.tsv", emTutor);
+  ExpectSameRows("regional.tsv", regional);
 }
 
 // The cp932 slots and the UTF-8 names are two forms of one text.
@@ -153,30 +130,94 @@ TEST(NameSlots, RoundTripThroughCp932) {
   }
 }
 
-// Hand-typed texts must fit the slots the record layouts give them.
-TEST(TypedTables, TextsFitTheirSlotsAndNaturesRaiseOneStat) {
-  const auto fits = [](std::string_view utf8, std::size_t slot) {
-    const text::Cp932Conversion c = text::Utf8ToCp932(utf8);
-    return c.ok && c.bytes.size() < slot;
-  };
-  for (const char* name : TYPE_NAMES) EXPECT_TRUE(fits(name, 32)) << name;
-  for (const char* abbreviation : TYPE_ABBREVIATIONS) {
-    EXPECT_EQ(text::Cp932Length(abbreviation), 2u) << abbreviation;
+// Per attacking type: how many defending types take double, half and no damage (the
+// placeholder column counts as none), the rest normal; then every immunity by name.
+TEST(TypeChart, CountsPerAttackingTypeAndImmunities) {
+  const std::array<int, 3> counts[TYPE_COUNT] = {
+      {0, 2, 2}, {5, 4, 2}, {3, 3, 1}, {1, 4, 2},  {5, 2, 2}, {4, 3, 1},
+      {3, 6, 1}, {2, 2, 2}, {2, 4, 1}, {0, 0, 18}, {4, 4, 1}, {3, 3, 1},
+      {3, 7, 1}, {2, 3, 2}, {2, 2, 2}, {4, 4, 1},  {1, 1, 1}, {2, 3, 1}};
+  std::string immunities;
+  for (TypeId a = 0; a < TYPE_COUNT; ++a) {
+    const auto& row = TYPE_CHART[a];
+    const auto count = [&row](int value) {
+      return static_cast<int>(std::ranges::count(row, value));
+    };
+    EXPECT_EQ((std::array{count(4), count(1), count(0)}), counts[a]) << TypeName(a);
+    EXPECT_EQ(count(4) + count(2) + count(1) + count(0), TYPE_COUNT) << TypeName(a);
+    for (TypeId d = 0; d < TYPE_COUNT; ++d) {
+      if (row[d] == 0 && a != PLACEHOLDER_TYPE && d != PLACEHOLDER_TYPE) {
+        immunities += std::string(TypeAbbreviation(a)) + std::string(TypeAbbreviation(d)) + " ";
+      }
+    }
   }
-  for (const NatureRecord& nature : NATURES) EXPECT_TRUE(fits(nature.label, 32)) << nature.label;
-  for (const EggGroupRecord& group : EGG_GROUPS) EXPECT_TRUE(fits(group.name, 16)) << group.name;
-  for (const char* label : BATTLE_RULE_LABELS) EXPECT_TRUE(fits(label, 32)) << label;
-  for (const ItemRecord& item : ITEMS) EXPECT_TRUE(fits(item.name, 32)) << item.name;
-  for (const char* name : MOVE_CATEGORY_NAMES) EXPECT_TRUE(fits(name, 16));
-  for (const char* name : MOVE_TARGET_NAMES) EXPECT_TRUE(fits(name, 16));
-  for (int kind = 1; kind <= 3; ++kind) EXPECT_TRUE(fits(SPECIAL_LEARN_LABELS[kind], 32));
-  // Natures 0..19 raise the stat n / 4 (Atk Def SpAtk SpDef Speed) and lower one other.
-  for (NatureId n = 0; n < NATURE_COUNT; ++n) {
-    const auto& m = NATURES[n].multiplier;
-    EXPECT_EQ(std::count(m, m + 5, 11), n < 20 ? 1 : 0) << n;
-    EXPECT_EQ(std::count(m, m + 5, 9), n < 20 ? 1 : 0) << n;
-    EXPECT_EQ(std::count(m, m + 5, 10), n < 20 ? 3 : 5) << n;
-    EXPECT_TRUE(n >= 20 || m[n / 4] == 11) << n;
+  EXPECT_EQ(immunities, "ノ霊 闘霊 毒鋼 地飛 霊ノ 電地 超悪 ");
+}
+
+// The label names the raised and the lowered stat; the multipliers must say the same.
+TEST(Natures, MultipliersFollowTheirLabels) {
+  const std::string stats[] = {"攻撃", "防御", "特攻", "特防", "素早"};
+  for (const NatureRecord& nature : NATURES) {
+    const std::string label = nature.label;
+    for (int s = 0; s < 5; ++s) {
+      const int expected = label.find(stats[s] + "＋") != std::string::npos   ? 11
+                           : label.find(stats[s] + "－") != std::string::npos ? 9
+                                                                              : 10;
+      EXPECT_EQ(nature.multiplier[s], expected) << label << " " << stats[s];
+    }
+  }
+}
+
+// Attack kind and factor, defence kind and factor of every held item, in id order.
+TEST(ItemTable, KindsAndFactorsOfEveryRow) {
+  const std::array<int, 4> expected[ITEM_COUNT] = {
+      {0, 0, 0, 0},  {1, 12, 0, 0}, {1, 13, 0, 0}, {2, 15, 0, 0}, {3, 15, 0, 0},  {2, 11, 0, 0},
+      {1, 20, 0, 0}, {2, 20, 0, 0}, {3, 11, 0, 0}, {4, 12, 0, 0}, {3, 15, 3, 15}, {3, 20, 0, 0},
+      {0, 0, 3, 20}, {0, 0, 2, 20}, {5, 0, 0, 0},  {6, 0, 0, 0},  {0, 0, 0, 0}};
+  for (ItemId i = 0; i < ITEM_COUNT; ++i) {
+    const ItemRecord& r = ITEMS[i];
+    EXPECT_EQ((std::array{r.attackKind, r.attackFactor, r.defenceKind, r.defenceFactor}),
+              expected[i])
+        << r.name;
+  }
+}
+
+TEST(AbilityTable, IdsTheDamageRulesNameAndPickerOrder) {
+  std::string names;
+  for (AbilityId id :
+       {ABILITY_THICK_FAT,    ABILITY_TINTED_LENS, ABILITY_AIR_LOCK,    ABILITY_MOLD_BREAKER,
+        ABILITY_DRY_SKIN,     ABILITY_SCRAPPY,     ABILITY_TORRENT,     ABILITY_GUTS,
+        ABILITY_SOLAR_POWER,  ABILITY_OVERGROW,    ABILITY_SLOW_START,  ABILITY_HEATPROOF,
+        ABILITY_SIMPLE,       ABILITY_HUGE_POWER,  ABILITY_VOLT_ABSORB, ABILITY_WATER_ABSORB,
+        ABILITY_ADAPTABILITY, ABILITY_TECHNICIAN,  ABILITY_MOTOR_DRIVE, ABILITY_FORECAST,
+        ABILITY_UNAWARE,      ABILITY_CLOUD_NINE,  ABILITY_NORMALIZE,   ABILITY_SOLID_ROCK,
+        ABILITY_HUSTLE,       ABILITY_FILTER,      ABILITY_KLUTZ,       ABILITY_WONDER_GUARD,
+        ABILITY_LEVITATE,     ABILITY_SWARM,       ABILITY_BLAZE,       ABILITY_FLASH_FIRE,
+        ABILITY_PURE_POWER}) {
+    names += std::string(AbilityName(id)) + " ";
+  }
+  EXPECT_EQ(names,
+            "あついしぼう いろめがね エアロック かたやぶり かんそうはだ きもったま げきりゅう "
+            "こんじょう サンパワー しんりょく スロースタート たいねつ たんじゅん ちからもち "
+            "ちくでん ちょすい てきおうりょく テクニシャン でんきエンジン てんきや てんねん "
+            "ノーてんき ノーマルスキン ハードロック はりきり フィルター ぶきよう ふしぎなまもり "
+            "ふゆう むしのしらせ もうか もらいび ヨガパワー ");
+  EXPECT_EQ(AbilityName(NO_ABILITY), "無指定");
+  // Rows 1..123 are stored in picker order: sorting the names must change nothing.
+  const std::vector<std::string> picker(ABILITY_NAMES + 1, ABILITY_NAMES + ABILITY_COUNT);
+  std::vector<std::string> sorted(picker.rbegin(), picker.rend());
+  std::ranges::sort(sorted, text::JapaneseLess);
+  EXPECT_EQ(sorted, picker);
+}
+
+TEST(MovesOfType, EveryMoveOfTheTypeInIdOrder) {
+  for (TypeId t = -1; t < TYPE_COUNT; ++t) {
+    std::vector<MoveId> expected;
+    for (MoveId m = 0; m < MOVE_COUNT; ++m) {
+      if (t == ANY_TYPE || Move(m).type == t) expected.push_back(m);
+    }
+    EXPECT_EQ(MovesOfType(t), expected) << t;
+    EXPECT_EQ(expected.empty(), t == PLACEHOLDER_TYPE) << t;
   }
 }
 

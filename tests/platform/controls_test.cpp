@@ -86,16 +86,13 @@ TEST(ComboBoxModel, SortedInsertionFollowsTheJapaneseOrderAndKeepsTies) {
   EXPECT_EQ(plain.InsertString(5, "x"), ItemListControl::NONE);
 }
 
-TEST(ComboBoxModel, SelectStringTakesTheFirstItemInListOrderByPrefix) {
+TEST(ComboBoxModel, FindStringExactSearchesAfterTheStartIgnoringAsciiCase) {
   ComboBox combo(1, STYLE_NONE);
-  for (const char* text : {"LV 10", "LV 1", "LV 100", "lv 2"}) combo.AddString(text);
-  EXPECT_EQ(combo.SelectString(-1, "LV 1"), 0);
-  EXPECT_EQ(combo.GetCurSel(), 0);
-  EXPECT_EQ(combo.SelectString(0, "LV 1"), 1);   // searches after the start item
-  EXPECT_EQ(combo.SelectString(-1, "LV 2"), 3);  // ASCII case does not matter
-  EXPECT_EQ(combo.SelectString(-1, "X"), ItemListControl::NONE);
-  EXPECT_EQ(combo.GetCurSel(), 3);  // unchanged when nothing matches
+  for (const char* text : {"LV 10", "LV 1", "lv 1", "LV 100"}) combo.AddString(text);
   EXPECT_EQ(combo.FindStringExact(-1, "LV 1"), 1);
+  EXPECT_EQ(combo.FindStringExact(1, "Lv 1"), 2);
+  EXPECT_EQ(combo.FindStringExact(2, "LV 1"), 1);  // wraps round
+  EXPECT_EQ(combo.FindStringExact(-1, "LV"), ItemListControl::NONE);
 }
 
 TEST(ComboBoxModel, SelectionFollowsItsItemThroughInsertAndDelete) {

@@ -39,16 +39,6 @@ class ProfileTest : public ::testing::Test {
   Profile profile;
 };
 
-TEST_F(ProfileTest, MissingOrDeletedFileReadsDefaults) {
-  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
-  EXPECT_FALSE(fs::exists(path));
-  ASSERT_TRUE(profile.WriteProfileInt("Main", "Version", 59));
-  EXPECT_TRUE(profile.DeleteFile());
-  EXPECT_FALSE(fs::exists(path));
-  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
-  EXPECT_TRUE(profile.DeleteFile());  // already gone
-}
-
 TEST_F(ProfileTest, WriteKeepsOtherSectionsAndKeys) {
   WriteFile("[SEARCH]\ncombo_u1=3\nLEFT=10\n[Other]\nname=text value\n");
   ASSERT_TRUE(profile.WriteProfileInt("Search", "left", -12));  // names ignore case

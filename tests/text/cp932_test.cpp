@@ -76,7 +76,8 @@ TEST(Cp932Codec, ReportsTheFirstCharacterWithoutCode) {
       {"x\xFFy", 0xFFFD, 1, "x"},         // not UTF-8 at all
       {"x\xE3\x82", 0xFFFD, 1, "x"},      // cut short
       {"\xC0\xAF", 0xFFFD, 0, ""},        // overlong '/'
-      {"a\xED\xA0\x80", 0xFFFD, 1, "a"},  // surrogate
+      {"a\xED\xA0\x80", 0xFFFD, 1, "a"},  // surrogates
+      {"a\xED\xBF\xBF", 0xFFFD, 1, "a"},
   };
   for (const BadInput& c : cases) {
     const Cp932Conversion sjis = Utf8ToCp932(c.utf8);
@@ -92,6 +93,23 @@ TEST(Cp932Codec, UndefinedBytesDecodeAsReplacement) {
   EXPECT_EQ(Cp932ToUtf8(Bytes({0x41, 0x82})), "A\uFFFD");  // lead byte at the end
   EXPECT_EQ(Cp932ToUtf8(Bytes({0xFD, 0xA0, 0xFF})), "\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(Cp932ToUtf8(Bytes({0x85, 0x40})), "\uFFFD");  // empty row
+  // A view that ends after a lead byte never reads the byte behind it.
+  const std::string kana = Bytes({0x41, 0x82, 0xA0});
+  EXPECT_EQ(Cp932ToUtf8(std::string_view(kana).substr(0, 2)), "A\uFFFD");
+}
+
+// The first and last code point of each UTF-8 length go through and back.
+TEST(Utf8, EncodesAndDecodesEachLengthToItsEnds) {
+  const std::pair<char32_t, std::size_t> ends[] = {
+      {0x7F, 1}, {0x80, 2}, {0x7FF, 2}, {0x800, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}};
+  for (const auto& [ch, length] : ends) {
+    std::string utf8;
+    AppendUtf8(utf8, ch);
+    std::size_t pos = 0;
+    EXPECT_EQ(utf8.size(), length) << std::hex << std::uint32_t{ch};
+    EXPECT_EQ(NextUtf8Char(utf8, pos), ch) << std::hex << std::uint32_t{ch};
+    EXPECT_EQ(pos, length);
+  }
 }
 
 TEST(Cp932Length, CountsBytesOfTheCp932Form) {

@@ -24,11 +24,13 @@ TEST(FormatText, TextPadsAndCutsByCp932Bytes) {
       {Format("%05s|", "ab"), "   ab|"},
       {Format("%-3d%-10s%-8s|", 1, "ノーマル", "でんき"), "1  ノーマル  でんき  |"},
       {Format("%.3s|", "ノーマル"), "ノ|"},  // precision never splits a character
+      {Format("%.0s|", "ノーマル"), "|"},
       {Format("%.4s|", "ノーマル"), "ノー|"},
       {Format("%-6.5s|", "aアイウ"), "aアイ |"},
       {Format("%.*s|", -1, "ノーマル"), "ノーマル|"},  // negative: no precision
       {Format("[%c][%c][%-3c]", 0xB1, 0x82A0, 0x82A0), "[ｱ][あ][あ ]"},
       {Format("[%c]", "ノーマル"), "[ノ]"},
+      {Format("[%c][%c]", 0, 1), "[][\x01]"},  // NUL is no character
       {Format("%3.1f％ %d～%d 100%%", 12.5, 0, 1), "12.5％ 0～1 100%"},
   };
   for (const Formatted& c : cases) EXPECT_EQ(c.got, c.expected);

@@ -24,10 +24,14 @@ TEST(SortOrderJapanese, Rules) {
       {"― Em 教え技 ―", "―あなをほる"},  // separator heads the "―" entries
       {"―ねこだまし", "あなをほる"},     // symbols before kana
       {"＃", "１０まんボルト"},          // symbols before digits
+      {"！", "#"},                       // full-width forms read as ASCII
+      {"ゝ", "１"},                      // an iteration mark after no kana is a symbol
       {"１０まんボルト", "あなをほる"},  // digits before kana
       {"ん", "ABC"},                     // kana before everything else
+      {"ん", "\u0080"},                  // a control character is no symbol
       {"ABC", "漢字"},
       {"アクア", "あくび"},            // katakana read as hiragana
+      {"ァ", "い"},                    // small ones too
       {"ハードロック", "はっこう"},    // ハー = はあ
       {"ヴォルテッカー", "うずしお"},  // ヴォ = うお
       {"かそく", "がんじょう"},        // voiced marks ignored...
@@ -80,9 +84,11 @@ TEST(SortOrderCp932, ComparesShiftJisBytes) {
   const Pair pairs[] = {
       {"あ", "ア"},              // 82A0 < 8341
       {"ア", "ｱ"},               // 8341 < B1: bytes, not character codes
+      {"z", "ア"},               // 7A < 83
       {"ノーマル", "ノコッチ"},  // 815B < 8352
       {"ア", "アア"},
-      {"アン", "ア\U0001F600"},  // no cp932 code: after every code
+      {"アン", "ア\U0001F600"},  // no cp932 code: after every code, by code point
+      {"\U00017F00", "\U00018000"},
   };
   for (const Pair& p : pairs) {
     EXPECT_LT(CompareCp932Codes(p.first, p.second), 0) << p.first << " < " << p.second;

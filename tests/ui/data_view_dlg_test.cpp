@@ -117,6 +117,7 @@ TEST_F(DataViewDlgTest, ColumnSortAlternatesAndTheTargetColumnKeepsTheOrder) {
     Moves(dlg).UserClickColumn(2);  // the name column orders by move number
     EXPECT_TRUE(std::ranges::is_sorted(moveIds()));
     Moves(dlg).UserClickColumn(2);
+    EXPECT_EQ(dlg.sortState, 0);
     const std::vector<platform::ItemData> descending = keys();
     EXPECT_TRUE(std::ranges::is_sorted(moveIds(), std::greater<>()));
     Moves(dlg).UserClickColumn(8);

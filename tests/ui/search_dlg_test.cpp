@@ -118,15 +118,19 @@ TEST_F(SearchDlgTest, TypeClearKeepsTheRuleAndHeadingsSortBothWays) {
     EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_TYPE1).GetCurSel(), 0);
     EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_RULE).GetCurSel(), 1);
 
-    const auto speeds = [&] {
-      std::vector<int> values;
-      for (const std::string& text : Column(dlg, 11)) values.push_back(std::stoi(text));
-      return values;
+    // By speed; equal speeds keep the species order either way.
+    const auto bySpeed = [&](int sign) {
+      std::vector<std::pair<int, platform::ItemData>> rows;
+      for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
+        rows.emplace_back(sign * std::stoi(Results(dlg).GetItemText(i, 11)),
+                          Results(dlg).GetItemData(i));
+      }
+      return std::ranges::is_sorted(rows);
     };
     Results(dlg).UserClickColumn(11);
-    EXPECT_TRUE(std::ranges::is_sorted(speeds()));
+    EXPECT_TRUE(bySpeed(1));
     Results(dlg).UserClickColumn(11);
-    EXPECT_TRUE(std::ranges::is_sorted(speeds(), std::greater<>()));
+    EXPECT_TRUE(bySpeed(-1));
     Results(dlg).UserClickColumn(1);
     EXPECT_TRUE(std::ranges::is_sorted(Column(dlg, 1), [](const auto& a, const auto& b) {
       return text::CompareCp932Codes(a, b) < 0;
@@ -159,6 +163,7 @@ TEST_F(SearchDlgTest, EveryChoiceSurvivesARestart) {
     ChooseMove(dlg, 0, 0);
     ChooseMove(dlg, 2, 55);
     for (const auto& [id, position] : {std::pair{res::IDC_SEARCH_UPPER_FIRST + 3, 4},
+                                       {res::IDC_SEARCH_UPPER_FIRST, 2},
                                        {res::IDC_SEARCH_LOWER_FIRST + 5, 9},
                                        {res::IDC_SEARCH_TYPE2, 17},
                                        {res::IDC_SEARCH_ABILITY, 123},
