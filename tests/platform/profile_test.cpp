@@ -8,6 +8,8 @@
 #include <limits>
 #include <sstream>
 
+#include "platform/file_locations.h"
+
 namespace kerumina::platform {
 namespace {
 
@@ -16,41 +18,32 @@ namespace fs = std::filesystem;
 class ProfileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = fs::temp_directory_path() /
-             ("kerumina-profile-" + std::to_string(::getpid()) + "-" + info->name());
+             ("kerumina-profile-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
-    path = folder / "kerumina.ini";
-    profile.SetPath(path.string());
+    profile.SetPath((folder / "kerumina.ini").string());
   }
   void TearDown() override { fs::remove_all(folder); }
 
-  void WriteFile(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  std::string ReadFile() const {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
   fs::path folder;
-  fs::path path;
   Profile profile;
 };
 
+// Names ignore case; a write replaces its key and keeps every other section and key.
 TEST_F(ProfileTest, WriteKeepsOtherSectionsAndKeys) {
-  WriteFile("[SEARCH]\ncombo_u1=3\nLEFT=10\n[Other]\nname=text value\n");
-  ASSERT_TRUE(profile.WriteProfileInt("Search", "left", -12));  // names ignore case
+  std::ofstream(folder / "kerumina.ini") << "[SEARCH]\ncombo_u1=3\nLEFT=10\n[Other]\nname=t v\n";
+  ASSERT_TRUE(profile.WriteProfileInt("Search", "left", -12));
   ASSERT_TRUE(profile.WriteProfileInt("Main", "Version", 60));
   EXPECT_EQ(profile.GetProfileInt("Search", "combo_u1", 0), 3);
   EXPECT_EQ(profile.GetProfileInt("search", "Left", 0), -12);
   EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 60);
-  const std::string text = ReadFile();
-  EXPECT_NE(text.find("[Main]\nVersion=60\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("=-12\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("name=text value"), std::string::npos) << text;
-  EXPECT_EQ(text.find("10"), std::string::npos) << text;  // one key, not two
+  std::stringstream text;
+  text << std::ifstream(folder / "kerumina.ini").rdbuf();
+  EXPECT_NE(text.str().find("[Main]\nVersion=60\n"), std::string::npos) << text.str();
+  EXPECT_NE(text.str().find("name=t v"), std::string::npos) << text.str();
+  EXPECT_EQ(text.str().find("10"), std::string::npos) << text.str();  // one key, not two
 }
 
 // Paths are UTF-8; on Windows a plain narrow path would lose the Japanese folder name.
@@ -58,13 +51,22 @@ TEST_F(ProfileTest, WorksInAFolderWithAJapaneseName) {
   const fs::path japanese = folder / u8"ケルミナ設定";
   fs::create_directories(japanese);
   const std::u8string name = (japanese / "kerumina.ini").u8string();
-  Profile there;
-  there.SetPath(std::string(name.begin(), name.end()));
-  ASSERT_TRUE(there.WriteProfileInt("Main", "Version", 60));
-  EXPECT_EQ(there.GetProfileInt("Main", "Version", 1), 60);
+  profile.SetPath(std::string(name.begin(), name.end()));
+  ASSERT_TRUE(profile.WriteProfileInt("Main", "Version", 60));
+  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 60);
   EXPECT_TRUE(fs::exists(japanese / "kerumina.ini"));
-  EXPECT_TRUE(there.DeleteFile());
+  EXPECT_TRUE(profile.DeleteFile());
   EXPECT_FALSE(fs::exists(japanese / "kerumina.ini"));
+}
+
+// A folder in the file's place once made the INI library ask for an exabyte buffer.
+TEST_F(ProfileTest, UnreadablePathGivesDefaultsWithoutError) {
+  fs::create_directories(folder / "kerumina.ini");
+  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
+  EXPECT_FALSE(profile.WriteProfileInt("Main", "Version", 60));
+  Profile nowhere;
+  EXPECT_EQ(nowhere.GetProfileInt("Main", "Version", 5), 5);
+  EXPECT_FALSE(nowhere.WriteProfileInt("Main", "Version", 60));
 }
 
 TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
@@ -75,14 +77,40 @@ TEST(ParseProfileInt, ReadsLeadingDecimalDigits) {
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseProfileInt(text), value) << text;
 }
 
-// A folder in the file's place once made the INI library ask for an exabyte buffer.
-TEST_F(ProfileTest, UnreadablePathGivesDefaultsWithoutError) {
-  fs::create_directories(path);  // a folder where the file should be
-  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
-  EXPECT_FALSE(profile.WriteProfileInt("Main", "Version", 60));
-  Profile nowhere;
-  EXPECT_EQ(nowhere.GetProfileInt("Main", "Version", 5), 5);
-  EXPECT_FALSE(nowhere.WriteProfileInt("Main", "Version", 60));
+TEST(FileLocations, WritableCopyKeepsFilesBesideElseTheUserFoldersHoldThem) {
+  const struct {
+    const char* name;
+    LocationFacts facts;
+    FileLocations expected;
+  } cases[] = {
+      {"writable copy ignores the environment",
+       {"/opt/k/", true, false, "/c", "/d", "/home/u"},
+       {"/opt/k/", "/opt/k/", true}},
+      {"defaults below home",
+       {"/usr/bin/", false, true, "", "", "/home/u"},
+       {"/home/u/.config/kerumina/", "/home/u/.local/share/kerumina/", false}},
+      {"an installed copy its user may write (root, or a prefix of one's own)",
+       {"/usr/bin/", true, true, "", "", "/root"},
+       {"/root/.config/kerumina/", "/root/.local/share/kerumina/", false}},
+      {"variables win, with or without a trailing separator",
+       {"/usr/bin/", false, false, "/cfg/", "/dat", "/home/u/"},
+       {"/cfg/kerumina/", "/dat/kerumina/", false}},
+      {"relative variables are ignored",
+       {"/usr/bin/", false, false, "cfg", "./dat", "/home/u"},
+       {"/home/u/.config/kerumina/", "/home/u/.local/share/kerumina/", false}},
+      {"no home at all leaves the executable's folder",
+       {"/usr/bin/", false, false, "", "", ""},
+       {"/usr/bin/", "/usr/bin/", true}},
+      {"relative home counts as none",
+       {"/usr/bin/", false, false, "/cfg", "", "home"},
+       {"/cfg/kerumina/", "/usr/bin/", false}},
+  };
+  for (const auto& c : cases) {
+    const FileLocations got = ResolveFileLocations(c.facts);
+    EXPECT_EQ(got.settingsFolder, c.expected.settingsFolder) << c.name;
+    EXPECT_EQ(got.dataFolder, c.expected.dataFolder) << c.name;
+    EXPECT_EQ(got.besideExecutable, c.expected.besideExecutable) << c.name;
+  }
 }
 
 }  // namespace

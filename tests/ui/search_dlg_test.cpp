@@ -1,14 +1,15 @@
-// The search window driven as a user would: pickers, boxes, clear buttons, the result list
-// with its sorting and opening, and the settings it keeps between runs.
+// The search window and its species detail view driven as a user would, through the whole
+// program: pickers, boxes, the lists with their sorting and opening, the settings they keep.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "data/learnsets.h"
+#include "data/species_detail.h"
 #include "res/data_view_dlg.h"
 #include "res/search_dlg.h"
-#include "tests/ui/shell_fixture.h"
+#include "tests/ui/window_fixture.h"
 #include "text/sort_order.h"
 #include "ui/search_dlg.h"
 
@@ -16,19 +17,29 @@ namespace kerumina::ui {
 namespace {
 
 using platform::ComboBox;
+using platform::ItemData;
 using platform::ListView;
 using res::SEARCH_MOVE_ROWS;
+using Texts = std::vector<std::string>;
 
 ListView& Results(CSearchDlg& dlg) {
   return dlg.Item<ListView>(res::IDC_SEARCH_RESULTS);
 }
 
-std::vector<std::string> Column(CSearchDlg& dlg, int column) {
-  std::vector<std::string> texts;
-  for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
-    texts.push_back(Results(dlg).GetItemText(i, column));
-  }
+ListView& Moves(CDataViewDlg& dlg) {
+  return dlg.Item<ListView>(res::IDC_DATAVIEW_MOVES);
+}
+
+Texts Column(ListView& list, int column) {
+  Texts texts;
+  for (int i = 0; i < list.GetItemCount(); ++i) texts.push_back(list.GetItemText(i, column));
   return texts;
+}
+
+std::vector<ItemData> Keys(ListView& list) {
+  std::vector<ItemData> keys;
+  for (int i = 0; i < list.GetItemCount(); ++i) keys.push_back(list.GetItemData(i));
+  return keys;
 }
 
 std::vector<int> Selections(CSearchDlg& dlg) {
@@ -39,12 +50,11 @@ std::vector<int> Selections(CSearchDlg& dlg) {
   return positions;
 }
 
-std::vector<std::string> MoveFields(CSearchDlg& dlg, int row) {
+Texts MoveFields(CSearchDlg& dlg, int row) {
   const res::SearchMoveRowIds& r = SEARCH_MOVE_ROWS[row];
-  std::vector<std::string> fields;
-  for (int id : {r.power, r.accuracy, r.pp, r.category, r.target, r.effect}) {
+  Texts fields;
+  for (int id : {r.power, r.accuracy, r.pp, r.category, r.target, r.effect})
     fields.push_back(dlg.GetDlgItemText(id));
-  }
   return fields;
 }
 
@@ -56,51 +66,30 @@ void ChooseMove(CSearchDlg& dlg, int row, data::MoveId move) {
 
 using SearchDlgTest = ShellTest;
 
-TEST_F(SearchDlgTest, FirstStartListsEverySpeciesInNumberOrder) {
-  RunProgram([&](CTopWindowDlg& launcher) {
-    CSearchDlg& dlg = *launcher.searchDlg();
-    std::vector<int> checks;
-    for (int id : {res::IDC_SEARCH_ANY_MODE, res::IDC_SEARCH_ALL_MODE, res::IDC_SEARCH_LEVEL_UP,
-                   res::IDC_SEARCH_EGG, res::IDC_SEARCH_MACHINE, res::IDC_SEARCH_TUTOR,
-                   res::IDC_SEARCH_DP, res::IDC_SEARCH_PT, res::IDC_SEARCH_HGSS}) {
-      checks.push_back(dlg.IsDlgButtonChecked(id));
-    }
-    EXPECT_EQ(checks, (std::vector<int>{1, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Selections(dlg), std::vector<int>(25, 0));
-    ASSERT_EQ(Results(dlg).GetItemCount(), 505);
-    for (int i = 0; i < 505; ++i) EXPECT_EQ(Results(dlg).GetItemData(i), i < 493 ? i : i + 2);
-    ComboBox& eggGroups = dlg.Item<ComboBox>(res::IDC_SEARCH_EGG_GROUP);
-    std::vector<platform::ItemData> order;
-    for (int i = 1; i < eggGroups.GetCount(); ++i) order.push_back(eggGroups.GetItemData(i) - 1);
-    EXPECT_EQ(order, (std::vector<platform::ItemData>{0, 1, 11, 8, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13,
-                                                      14, 15}));
-  });
-}
-
+// Every change re-runs the search; a chosen move matches by a ticked method only; a new
+// type resets its row, and the clear button the rows but not the boxes.
 TEST_F(SearchDlgTest, MethodBoxesDecideTheMoveFilterAndTheRowShowsTheMove) {
   const data::MoveId move = data::MACHINE_LIST_DPPT[0] - 1;
   RunProgram([&](CTopWindowDlg& launcher) {
     CSearchDlg& dlg = *launcher.searchDlg();
+    ASSERT_EQ(Results(dlg).GetItemCount(), 505);  // in number order, without the eggs
+    for (int i = 0; i < 505; ++i) EXPECT_EQ(Results(dlg).GetItemData(i), i < 493 ? i : i + 2);
     ChooseMove(dlg, 1, 0);
-    EXPECT_EQ(MoveFields(dlg, 1),
-              (std::vector<std::string>{"40", "100", "35", "物理", "単体", " 0"}));
-    EXPECT_EQ(Results(dlg).GetItemCount(), 0);  // every method box off
+    EXPECT_EQ(MoveFields(dlg, 1), (Texts{"40", "100", "35", "物理", "単体", " 0"}));
+    EXPECT_EQ(Results(dlg).GetItemCount(), 0);
     ChooseMove(dlg, 1, move);
     Press(dlg, res::IDC_SEARCH_MACHINE);  // alone, without any version box
     ASSERT_GT(Results(dlg).GetItemCount(), 0);
     for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
-      data::SpeciesId s = static_cast<data::SpeciesId>(Results(dlg).GetItemData(i));
+      auto s = static_cast<data::SpeciesId>(Results(dlg).GetItemData(i));
       bool learns = false;
-      for (; s != data::NO_SPECIES && !learns; s = data::PreEvolutionOf(s)) {
+      for (; s != data::NO_SPECIES && !learns; s = data::PreEvolutionOf(s))
         learns = data::ByMachine(data::MACHINE_LIST_DPPT, data::MACHINE_COMPAT_DPPT, s, move);
-      }
       EXPECT_TRUE(learns) << Results(dlg).GetItemText(i, 1);
     }
-    // A new type resets the row; the clear button empties the rows but keeps the boxes.
     ChooseData(dlg, SEARCH_MOVE_ROWS[1].type, 2);
-    EXPECT_EQ(dlg.Item<ComboBox>(SEARCH_MOVE_ROWS[1].move).GetText(0), " 無指定");
-    EXPECT_EQ(dlg.Item<ComboBox>(SEARCH_MOVE_ROWS[1].move).GetCurSel(), 0);
-    EXPECT_EQ(MoveFields(dlg, 1), std::vector<std::string>(6, " - "));
+    EXPECT_EQ(Selected(dlg, SEARCH_MOVE_ROWS[1].move), " 無指定");
+    EXPECT_EQ(MoveFields(dlg, 1), Texts(6, " - "));
     ChooseMove(dlg, 3, move);
     Press(dlg, res::IDC_SEARCH_CLEAR_MOVES);
     EXPECT_EQ(Selections(dlg), std::vector<int>(25, 0));
@@ -109,22 +98,17 @@ TEST_F(SearchDlgTest, MethodBoxesDecideTheMoveFilterAndTheRowShowsTheMove) {
   });
 }
 
-TEST_F(SearchDlgTest, TypeClearKeepsTheRuleAndHeadingsSortBothWays) {
+// A heading sorts by its column, a second click descending; equal values keep the species
+// or move order. In the detail view the name column orders by move number, the method column
+// by method first, and the target column keeps the order.
+TEST_F(SearchDlgTest, HeadingsSortBothWays) {
   RunProgram([&](CTopWindowDlg& launcher) {
     CSearchDlg& dlg = *launcher.searchDlg();
-    dlg.Item<ComboBox>(res::IDC_SEARCH_RULE).UserChoose(1);
-    dlg.Item<ComboBox>(res::IDC_SEARCH_TYPE1).UserChoose(3);
-    Press(dlg, res::IDC_SEARCH_CLEAR_TYPES);
-    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_TYPE1).GetCurSel(), 0);
-    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_SEARCH_RULE).GetCurSel(), 1);
-
-    // By speed; equal speeds keep the species order either way.
     const auto bySpeed = [&](int sign) {
-      std::vector<std::pair<int, platform::ItemData>> rows;
-      for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
+      std::vector<std::pair<int, ItemData>> rows;
+      for (int i = 0; i < Results(dlg).GetItemCount(); ++i)
         rows.emplace_back(sign * std::stoi(Results(dlg).GetItemText(i, 11)),
                           Results(dlg).GetItemData(i));
-      }
       return std::ranges::is_sorted(rows);
     };
     Results(dlg).UserClickColumn(11);
@@ -132,10 +116,25 @@ TEST_F(SearchDlgTest, TypeClearKeepsTheRuleAndHeadingsSortBothWays) {
     Results(dlg).UserClickColumn(11);
     EXPECT_TRUE(bySpeed(-1));
     Results(dlg).UserClickColumn(1);
-    EXPECT_TRUE(std::ranges::is_sorted(Column(dlg, 1), [](const auto& a, const auto& b) {
+    EXPECT_TRUE(std::ranges::is_sorted(Column(Results(dlg), 1), [](const auto& a, const auto& b) {
       return text::CompareCp932Codes(a, b) < 0;
     }));
-    EXPECT_EQ(dlg.sortState, 2);
+
+    ListView& moves = Moves(*dlg.detailView());
+    const auto moveIds = [&] {
+      std::vector<ItemData> ids = Keys(moves);
+      for (auto& key : ids) key %= 10000;
+      return ids;
+    };
+    moves.UserClickColumn(2);
+    EXPECT_TRUE(std::ranges::is_sorted(moveIds()));
+    moves.UserClickColumn(2);
+    EXPECT_TRUE(std::ranges::is_sorted(moveIds(), std::greater<>()));
+    const std::vector<ItemData> descending = Keys(moves);
+    moves.UserClickColumn(8);
+    EXPECT_EQ(Keys(moves), descending);
+    moves.UserClickColumn(1);
+    EXPECT_TRUE(std::ranges::is_sorted(Keys(moves)));
   });
 }
 
@@ -153,17 +152,15 @@ TEST_F(SearchDlgTest, ResultOpensTheHiddenDetailViewAtThatSpecies) {
   EXPECT_EQ(Setting("DataView", "number"), 5);
 }
 
+// Positions a hand-edited file names beyond the lists select the first entry.
 TEST_F(SearchDlgTest, EveryChoiceSurvivesARestart) {
   std::vector<int> positions;
   RunProgram([&](CTopWindowDlg& launcher) {
     CSearchDlg& dlg = *launcher.searchDlg();
-    for (int id : {res::IDC_SEARCH_ALL_MODE, res::IDC_SEARCH_EGG, res::IDC_SEARCH_HGSS}) {
+    for (int id : {res::IDC_SEARCH_ALL_MODE, res::IDC_SEARCH_EGG, res::IDC_SEARCH_HGSS})
       Press(dlg, id);
-    }
-    ChooseMove(dlg, 0, 0);
     ChooseMove(dlg, 2, 55);
     for (const auto& [id, position] : {std::pair{res::IDC_SEARCH_UPPER_FIRST + 3, 4},
-                                       {res::IDC_SEARCH_UPPER_FIRST, 2},
                                        {res::IDC_SEARCH_LOWER_FIRST + 5, 9},
                                        {res::IDC_SEARCH_TYPE2, 17},
                                        {res::IDC_SEARCH_ABILITY, 123},
@@ -177,16 +174,100 @@ TEST_F(SearchDlgTest, EveryChoiceSurvivesARestart) {
     CSearchDlg& dlg = *launcher.searchDlg();
     EXPECT_EQ(Selections(dlg), positions);
     const search::SearchConditions c = dlg.ReadConditions();
-    EXPECT_EQ(c.moves, (data::MoveConditions{0, data::NO_MOVE, 55, data::NO_MOVE}));
+    EXPECT_EQ(c.moves, (data::MoveConditions{data::NO_MOVE, data::NO_MOVE, 55, data::NO_MOVE}));
     EXPECT_FALSE(c.anyMode);
     EXPECT_TRUE(c.methods.egg && !c.methods.machine && c.versions.hgss && !c.versions.dp);
-    EXPECT_EQ(MoveFields(dlg, 0)[0], "40");
+    EXPECT_NE(MoveFields(dlg, 2)[0], " - ");
   });
-  // Positions a hand-edited file names beyond the lists select the first entry.
   WriteIni("[Main]\nVersion=60\n[Search]\ncombo_u1=12\ncombo_t1=-3\ncombo_wn1=900\n");
   RunProgram([&](CTopWindowDlg& launcher) {
     EXPECT_EQ(Selections(*launcher.searchDlg()), std::vector<int>(25, 0));
-    EXPECT_EQ(Results(*launcher.searchDlg()).GetItemCount(), 505);
+  });
+}
+
+// The header at a first start (species 1 at level 50, base 60 62 63 80 80 60), its stats at
+// the chosen level, and the buttons along the evolution line.
+TEST_F(SearchDlgTest, DetailHeaderStatsAndEvolutionButtons) {
+  RunProgram([&](CTopWindowDlg& launcher) {
+    CDataViewDlg& dlg = *launcher.searchDlg()->detailView();
+    Texts shown;
+    for (int id : {res::IDC_DATAVIEW_NAME, res::IDC_DATAVIEW_TYPE2, res::IDC_DATAVIEW_FEMALE_RATIO,
+                   res::IDC_DATAVIEW_PRE1, res::IDC_DATAVIEW_LEVEL_STATS[0],
+                   res::IDC_DATAVIEW_LEVEL_STATS[3]})
+      shown.push_back(dlg.GetDlgItemText(id));
+    EXPECT_EQ(shown, (Texts{" フシギソウ", " どく", "12.5％", " フシギダネ", "120", "85"}));
+    dlg.Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).UserChoose(0);
+    EXPECT_EQ(dlg.GetDlgItemText(res::IDC_DATAVIEW_LEVEL_STATS[0]), "12");
+    Press(dlg, res::IDC_DATAVIEW_PRE1);
+    Press(dlg, res::IDC_DATAVIEW_PRE1);  // species 0 has none: nothing happens
+    EXPECT_EQ(dlg.number, 0);
+    dlg.Item<ComboBox>(res::IDC_DATAVIEW_DESCENDANTS).UserChoose(1);
+    Press(dlg, res::IDC_DATAVIEW_SHOW_DESCENDANT);
+    EXPECT_EQ(dlg.number, 2);
+    Press(dlg, res::IDC_DATAVIEW_SHOW_DESCENDANT);  // the list now starts at " － "
+    EXPECT_EQ(dlg.number, 2);
+  });
+}
+
+// The method column against the rows the model builds for the boxes' options; both
+// difference boxes ticked: DP-PT wins.
+TEST_F(SearchDlgTest, DetailMovesFollowTheBoxesAndTheDifferenceModes) {
+  RunProgram([&](CTopWindowDlg& launcher) {
+    CDataViewDlg& dlg = *launcher.searchDlg()->detailView();
+    data::MoveListOptions options;
+    const auto expectRows = [&](data::SpeciesId s) {
+      Texts expected;
+      for (const auto& row : data::BuildLearnableMoves(s, options).rows)
+        expected.push_back(row.method);
+      EXPECT_EQ(Column(Moves(dlg), 1), expected) << s;
+    };
+    dlg.ShowSpecies(291);  // its rows, 289's, then 290's from level 20 without machines
+    expectRows(291);
+    EXPECT_EQ(std::pair(dlg.pre1, dlg.pre2), std::pair(289, 290));
+    Press(dlg, res::IDC_DATAVIEW_MACHINE);
+    Press(dlg, res::IDC_DATAVIEW_DP);
+    dlg.Item<ComboBox>(res::IDC_DATAVIEW_MOVE_TYPE).UserChoose(9);  // はがね
+    options.machine = options.versions.dp = false;
+    options.typeFilter = 9;
+    expectRows(291);
+    Press(dlg, res::IDC_DATAVIEW_PT_HGSS_DIFF);
+    dlg.ShowSpecies(0);
+    options.ptHgssDifference = true;
+    expectRows(0);
+    Press(dlg, res::IDC_DATAVIEW_DP_PT_DIFF);
+    options.dpPtDifference = true;
+    expectRows(0);
+    EXPECT_FALSE(dlg.GetDlgItem(res::IDC_DATAVIEW_WITH_PRE)->IsWindowEnabled());
+    Press(dlg, res::IDC_DATAVIEW_DP_PT_DIFF);
+    EXPECT_TRUE(dlg.GetDlgItem(res::IDC_DATAVIEW_WITH_PRE)->IsWindowEnabled());
+  });
+}
+
+// The level box and the level list are kept apart; a file from before the box had its own
+// key keeps its level; a species number no table has falls back to the default.
+TEST_F(SearchDlgTest, DetailSettingsSurviveARestart) {
+  RunProgram([&](CTopWindowDlg& launcher) {
+    CDataViewDlg& dlg = *launcher.searchDlg()->detailView();
+    Press(dlg, res::IDC_DATAVIEW_LEVEL_UP);
+    dlg.Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).UserChoose(0);
+    dlg.Item<ComboBox>(res::IDC_DATAVIEW_CATEGORY).UserChoose(2);
+    dlg.ShowSpecies(132);
+  });
+  RunProgram([&](CTopWindowDlg& launcher) {
+    CDataViewDlg& dlg = *launcher.searchDlg()->detailView();
+    EXPECT_EQ(dlg.number, 132);
+    EXPECT_EQ(dlg.IsDlgButtonChecked(res::IDC_DATAVIEW_LEVEL_UP), 0);
+    EXPECT_EQ(dlg.IsDlgButtonChecked(res::IDC_DATAVIEW_MACHINE), 1);
+    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).GetCurSel(), 0);
+    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_DATAVIEW_CATEGORY).GetCurSel(), 2);
+  });
+  WriteIni("[Main]\nVersion=60\n[DataView]\nlevel=9\nnumber=4000\ntype=18\n");
+  RunProgram([&](CTopWindowDlg& launcher) {
+    CDataViewDlg& dlg = *launcher.searchDlg()->detailView();
+    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).GetCurSel(), 9);
+    EXPECT_EQ(dlg.IsDlgButtonChecked(res::IDC_DATAVIEW_LEVEL_UP), 1);
+    EXPECT_EQ(dlg.number, 1);
+    EXPECT_EQ(dlg.Item<ComboBox>(res::IDC_DATAVIEW_MOVE_TYPE).GetCurSel(), 0);
   });
 }
 
