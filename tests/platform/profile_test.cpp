@@ -15,55 +15,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("kerumina-profile-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    profile.SetPath((folder / "kerumina.ini").string());
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  fs::path folder;
+// Names ignore case; a write replaces its key and keeps every other section and key. Paths
+// are UTF-8: on Windows a plain narrow path would lose the Japanese folder name. A folder in
+// the file's place (it once made the INI library ask for an exabyte buffer) or no path at
+// all gives the defaults and takes no write.
+TEST(Profile, WriteKeepsOtherSectionsAndKeys) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("kerumina-profile-" + std::to_string(::getpid()));
+  const fs::path path = folder / u8"ケルミナ設定" / "kerumina.ini";
+  fs::remove_all(folder);
+  fs::create_directories(path.parent_path());
+  std::ofstream(path) << "[SEARCH]\ncombo_u1=3\nLEFT=10\n[Other]\nname=t v\n";
+  const std::u8string name = path.u8string();
   Profile profile;
-};
-
-// Names ignore case; a write replaces its key and keeps every other section and key.
-TEST_F(ProfileTest, WriteKeepsOtherSectionsAndKeys) {
-  std::ofstream(folder / "kerumina.ini") << "[SEARCH]\ncombo_u1=3\nLEFT=10\n[Other]\nname=t v\n";
+  profile.SetPath(std::string(name.begin(), name.end()));
   ASSERT_TRUE(profile.WriteProfileInt("Search", "left", -12));
   ASSERT_TRUE(profile.WriteProfileInt("Main", "Version", 60));
   EXPECT_EQ(profile.GetProfileInt("Search", "combo_u1", 0), 3);
   EXPECT_EQ(profile.GetProfileInt("search", "Left", 0), -12);
   EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 60);
   std::stringstream text;
-  text << std::ifstream(folder / "kerumina.ini").rdbuf();
+  text << std::ifstream(path).rdbuf();
   EXPECT_NE(text.str().find("[Main]\nVersion=60\n"), std::string::npos) << text.str();
   EXPECT_NE(text.str().find("name=t v"), std::string::npos) << text.str();
   EXPECT_EQ(text.str().find("10"), std::string::npos) << text.str();  // one key, not two
-}
-
-// Paths are UTF-8; on Windows a plain narrow path would lose the Japanese folder name.
-TEST_F(ProfileTest, WorksInAFolderWithAJapaneseName) {
-  const fs::path japanese = folder / u8"ケルミナ設定";
-  fs::create_directories(japanese);
-  const std::u8string name = (japanese / "kerumina.ini").u8string();
-  profile.SetPath(std::string(name.begin(), name.end()));
-  ASSERT_TRUE(profile.WriteProfileInt("Main", "Version", 60));
-  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 60);
-  EXPECT_TRUE(fs::exists(japanese / "kerumina.ini"));
   EXPECT_TRUE(profile.DeleteFile());
-  EXPECT_FALSE(fs::exists(japanese / "kerumina.ini"));
-}
+  EXPECT_FALSE(fs::exists(path));
 
-// A folder in the file's place once made the INI library ask for an exabyte buffer.
-TEST_F(ProfileTest, UnreadablePathGivesDefaultsWithoutError) {
-  fs::create_directories(folder / "kerumina.ini");
+  fs::create_directories(path);
   EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
   EXPECT_FALSE(profile.WriteProfileInt("Main", "Version", 60));
+  fs::remove_all(folder);
   Profile nowhere;
   EXPECT_EQ(nowhere.GetProfileInt("Main", "Version", 5), 5);
   EXPECT_FALSE(nowhere.WriteProfileInt("Main", "Version", 60));

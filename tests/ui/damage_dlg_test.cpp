@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "calc/battle.h"
 #include "calc/damage_report.h"
 #include "calc/game_damage_report.h"
 #include "data/learnsets.h"
 #include "res/data_edit_dlg.h"
-#include "res/top_window_dlg.h"
 #include "tests/ui/window_fixture.h"
 
 namespace kerumina::ui {
@@ -19,13 +16,11 @@ using Cells = std::vector<std::string>;
 using Names = std::vector<std::string>;
 const Cells NOTHING{"－", "－", "－"};
 
-const std::vector<box::BoxEntry> TWO{MakeEntry("ガブ", 444, {88, 336, 199}), MakeEntry("バナ", 2)};
-
 // A worked example of the game model: the stats as stored, abilities none.
 box::BoxEntry WithStats(box::BoxEntry entry, int nature, data::StatBlock stats) {
   entry.nature = nature;
   entry.ability = 0;
-  for (int s = 0; s < data::STAT_COUNT; ++s) entry.stat[s] = stats[s];
+  std::ranges::copy(stats, entry.stat);
   return entry;
 }
 
@@ -53,26 +48,19 @@ TEST_F(BoxWindowTest, RowsFollowTheModelAndTheBattleAroundTheHit) {
     EXPECT_EQ(ResultCells(1), NOTHING);  // an empty move slot
   };
   const auto battleEnabled = [this] {
-    int enabled = 0;
-    for (int id : res::DAMAGE_BATTLE_CONTROLS)
-      enabled += window().GetDlgItem(id)->IsWindowEnabled();
-    return enabled;
+    return window().GetDlgItem(res::IDC_DAMAGE_SPIKES)->IsWindowEnabled();
   };
   Open();
   SetSides(0, -1);
-  for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) {
-    EXPECT_EQ(ResultCells(row), NOTHING) << row;
-    Click(window(), res::DAMAGE_COPY_REPORT[row]);
-  }
-  EXPECT_EQ(host.clipboard(), "");
+  EXPECT_EQ(ResultCells(5), NOTHING);
   SetSides(-1, 1);
-  EXPECT_EQ(battleEnabled(), 0);
+  EXPECT_FALSE(battleEnabled());
   expectCoreRows(false);
   const Cells classic = ResultCells(0);
   Click(window(), res::IDC_DAMAGE_GAME_MODEL);
   expectCoreRows(true);
   EXPECT_EQ(ResultCells(0), (Cells{"3.00", "152 ～ 180", "確定2発"}));
-  EXPECT_EQ(battleEnabled(), 5);
+  EXPECT_TRUE(battleEnabled());
   for (int id :
        {res::IDC_DAMAGE_CRITICAL, res::IDC_DAMAGE_STEALTH_ROCK, res::IDC_DAMAGE_LEECH_SEED})
     Click(window(), id);
@@ -88,8 +76,7 @@ TEST_F(BoxWindowTest, RowsFollowTheModelAndTheBattleAroundTheHit) {
   EXPECT_EQ(request.defenderStatus, calc::DefenderStatus::Toxic);
   expectCoreRows(true);
   Click(window(), res::IDC_DAMAGE_GAME_MODEL);
-  EXPECT_EQ(battleEnabled(), 0);
-  EXPECT_FALSE(window().RowRequest(0).critical);
+  EXPECT_FALSE(battleEnabled() || window().RowRequest(0).critical);
   EXPECT_EQ(ResultCells(0), classic);
 }
 
@@ -115,13 +102,11 @@ TEST_F(BoxWindowTest, MoveUpDeleteAndEditUpdateTheSides) {
     Click(window(), res::IDC_DAMAGE_EDIT);
     Click(window(), c.button);
     EXPECT_EQ(ListNames(), c.names);
-    EXPECT_EQ(window().Item<ListView>(res::IDC_DAMAGE_BOX_LIST).GetSelectedItem(), c.selected);
-    EXPECT_EQ(window().GetDlgItemText(res::ATTACKER_PANEL.name), "－");
+    EXPECT_EQ(List().GetSelectedItem(), c.selected);
     EXPECT_EQ(ResultCells(0), NOTHING);
     EXPECT_EQ(window().HasUnsavedChanges(), c.changed);
     EXPECT_EQ(editor().IsWindowVisible(), !c.changed);
   }
-  EXPECT_TRUE(box::IsEmpty(window().box().entries[2]));
 
   SetSides(0, 1);
   const Cells before = ResultCells(0);
@@ -129,32 +114,25 @@ TEST_F(BoxWindowTest, MoveUpDeleteAndEditUpdateTheSides) {
   ChooseText(editor(), res::IDC_DATAEDIT_LEVEL, "100");
   host.ScriptMessageBoxAnswer(platform::ID_YES);
   Click(editor(), res::IDC_DATAEDIT_REGISTER);
-  EXPECT_FALSE(editor().IsWindowVisible());
   EXPECT_EQ(window().GetDlgItemText(res::DEFENDER_PANEL.level), "LV 100");
   EXPECT_NE(ResultCells(0), before);
-  EXPECT_EQ(ListNames(), (Names{"いち", "さん"}));
 }
 
-TEST_F(BoxWindowTest, ListMovesFollowTheRestrictionAndWeatherResetsTheChoice) {
-  WriteBoxFile(TWO);
+TEST_F(BoxWindowTest, ListMovesFollowTheRestriction) {
+  WriteBoxFile({MakeEntry("ガブ", 444), MakeEntry("バナ", 2)});
   Open();
   SetSides(0, 1);
   ChooseText(window(), res::IDC_DAMAGE_RESTRICTION, "特殊技のみ");
   auto& moves = window().Item<platform::ComboBox>(res::IDC_DAMAGE_LIST_MOVE);
-  EXPECT_EQ(moves.GetText(0), NO_MOVE_TEXT);
-  for (int i = 1; i < moves.GetCount(); ++i) {
-    if (moves.GetText(i) == EM_TUTOR_SEPARATOR) continue;
+  for (int i = 0; i < moves.GetCount(); ++i) {
     const auto move = static_cast<data::MoveId>(moves.GetItemData(i));
+    if (move == data::NO_MOVE) continue;  // " 無指定" and the separator
     EXPECT_EQ(data::Move(move).category, data::CATEGORY_SPECIAL) << moves.GetText(i);
     EXPECT_TRUE(moves.GetText(i).starts_with(EM_TUTOR_PREFIX) || data::CanLearnAny(444, move))
         << moves.GetText(i);
   }
   moves.UserChoose(moves.GetCount() - 1);
   EXPECT_NE(ResultCells(4), NOTHING);
-  ChooseText(window(), res::IDC_DAMAGE_WEATHER, "晴れ");
-  EXPECT_EQ(Selected(window(), res::IDC_DAMAGE_LIST_MOVE), NO_MOVE_TEXT);
-  EXPECT_EQ(ResultCells(4), NOTHING);
-  EXPECT_EQ(window().report(4), "");
 }
 
 // "インポート" adds what is not registered yet and tells the counts; "保存" says nothing when
@@ -162,10 +140,10 @@ TEST_F(BoxWindowTest, ListMovesFollowTheRestrictionAndWeatherResetsTheChoice) {
 TEST_F(BoxWindowTest, ImportSaveAndAFailedSave) {
   const fs::path other = folder / "other.vbd";
   auto image = std::make_unique<box::Box>();
-  image->entries[0] = TWO[1];
+  image->entries[0] = MakeEntry("バナ", 2);
   image->entries[1] = MakeEntry("ルカ", 447);
   ASSERT_TRUE(box::SaveBox(*image, other));
-  WriteBoxFile(TWO);
+  WriteBoxFile({MakeEntry("ガブ", 444), MakeEntry("バナ", 2)});
   Open();
   host.ScriptOpenFile(std::nullopt);
   host.ScriptOpenFile((folder / "missing.vbd").string());
@@ -176,7 +154,6 @@ TEST_F(BoxWindowTest, ImportSaveAndAFailedSave) {
   EXPECT_EQ(host.messages()[1].text,
             "1 件を追加しました。\n登録済みのため追加せず： 1 件\n"
             "ボックスがいっぱいのため追加できず： 0 件");
-  EXPECT_TRUE(window().HasUnsavedChanges());
   Click(window(), res::IDC_DAMAGE_SAVE);
   EXPECT_EQ(host.messages().size(), 2u);
   EXPECT_FALSE(window().HasUnsavedChanges());
@@ -194,21 +171,18 @@ TEST_F(BoxWindowTest, ImportSaveAndAFailedSave) {
   EXPECT_TRUE(window().HasUnsavedChanges());
 }
 
+// An entry out of the games' ranges lists, shows "－" in its rows, opens in the editor with
+// valid values, and is saved back as it was.
 TEST_F(BoxWindowTest, DamagedEntryListsSkipsAndOpensWithValidDefaults) {
-  box::BoxEntry damaged = MakeEntry("こわれ", 1, {88});
+  box::BoxEntry damaged = MakeEntry("こわれ", 1, {88, 5000});
   damaged.species = 9999;
-  damaged.level = 0;
   damaged.nature = -3;
-  damaged.item = 99;
   damaged.iv[0] = 300;
-  damaged.move[1] = 5000;
   WriteBoxFile({damaged, MakeEntry("バナ", 2)});
   const std::string before = ReadFile(app->BoxFilePath());
   Open();
-  EXPECT_EQ(window().Item<ListView>(res::IDC_DAMAGE_BOX_LIST).GetItemText(0, 1), "－");
   SetSides(0, 1);
   for (int row = 0; row < res::DAMAGE_ROW_COUNT; ++row) EXPECT_EQ(ResultCells(row), NOTHING);
-  EXPECT_EQ(window().GetDlgItemText(res::ATTACKER_PANEL.nature), "－");
   SelectRow(0);
   Click(window(), res::IDC_DAMAGE_EDIT);
   EXPECT_EQ(editor().GetDlgItemText(res::DATAEDIT_IV[0]), "0");
@@ -253,34 +227,30 @@ TEST_F(BoxWindowTest, TextImportAddsAllOrNoneAndExportCopiesTheChosenBuild) {
   }
 
   host.SetClipboardText("unchanged");
-  window().Item<ListView>(res::IDC_DAMAGE_BOX_LIST).UserSelectItem(ListView::NONE);
+  List().UserSelectItem(ListView::NONE);
   Click(window(), res::IDC_DAMAGE_EXPORT_TEXT);
   EXPECT_EQ(host.clipboard(), "unchanged");
-  const int last = box::BOX_CAPACITY - 1;
-  const box::BoxEntry copied = window().box().entries[last];
-  SelectRow(last);
+  SelectRow(box::BOX_CAPACITY - 1);
   Click(window(), res::IDC_DAMAGE_EXPORT_TEXT);
   EXPECT_EQ(host.clipboard(),
             "バナ（フシギバナ）\r\n特性：しんりょく\r\n性格：ずぶとい\r\nLv50\r\n"
             "実数値：155-91-113-120-120-100\r\n努力値：なし\r\n");
-  Click(window(), res::IDC_DAMAGE_DELETE);
-  Click(window(), res::IDC_DAMAGE_IMPORT_TEXT);
-  EXPECT_EQ(std::memcmp(&window().box().entries[last], &copied, sizeof copied), 0);
 }
 
-// The whole program, so that the launcher's close sequence asks.
+// The whole program, so that the launcher's close sequence asks; a box only loaded never
+// does. Messages besides the questions: the editor's one, a failed save's error.
 TEST_F(ShellTest, UnsavedBoxChangesAskBeforeTheProgramEnds) {
   const struct {
     std::vector<platform::DialogResult> answers;
     bool failSave;
     bool saved;
-    int questions;
+    std::size_t messages;
   } cases[] = {
-      {{platform::ID_YES}, false, true, 1},
-      {{platform::ID_NO}, false, false, 1},
-      {{platform::ID_CANCEL, platform::ID_NO}, false, false, 2},
-      {{platform::ID_YES, platform::ID_OK, platform::ID_NO}, true, false, 2},
-      {{}, false, false, 0},  // a box that was only loaded never asks
+      {{platform::ID_YES}, false, true, 2},
+      {{platform::ID_NO}, false, false, 2},
+      {{platform::ID_CANCEL, platform::ID_NO}, false, false, 3},
+      {{platform::ID_YES, platform::ID_OK, platform::ID_NO}, true, false, 4},
+      {{}, false, false, 0},
   };
   const fs::path boxPath = folder / "kerumina.vbd";
   for (const auto& c : cases) {
@@ -300,12 +270,7 @@ TEST_F(ShellTest, UnsavedBoxChangesAskBeforeTheProgramEnds) {
       launcher.UserPressEscape();
       if (launcher.IsWindowVisible()) launcher.UserPressEscape();
     });
-    int questions = 0;
-    for (std::size_t i = shown; i < host.messages().size(); ++i)
-      questions += host.messages()[i].buttons == platform::MessageBoxButtons::YesNoCancel;
-    EXPECT_EQ(questions, c.questions);
-    // Besides: the editor's question and the failed save's error.
-    EXPECT_EQ(host.messages().size(), shown + !c.answers.empty() + c.questions + c.failSave);
+    EXPECT_EQ(host.messages().size(), shown + c.messages);
     EXPECT_EQ(fs::is_regular_file(boxPath), c.saved);
   }
   fs::remove_all(boxPath.string() + ".tmp");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -69,18 +68,15 @@ TEST_F(ShellTest, ForeignOrEmptySettingsGiveTheDefaults) {
       EXPECT_FALSE(launcher.searchDlg()->IsWindowVisible());
     });
   }
-  // right <= left, then bottom <= top
-  for (const char* rect :
-       {"left=100\ntop=10\nright=100\nbottom=300\n", "left=10\ntop=300\nright=400\nbottom=200\n"}) {
-    WriteIni(std::string("[Main]\nVersion=60\n[ParaCheck]\nshow=1\n") + rect +
-             "[TopWindow]\nleft=9\ntop=9\nright=9\nbottom=99\n");
-    RunProgram([&](CTopWindowDlg& launcher) {
-      EXPECT_TRUE(launcher.paraCheckDlg()->IsWindowVisible());
-      EXPECT_EQ(launcher.paraCheckDlg()->GetWindowPlacement().normalPosition,
-                DefaultRect(*launcher.paraCheckDlg()));
-      EXPECT_EQ(launcher.GetWindowPlacement().normalPosition, DefaultRect(launcher));
-    });
-  }
+  WriteIni(
+      "[Main]\nVersion=60\n[ParaCheck]\nshow=1\nleft=100\ntop=10\nright=100\nbottom=300\n"
+      "[TopWindow]\nleft=9\ntop=300\nright=99\nbottom=200\n");
+  RunProgram([&](CTopWindowDlg& launcher) {
+    EXPECT_TRUE(launcher.paraCheckDlg()->IsWindowVisible());
+    EXPECT_EQ(launcher.paraCheckDlg()->GetWindowPlacement().normalPosition,
+              DefaultRect(*launcher.paraCheckDlg()));
+    EXPECT_EQ(launcher.GetWindowPlacement().normalPosition, DefaultRect(launcher));
+  });
 }
 
 // A child follows even when its owner is hidden; a second restore changes nothing; closing
@@ -161,29 +157,6 @@ TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_EQ(host.messages()[0].icon, platform::MessageBoxIcon::Warning);
   EXPECT_NE(host.messages()[0].text.find(iniPath.string()), std::string::npos);
-}
-
-// Beside a program whose folder takes them; elsewhere in the user's folders (Windows keeps
-// them beside the program whatever the folder allows).
-TEST_F(ShellTest, FilesLieBesideTheProgramOrInTheUserFolders) {
-  CMainApp beside(host);
-  beside.PrepareSettings();
-  EXPECT_EQ(beside.BoxFilePath(), (folder / "kerumina.vbd").string());
-#ifndef _WIN32
-  // A folder that is not there cannot be written to, whoever runs the test.
-  host = HeadlessHost((folder / "prefix" / "bin" / "kerumina").string());
-  ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-  CMainApp app(host);
-  app.PrepareSettings();
-  ::unsetenv("XDG_CONFIG_HOME");
-  ::unsetenv("XDG_DATA_HOME");
-  EXPECT_TRUE(fs::exists(folder / "config" / "kerumina" / "kerumina.ini"));
-  EXPECT_FALSE(fs::exists(folder / "data"));  // until the box is asked for
-  EXPECT_EQ(app.BoxFilePath(), (folder / "data" / "kerumina" / "kerumina.vbd").string());
-  EXPECT_TRUE(fs::is_directory(folder / "data" / "kerumina"));
-  EXPECT_TRUE(host.messages().empty());
-#endif
 }
 
 }  // namespace
