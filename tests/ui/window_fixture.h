@@ -1,7 +1,5 @@
-// Headless windows in a temporary program folder of their own (the headless host reports an
-// executable there, so the run's settings and box file land there and nowhere else): the
-// whole program, or one tool window opened as the launcher opens it. Helpers act on the
-// controls as a player does (ignored when disabled or hidden, as the player's would be).
+// The whole program, or one tool window opened as the launcher opens it, headless, with its
+// settings and box file in a temporary program folder. Helpers act as a player does.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,9 +60,8 @@ inline std::string Selected(platform::CDialog& dialog, int id) {
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {
-  std::stringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A valid entry: stats computed from all-31 IVs and no EVs at level 50.
@@ -100,8 +97,7 @@ class ShellTest : public ::testing::Test {
     std::filesystem::current_path(previousDirectory_);
     std::filesystem::remove_all(folder);
   }
-  // Runs the whole program; script acts while the launcher is up (an Escape on the
-  // launcher follows unless the script closed it). The launcher must come up.
+  // Runs the whole program; script acts while the launcher is up (Escape follows if needed).
   void RunProgram(const std::function<void(CTopWindowDlg&)>& script) {
     bool ran = false;
     host.ScriptModal([&](platform::CDialog& dialog) {
