@@ -158,6 +158,7 @@ TEST_F(BoxWindowTest, ADamagedEntryImportAndSave) {
   EXPECT_EQ(host.messages()[1].text,
             "1 件を追加しました。\n登録済みのため追加せず： 1 件\n"
             "ボックスがいっぱいのため追加できず： 0 件");
+  EXPECT_TRUE(window().HasUnsavedChanges());
   Click(window(), res::IDC_DAMAGE_SAVE);
   EXPECT_EQ(host.messages().size(), 2u);
   EXPECT_FALSE(window().HasUnsavedChanges());
