@@ -169,7 +169,6 @@ class DialogTest : public ::testing::Test {
 };
 
 TEST_F(DialogTest, EnterPressesTheFocusedButtonElseOk) {
-  dialog.ShowWindow(SHOW_SHOW);
   dialog.GotoDlgCtrl(dialog.Item<Button>(IDC_GO));
   dialog.UserPressEnter();
   EXPECT_EQ(std::pair(dialog.goClicks, dialog.oks), std::pair(1, 0));

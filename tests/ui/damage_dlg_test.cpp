@@ -221,8 +221,7 @@ TEST_F(BoxWindowTest, TextImportAddsAllOrNoneAndExportCopiesTheChosenBuild) {
             "実数値：155-91-113-120-120-100\r\n努力値：なし\r\n");
 }
 
-// The whole program, whose end asks (a box only loaded never does). Messages besides the
-// questions: the editor's one, a failed save's error.
+// The whole program, whose end asks; other messages: the editor's question, a save's error.
 TEST_F(ShellTest, UnsavedBoxChangesAskBeforeTheProgramEnds) {
   const struct {
     std::vector<platform::DialogResult> answers;

@@ -29,7 +29,6 @@ class ParaCheckTest : public WindowTest<CParaCheckDlg> {
     ChooseData(window(), IDC_PARACHECK_SPECIES, species);
     Choose(IDC_PARACHECK_LEVEL, level - 1);
   }
-  // Picks the candidate line that holds this IV.
   void PickIv(int d, int iv) {
     for (int i = 0; i < Candidates(d).GetCount(); ++i) {
       auto c = calc::UnpackIvCandidate(static_cast<std::int32_t>(Candidates(d).GetItemData(i)));

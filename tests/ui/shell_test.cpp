@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -134,8 +135,7 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
   EXPECT_EQ(host.modalRuns(), 2);
 }
 
-// A folder where the file belongs defeats every write, even root's; being full, it also
-// outlives the deletion of an old settings file.
+// A full folder where the file belongs defeats every write (root's too) and every deletion.
 TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
   fs::create_directory(iniPath);
   std::ofstream(iniPath / "keep") << "x";
@@ -146,6 +146,21 @@ TEST_F(ShellTest, UnwritableSettingsFileIsReportedOnceARun) {
   ASSERT_EQ(host.messages().size(), 1u);
   EXPECT_NE(host.messages()[0].text.find(iniPath.string()), std::string::npos);
 }
+
+// A program folder that is not there cannot be written to (Windows keeps the files beside it).
+#ifndef _WIN32
+TEST_F(ShellTest, AnInstalledCopyKeepsTheBoxInTheUsersDataFolder) {
+  host = HeadlessHost((folder / "prefix" / "bin" / "kerumina").string());
+  ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+  ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+  CMainApp app(host);
+  app.PrepareSettings();
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(app.BoxFilePath(), (folder / "data" / "kerumina" / "kerumina.vbd").string());
+  EXPECT_TRUE(fs::is_directory(folder / "data" / "kerumina"));
+}
+#endif
 
 }  // namespace
 }  // namespace kerumina::ui

@@ -41,9 +41,8 @@ inline void Type(platform::CDialog& dialog, int id, std::string_view text) {
 // The choice of the combo box item that carries this data, or that shows this text.
 inline void ChooseData(platform::CDialog& dialog, int id, platform::ItemData data) {
   auto& combo = dialog.Item<platform::ComboBox>(id);
-  for (int i = 0; i < combo.GetCount(); ++i) {
+  for (int i = 0; i < combo.GetCount(); ++i)
     if (combo.GetItemData(i) == data) return void(combo.UserChoose(i));
-  }
   ADD_FAILURE() << "no item with data " << data << " in " << id;
 }
 
@@ -175,7 +174,6 @@ class BoxWindowTest : public WindowTest<CDamageDlg> {
       Click(window(), button);
     }
   }
-  // Texts of one row's three result cells.
   std::vector<std::string> ResultCells(int row) {
     return {window().GetDlgItemText(res::DAMAGE_MULTIPLIER[row]),
             window().GetDlgItemText(res::DAMAGE_RANGE[row]),
