@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "calc/iv_report.h"
 #include "data/battle_rules.h"
 #include "res/para_check_dlg.h"
-#include "tests/ui/box_window_fixture.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/para_check_dlg.h"
 
 namespace kerumina::ui {
@@ -16,6 +15,8 @@ using calc::IvBound;
 using platform::ComboBox;
 using platform::ListBox;
 using namespace res;
+constexpr int HP = data::STAT_HP, ATK = data::STAT_ATK, DEF = data::STAT_DEF;
+constexpr int SPEED = data::STAT_SPEED;
 
 class ParaCheckTest : public WindowTest<CParaCheckDlg> {
  protected:
@@ -23,13 +24,11 @@ class ParaCheckTest : public WindowTest<CParaCheckDlg> {
   ListBox& Candidates(int d) { return window().Item<ListBox>(IDC_PARACHECK_CANDIDATES[d]); }
   void Choose(int id, int index) { EXPECT_TRUE(Combo(id).UserChoose(index)) << id; }
   void Click(int id) { WindowTest::Click(window(), id); }
+  std::string Text(int id) { return window().GetDlgItemText(id); }
   void Judge(data::SpeciesId species, int level) {
-    ComboBox& combo = Combo(IDC_PARACHECK_SPECIES);
-    for (int i = 0; i < combo.GetCount(); ++i)
-      if (combo.GetItemData(i) == species) Choose(IDC_PARACHECK_SPECIES, i);
+    ChooseData(window(), IDC_PARACHECK_SPECIES, species);
     Choose(IDC_PARACHECK_LEVEL, level - 1);
   }
-  // Picks the candidate line that holds this IV.
   void PickIv(int d, int iv) {
     for (int i = 0; i < Candidates(d).GetCount(); ++i) {
       auto c = calc::UnpackIvCandidate(static_cast<std::int32_t>(Candidates(d).GetItemData(i)));
@@ -51,161 +50,122 @@ class ParaCheckTest : public WindowTest<CParaCheckDlg> {
                              window().IsDlgButtonChecked(IDC_PARACHECK_HIDDEN_POWER) != 0)
         .report;
   }
-  std::string Text(int id) { return window().GetDlgItemText(id); }
-  int HiddenPowerLines() {
-    return window().Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST).GetCount();
-  }
 };
 
-// Saved positions are restored, a position the list lacks selects its first item, the
-// report is there from the start, and closing writes the positions back.
+// Saved positions come back (unknown ones as the first item) with the report; closing saves.
 TEST_F(ParaCheckTest, SettingsRestoreAndSaveTheChoices) {
-  struct Case {
+  const struct {
     const char* saved;
     int rule, level, nature, species;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"", 0, 0, 0, 0},
       {"rule=2\nlevel=49\nseikaku=3\nvorm=5\n", 2, 49, 3, 5},
       {"rule=7\nlevel=100\nseikaku=-1\nvorm=100000\n", 0, 0, 0, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     WriteIni(std::string("[Main]\nVersion=60\n[ParaCheck]\n") + c.saved);
     Open();
-    EXPECT_EQ(Combo(IDC_PARACHECK_RULE).GetCurSel(), c.rule) << c.saved;
-    EXPECT_EQ(Combo(IDC_PARACHECK_LEVEL).GetCurSel(), c.level) << c.saved;
-    EXPECT_EQ(Combo(IDC_PARACHECK_NATURE).GetCurSel(), c.nature) << c.saved;
-    EXPECT_EQ(Combo(IDC_PARACHECK_SPECIES).GetCurSel(), c.species) << c.saved;
+    const std::vector<int> shown{
+        Combo(IDC_PARACHECK_RULE).GetCurSel(), Combo(IDC_PARACHECK_LEVEL).GetCurSel(),
+        Combo(IDC_PARACHECK_NATURE).GetCurSel(), Combo(IDC_PARACHECK_SPECIES).GetCurSel()};
+    EXPECT_EQ(shown, (std::vector<int>{c.rule, c.level, c.nature, c.species})) << c.saved;
     EXPECT_EQ(window().report(), CoreReport()) << c.saved;
     Choose(IDC_PARACHECK_LEVEL, 9);
     Close();
-    EXPECT_EQ(Setting("ParaCheck", "rule"), c.rule);
-    EXPECT_EQ(Setting("ParaCheck", "level"), 9);
-    EXPECT_EQ(Setting("ParaCheck", "seikaku"), c.nature);
-    EXPECT_EQ(Setting("ParaCheck", "vorm"), c.species);
+    const std::vector<int> saved{Setting("ParaCheck", "rule"), Setting("ParaCheck", "level"),
+                                 Setting("ParaCheck", "seikaku"), Setting("ParaCheck", "vorm")};
+    EXPECT_EQ(saved, (std::vector<int>{c.rule, 9, c.nature, c.species}));
   }
 }
 
-// Species 7 at level 3 shows HP 0..15 as its lowest line, at level 4 7..31 as its top
-// line. Level, nature and species changes rebuild the lists but keep the bounds.
+// The species list follows the rule. Species 7 at level 3 shows HP 0..15 as its lowest
+// line, at level 4 7..31 as its top line: level, nature and species changes rebuild the
+// lists but keep the bounds, so picks intersect until "リセット".
 TEST_F(ParaCheckTest, PicksIntersectAcrossRebuildsUntilReset) {
   Open();
+  Choose(IDC_PARACHECK_RULE, data::RULE_REGIONAL_DP);
+  EXPECT_EQ(Combo(IDC_PARACHECK_SPECIES).GetCount(),
+            static_cast<int>(data::RuleFilteredSpecies(data::RULE_REGIONAL_DP).size()));
+  Choose(IDC_PARACHECK_RULE, 0);
   Judge(7, 3);
-  PickIv(data::STAT_HP, 0);
-  EXPECT_EQ(Bound(data::STAT_HP), (IvBound{0, 15}));
+  PickIv(HP, 0);
+  EXPECT_EQ(Bound(HP), (IvBound{0, 15}));
   Click(IDC_PARACHECK_LEVEL_UP);
-  EXPECT_EQ(Candidates(data::STAT_HP).GetCurSel(), ListBox::NONE);
-  PickIv(data::STAT_HP, 31);
-  EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
-  PickIv(data::STAT_HP, 0);  // misses the bounds
-  EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
-  EXPECT_EQ(window().GetDlgItemText(IDC_PARACHECK_THRESHOLD[data::STAT_HP]).substr(0, 3), " 7:");
+  PickIv(HP, 31);
+  EXPECT_EQ(Bound(HP), (IvBound{7, 15}));
+  PickIv(HP, 0);  // misses the bounds
+  EXPECT_EQ(Bound(HP), (IvBound{7, 15}));
+  EXPECT_EQ(Text(IDC_PARACHECK_THRESHOLD[HP]).substr(0, 3), " 7:");
 
   Choose(IDC_PARACHECK_NATURE, 3);
-  Choose(IDC_PARACHECK_SPECIES, 5);
   Judge(150, 50);  // every base stat 100
-  EXPECT_EQ(Bound(data::STAT_HP), (IvBound{7, 15}));
-  EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "160：0～1");
-  EXPECT_EQ(window().GetDlgItemText(IDC_PARACHECK_CONFIRM[data::STAT_HP]),
-            "あめ： 0 個 ドーピング： 2 個　Ｖ確定能力値： 178");
+  EXPECT_EQ(Bound(HP), (IvBound{7, 15}));
+  EXPECT_EQ(Candidates(HP).GetText(0), "160：0～1");
+  EXPECT_EQ(Text(IDC_PARACHECK_CONFIRM[HP]), "あめ： 0 個 ドーピング： 2 個　Ｖ確定能力値： 178");
   EXPECT_EQ(window().report(), CoreReport());
 
-  PickIv(data::STAT_SPEED, 3);
+  PickIv(SPEED, 3);
   Click(IDC_PARACHECK_RESET);
-  for (int d = 0; d < data::STAT_COUNT; ++d) {
-    EXPECT_EQ(Bound(d), (IvBound{0, 31})) << d;
-    EXPECT_EQ(Candidates(d).GetCurSel(), ListBox::NONE) << d;
-  }
+  for (int d = 0; d < data::STAT_COUNT; ++d) EXPECT_EQ(Bound(d), (IvBound{0, 31})) << d;
   EXPECT_EQ(window().report(), CoreReport());
-
-  for (int level : {100, 1}) {
-    Choose(IDC_PARACHECK_LEVEL, level - 1);
-    Click(level == 100 ? IDC_PARACHECK_LEVEL_UP : IDC_PARACHECK_LEVEL_DOWN);
-    EXPECT_EQ(Combo(IDC_PARACHECK_LEVEL).GetCurSel(), level - 1);
-  }
-}
-
-// The list holds the types of the bounds as they stand: no lines of an earlier
-// evaluation stay once four stats are open again or the switch is off.
-TEST_F(ParaCheckTest, HiddenPowerNeedsThreeNarrowedStatsAndIsCopied) {
-  Open();
-  Judge(150, 50);
-  Click(IDC_PARACHECK_HIDDEN_POWER);
-  PickIv(data::STAT_HP, 31);
-  PickIv(data::STAT_ATK, 31);
-  EXPECT_EQ(HiddenPowerLines(), 0);
-  PickIv(data::STAT_SPEED, 31);
-  EXPECT_GT(HiddenPowerLines(), 0);
-  EXPECT_NE(window().report().find("\r\n 可能性のある「めざパ」一覧\r\n"), std::string::npos);
-  Click(IDC_PARACHECK_COPY);
-  EXPECT_EQ(host.clipboard(), CoreReport());
-
-  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_SPEED], 0);
-  Choose(IDC_PARACHECK_AT_MOST[data::STAT_SPEED], 31);
-  EXPECT_EQ(HiddenPowerLines(), 0);
-  PickIv(data::STAT_SPEED, 31);
-  Click(IDC_PARACHECK_HIDDEN_POWER);
-  EXPECT_EQ(HiddenPowerLines(), 0);
-  EXPECT_EQ(window().report().find("めざパ"), std::string::npos);
 }
 
 // Every base stat 100 at level 50. "ちのけが おおい" (position 10) leaves Atk 29 of 28..31;
 // Def from 30 up contradicts it; "指定無し" gives the window back. EV 252 moves HP IV 0 to
 // 191; a refused entry leaves a message and the last valid value; empty counts as 0.
-TEST_F(ParaCheckTest, CharacteristicAndEvsUntilRemoved) {
+TEST_F(ParaCheckTest, CharacteristicEvsAndHiddenPower) {
   Open();
   Judge(150, 50);
-  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_ATK], 28);
+  Choose(IDC_PARACHECK_AT_LEAST[ATK], 28);
   const std::string before = window().report();
   Choose(IDC_PARACHECK_CHARACTERISTIC, 10);
-  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "29");
-  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_SPEED]), "0～29");
-  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 30);
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[ATK]), "29");
+  Choose(IDC_PARACHECK_AT_LEAST[DEF], 30);
   EXPECT_EQ(Text(IDC_PARACHECK_CONTRADICTION), "個性と合いません");
-  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]), "28～31");
-  Choose(IDC_PARACHECK_AT_LEAST[data::STAT_DEF], 0);
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[ATK]), "28～31");
+  Choose(IDC_PARACHECK_AT_LEAST[DEF], 0);
   Choose(IDC_PARACHECK_CHARACTERISTIC, 0);
   EXPECT_EQ(window().report(), before);
-  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[data::STAT_ATK]) + Text(IDC_PARACHECK_CONTRADICTION),
-            "28～31");
+  EXPECT_EQ(Text(IDC_PARACHECK_POSSIBLE[ATK]) + Text(IDC_PARACHECK_CONTRADICTION), "28～31");
 
   const struct {
     int d;
     const char* typed;
-    const char* message;  // none: taken
+    const char* message;
     const char* shown;
   } entries[] = {
-      {data::STAT_HP, "252", nullptr, "252"},
-      {data::STAT_HP, "256", "0 から 255 までの整数を入力してください。", "252"},
-      {data::STAT_HP, "2a", "整数を入力してください。", "252"},
-      {data::STAT_ATK, "255", nullptr, "255"},
-      {data::STAT_DEF, "4", "努力値が多すぎます", "0"},
+      {HP, "252", "", "252"},
+      {HP, "256", "0 から 255 までの整数を入力してください。", "252"},
+      {HP, "2a", "整数を入力してください。", "252"},
+      {ATK, "255", "", "255"},
+      {DEF, "4", "努力値が多すぎます", "0"},
   };
   for (const auto& e : entries) {
     const std::size_t shown = host.messages().size();
     Type(window(), IDC_PARACHECK_EV[e.d], e.typed);
-    const std::string message = host.messages().size() > shown ? host.messages().back().text : "";
-    EXPECT_EQ(message, e.message ? e.message : "") << e.typed;
+    EXPECT_EQ(host.messages().size() > shown ? host.messages().back().text : "", e.message);
     EXPECT_EQ(Text(IDC_PARACHECK_EV[e.d]), e.shown);
-    EXPECT_EQ(Candidates(data::STAT_HP).GetText(0), "191：0");
+    EXPECT_EQ(Candidates(HP).GetText(0), "191：0");
   }
   EXPECT_NE(window().report().find("努力値：252/255/0/0/0/0\r\n"), std::string::npos);
-  Type(window(), IDC_PARACHECK_EV[data::STAT_HP], "");
-  Type(window(), IDC_PARACHECK_EV[data::STAT_ATK], "0");
+  Type(window(), IDC_PARACHECK_EV[HP], "");
+  Type(window(), IDC_PARACHECK_EV[ATK], "0");
   EXPECT_EQ(window().report(), before);
-}
 
-TEST_F(ParaCheckTest, RuleChangeRefillsTheSpeciesAndRebuilds) {
-  Open();
-  Choose(IDC_PARACHECK_RULE, data::RULE_REGIONAL_DP);
-  const ComboBox& species = Combo(IDC_PARACHECK_SPECIES);
-  EXPECT_EQ(species.GetCount(),
-            static_cast<int>(data::RuleFilteredSpecies(data::RULE_REGIONAL_DP).size()));
-  EXPECT_EQ(species.GetCurSel(), 0);
-  const auto first = static_cast<data::SpeciesId>(species.GetItemData(0));
-  EXPECT_EQ(window().report().rfind("種族：" + std::string(data::SpeciesName(first)), 0), 0u);
-  EXPECT_EQ(Candidates(data::STAT_HP).GetText(0),
-            calc::IvCandidateText(calc::BuildIvCandidates(first, 1, 0, data::STAT_HP)[0]));
+  // Hidden power needs three narrowed stats; switched off, no line of it stays.
+  const ListBox& types = window().Item<ListBox>(IDC_PARACHECK_HIDDEN_POWER_LIST);
+  Click(IDC_PARACHECK_HIDDEN_POWER);
+  PickIv(HP, 31);
+  PickIv(ATK, 31);
+  EXPECT_EQ(types.GetCount(), 0);
+  PickIv(SPEED, 31);
+  EXPECT_GT(types.GetCount(), 0);
+  EXPECT_NE(window().report().find("\r\n 可能性のある「めざパ」一覧\r\n"), std::string::npos);
+  Click(IDC_PARACHECK_COPY);
+  EXPECT_EQ(host.clipboard(), CoreReport());
+  Click(IDC_PARACHECK_HIDDEN_POWER);
+  EXPECT_EQ(types.GetCount(), 0);
+  EXPECT_EQ(window().report().find("めざパ"), std::string::npos);
 }
 
 }  // namespace
