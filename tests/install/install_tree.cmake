@@ -22,11 +22,6 @@ endif()
 
 set(entry "${PREFIX}/share/applications/kerumina.desktop")
 file(STRINGS "${entry}" lines ENCODING UTF-8)
-foreach(line "Name=ケルミナ" "Exec=kerumina" "Icon=kerumina" "Type=Application")
-  if(NOT line IN_LIST lines)
-    message(FATAL_ERROR "the menu entry lacks ${line}")
-  endif()
-endforeach()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 # Hints count too: an entry the menus might show twice is not clean.
 execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${entry}" OUTPUT_VARIABLE problems
@@ -40,8 +35,10 @@ execute_process(COMMAND ${gui} --help OUTPUT_VARIABLE help COMMAND_ERROR_IS_FATA
 # An installed copy keeps its files in the user's folders even where the user may write.
 string(FIND "${help}" "${home}/.config/kerumina/kerumina.ini" settings)
 string(FIND "${help}" "${home}/.local/share/kerumina/kerumina.vbd" box)
-if(NOT problems STREQUAL "" OR NOT version STREQUAL "ケルミナ Ver ${VERSION}\n" OR settings EQUAL -1
-   OR box EQUAL -1 OR EXISTS "${home}")
-  message(FATAL_ERROR "desktop-file-validate: ${problems}\n--version: ${version}\n"
-                      "--help, without creating ${home}: ${help}")
+if(NOT "Name=ケルミナ" IN_LIST lines OR NOT "Exec=kerumina" IN_LIST lines
+   OR NOT "Icon=kerumina" IN_LIST lines OR NOT problems STREQUAL ""
+   OR NOT version STREQUAL "ケルミナ Ver ${VERSION}\n" OR settings EQUAL -1 OR box EQUAL -1
+   OR EXISTS "${home}")
+  message(FATAL_ERROR "menu entry: ${lines}\ndesktop-file-validate: ${problems}\n"
+                      "--version: ${version}\n--help, without creating ${home}: ${help}")
 endif()

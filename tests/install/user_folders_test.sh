@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# The installed GUI, started by a user who cannot write its folder, keeps its settings in
-# that user's folders and finds them at the next start; a copy in a folder its user may write
-# keeps them beside itself. The program runs as a user other than root, who could write
-# anywhere: through setpriv as user 65534 when the test runs as root, else as the caller with
-# the installed tree made read-only.
+# The installed GUI, run by a user who cannot write its folder (not root, who could write
+# anywhere: user 65534 through setpriv when the test runs as root, else the caller with the
+# tree made read-only), keeps its settings in that user's folders and finds them at the next
+# start; a copy in a folder its user may write keeps them beside itself.
 # usage: user_folders_test.sh CMAKE BUILD_DIR PYTHON ACCESSIBLE_WALK
 set -euo pipefail
 cmake=$1 build=$2 python=$3
-for tool in xvfb-run dbus-run-session; do
-  command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+command -v xvfb-run >/dev/null && command -v dbus-run-session >/dev/null ||
+  { echo "skipped: xvfb-run or dbus-run-session is missing"; exit 77; }
 work=$(mktemp -d /tmp/kerumina-user-folders.XXXXXX)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 prefix=$work/prefix home=$work/home copy=$work/copy run=$work/run walk=$work/accessible_walk.py

@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
 """A running program's windows through AT-SPI, as a screen reader sees them.
-
-accessible_walk.py PID FILE: every control that takes input has a name, no frame or text
-cell takes the focus, and each line "window title|control name|rows|selected text" of FILE
-holds: the named list reports that many rows (-1: a drop-down, not counted) and its selected
-entry's first cell. Exits with the number of failures.
-accessible_walk.py PID --press NAME: presses the button NAME once the program shows it, as a
-screen reader's user does; exits 1 when it does not within a minute."""
+PID FILE: every input has a name, no frame or text cell takes the focus, and each list of FILE
+("window|name|rows, -1 not counted|selected first cell") reports those; exits with the number
+of failures. PID --press NAME: presses the button NAME once the program shows it."""
 import sys
 import time
 
@@ -26,6 +22,7 @@ def check(condition, what):
     if not condition:
         failures += 1
         print("FAILED: " + what, flush=True)
+    return condition
 
 
 # One call for all matches: a call per widget would cost a round trip each.
@@ -67,14 +64,11 @@ def check_window(frame, expected):
     for node in matches(frame, passive, [Atspi.StateType.FOCUSABLE]):
         check(False, f"{title}: a {node.get_role_name()} \"{node.get_name()}\" takes no focus")
     for name, rows, selected in expected:
-        check(found.get(name), f"{title}: \"{name}\" is there")
-        if not found.get(name):
-            continue
-        node = found[name].pop(0)
-        if rows >= 0:
-            check(node.get_n_rows() == rows, f"{title}: \"{name}\" reports {rows} rows")
-        shown = selected_text(node)
-        check(shown == selected, f"{title}: \"{name}\" reports \"{shown}\" selected, not \"{selected}\"")
+        if check(found.get(name), f"{title}: \"{name}\" is there"):
+            node = found[name].pop(0)
+            check(rows < 0 or node.get_n_rows() == rows, f"{title}: \"{name}\" reports {rows} rows")
+            shown = selected_text(node)
+            check(shown == selected, f"{title}: \"{name}\" reports \"{shown}\", not \"{selected}\"")
 
 
 def press(pid, name):
@@ -93,12 +87,11 @@ def walk(pid, file):
         for line in lines:
             title, name, rows, selected = line.rstrip("\n").split("|")
             expected.setdefault(title, []).append((name, int(rows), selected))
-    windows = frames(pid)
+    windows = {frame.get_name(): frame for frame in frames(pid)}
     for title in expected:
-        check(title in [frame.get_name() for frame in windows], f"window \"{title}\" is there")
-    for frame in windows:
-        check_window(frame, expected.get(frame.get_name(), []))
-    print(f"accessible walk: {len(windows)} windows, {failures} failures", flush=True)
+        check(title in windows, f"window \"{title}\" is there")
+    for title, frame in windows.items():
+        check_window(frame, expected.get(title, []))
     return min(failures, 100)
 
 

@@ -14,8 +14,7 @@ namespace kerumina::ui::smoke {
 
 using platform::CDialog;
 
-// Prints the outcome; a failure fails the test.
-void Check(bool condition, std::string_view what);
+void Check(bool condition, std::string_view what);  // printed; a failure fails the test
 
 // The driver. Each action sends what the toolkit sends when a person uses the widget
 // (button, check box, radio button; drop-down list or list box entry; a click into a list
@@ -33,21 +32,19 @@ bool ShownChecked(const CDialog& dialog, int id);
 int ShownCount(const CDialog& dialog, int id);
 int ShownSelection(const CDialog& dialog, int id);
 std::string ShownItem(const CDialog& dialog, int id, int row, int column = 0);
-// Mirrors pending model changes into the widgets and lets the toolkit lay out and draw.
+// Pending model changes mirrored into the widgets, laid out and drawn.
 void Settle(const CDialog& dialog);
 // Tab walks the controls that take input in template order, and nothing else.
 bool TabOrderFollowsTheTemplate(const CDialog& dialog);
-// The cell (row 0 of a list column when column >= 0) fits the text or shows it whole as
-// its tooltip.
+// The cell (row 0 of a list column when column >= 0) fits the text or has it as tooltip.
 bool ShowsWhole(const CDialog& dialog, int id, int column, const std::string& text);
 
 // The entry that carries data.
 void Choose(const CDialog& dialog, int id, platform::ItemData data);
 // A fresh start in the program's folder: no settings, a box of two entries.
 void PrepareFolder(const std::string& folder);
-// Opens the tool windows from the launcher, drives the IV, search and box windows, checks
-// Tab in every window and hides the search window with Escape. Leaves the others open,
-// with the detail view and the editor.
+// Opens the tool windows from the launcher, drives them, checks Tab in every window and
+// hides the search window with Escape; the others stay open, with detail view and editor.
 void RunStages(CTopWindowDlg& launcher);
 // Launcher, search, detail view, box, editor, IV window.
 std::vector<CDialog*> Windows(CTopWindowDlg& launcher);
