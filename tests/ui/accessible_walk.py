@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
-"""Walks a running program's accessible tree through AT-SPI, as a screen reader sees it.
-
-Usage: accessible_walk.py PID "window title|control name|rows|selected text"...
-The named list reports that many rows (-1: a drop-down, not counted) and its selected entry's
-first cell; every control that takes input has a name; no frame or text cell takes the focus.
-Exits with the number of failures."""
+"""A running program's windows through AT-SPI, as a screen reader sees them.
+PID FILE: every input has a name, no frame or text cell takes the focus, and each list of FILE
+("window|name|rows, -1 not counted|selected first cell") reports those; exits with the number
+of failures. PID --press NAME: presses the button NAME once the program shows it."""
 import sys
 import time
 
@@ -17,15 +15,14 @@ LISTS = [Atspi.Role.TABLE, Atspi.Role.TREE_TABLE, Atspi.Role.LIST]
 INPUT = [Atspi.Role.PUSH_BUTTON, Atspi.Role.CHECK_BOX, Atspi.Role.RADIO_BUTTON,
          Atspi.Role.COMBO_BOX, Atspi.Role.TEXT] + LISTS
 failures = 0
-checked = 0
 
 
 def check(condition, what):
-    global failures, checked
-    checked += 1
-    failures += 0 if condition else 1
+    global failures
     if not condition:
+        failures += 1
         print("FAILED: " + what, flush=True)
+    return condition
 
 
 # One call for all matches: a call per widget would cost a round trip each.
@@ -35,6 +32,13 @@ def matches(frame, roles, states=()):
                                Atspi.CollectionMatchType.ANY, [], Atspi.CollectionMatchType.ALL,
                                False)
     return frame.get_matches(rule, Atspi.CollectionSortOrder.CANONICAL, 0, True)
+
+
+def frames(pid):
+    desktop = Atspi.get_desktop(0)
+    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+    app = next((a for a in apps if a is not None and a.get_process_id() == pid), None)
+    return [app.get_child_at_index(i) for i in range(app.get_child_count())] if app else []
 
 
 def selected_text(node):
@@ -53,47 +57,43 @@ def check_window(frame, expected):
         # A drop-down's entries are a list of its own, read through the drop-down.
         if role in LISTS and node.get_parent().get_role() == Atspi.Role.COMBO_BOX:
             continue
-        name = node.get_name()
-        check(name != "", f"{title}: a {node.get_role_name()} has a name")
+        check(node.get_name() != "", f"{title}: a {node.get_role_name()} has a name")
         if role == Atspi.Role.COMBO_BOX or role in LISTS:
-            found.setdefault(name, []).append(node)
+            found.setdefault(node.get_name(), []).append(node)
     passive = [Atspi.Role.PANEL, Atspi.Role.FILLER, Atspi.Role.LABEL]
     for node in matches(frame, passive, [Atspi.StateType.FOCUSABLE]):
         check(False, f"{title}: a {node.get_role_name()} \"{node.get_name()}\" takes no focus")
     for name, rows, selected in expected:
-        same_name = found.get(name, [])
-        check(same_name != [], f"{title}: \"{name}\" is there")
-        if not same_name:
-            continue
-        node = same_name.pop(0)
-        if rows >= 0:
-            count = node.get_n_rows()
-            check(count == rows, f"{title}: \"{name}\" reports {count} rows of {rows}")
-        shown = selected_text(node)
-        check(shown == selected, f"{title}: \"{name}\" reports \"{shown}\" selected, not \"{selected}\"")
+        if check(found.get(name), f"{title}: \"{name}\" is there"):
+            node = found[name].pop(0)
+            check(rows < 0 or node.get_n_rows() == rows, f"{title}: \"{name}\" reports {rows} rows")
+            shown = selected_text(node)
+            check(shown == selected, f"{title}: \"{name}\" reports \"{shown}\", not \"{selected}\"")
 
 
-def main():
-    start = time.monotonic()
-    pid = int(sys.argv[1])
+def press(pid, name):
+    for _ in range(300):
+        for frame in frames(pid):
+            for node in matches(frame, [Atspi.Role.PUSH_BUTTON], [Atspi.StateType.SHOWING]):
+                if node.get_name() == name:
+                    return 0 if node.do_action(0) else 1
+        time.sleep(0.2)
+    return 1
+
+
+def walk(pid, file):
     expected = {}
-    for line in sys.argv[2:]:
-        title, name, rows, selected = line.split("|")
-        expected.setdefault(title, []).append((name, int(rows), selected))
-    desktop = Atspi.get_desktop(0)
-    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-    app = next((a for a in apps if a is not None and a.get_process_id() == pid), None)
-    check(app is not None, "the program is on the accessibility bus")
-    frames = [app.get_child_at_index(i) for i in range(app.get_child_count())] if app else []
-    titles = [f.get_name() for f in frames]
+    with open(file, encoding="utf-8") as lines:
+        for line in lines:
+            title, name, rows, selected = line.rstrip("\n").split("|")
+            expected.setdefault(title, []).append((name, int(rows), selected))
+    windows = {frame.get_name(): frame for frame in frames(pid)}
     for title in expected:
-        check(title in titles, f"window \"{title}\" is there")
-    for frame in frames:
-        check_window(frame, expected.get(frame.get_name(), []))
-    took = time.monotonic() - start
-    print(f"accessible walk: {len(frames)} windows, {checked} checks, {failures} failed, "
-          f"{took:.1f} s", flush=True)
-    sys.exit(min(failures, 100))
+        check(title in windows, f"window \"{title}\" is there")
+    for title, frame in windows.items():
+        check_window(frame, expected.get(title, []))
+    return min(failures, 100)
 
 
-main()
+pid = int(sys.argv[1])
+sys.exit(press(pid, sys.argv[3]) if sys.argv[2] == "--press" else walk(pid, sys.argv[2]))

@@ -1,10 +1,8 @@
-// What both GUI smoke tests (wx and Win32) share: the checks they count, the driver each
-// backend implements as a person's use of its widgets, and the stages that drive the real
-// windows through it: the three tool windows with their children, every kind of control
-// among them, and the longest text of each kind of cell.
+// What both GUI smoke tests (wx and Win32) share: the driver each backend implements as a
+// person's use of its widgets, and the stages that take the real windows through one user
+// action of each kind of control and read back what the widgets show.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +14,7 @@ namespace kerumina::ui::smoke {
 
 using platform::CDialog;
 
-// Prints the outcome; a failure counts towards FailedChecks().
-void Check(bool condition, std::string_view what);
-int FailedChecks();
+void Check(bool condition, std::string_view what);  // printed; a failure fails the test
 
 // The driver. Each action sends what the toolkit sends when a person uses the widget
 // (button, check box, radio button; drop-down list or list box entry; a click into a list
@@ -36,33 +32,25 @@ bool ShownChecked(const CDialog& dialog, int id);
 int ShownCount(const CDialog& dialog, int id);
 int ShownSelection(const CDialog& dialog, int id);
 std::string ShownItem(const CDialog& dialog, int id, int row, int column = 0);
-std::string ClipboardText();
-// The button's message box answered with OK; its text.
-std::string PressAnsweringMessage(const CDialog& dialog, int id);
-// Mirrors pending model changes into the widgets and lets the toolkit draw.
+// Pending model changes mirrored into the widgets, laid out and drawn.
 void Settle(const CDialog& dialog);
-// The reaction from the toolkit's event to the window drawn, printed with its time.
-void Timed(const char* what, const CDialog& dialog, const std::function<void()>& act);
 // Tab walks the controls that take input in template order, and nothing else.
 bool TabOrderFollowsTheTemplate(const CDialog& dialog);
-// The cell (row 0 of a list column when column >= 0) fits the text or shows it whole as
-// its tooltip.
+// The cell (row 0 of a list column when column >= 0) fits the text or has it as tooltip.
 bool ShowsWhole(const CDialog& dialog, int id, int column, const std::string& text);
 
-// Shared by both tests.
+// The entry that carries data.
 void Choose(const CDialog& dialog, int id, platform::ItemData data);
-// A fresh start in the program's folder: no settings, a box of two entries ("ガブ"
-// attacking, "バナ" defending).
+// A fresh start in the program's folder: no settings, a box of two entries.
 void PrepareFolder(const std::string& folder);
-// Opens the tool windows from the launcher, drives the IV, search and box windows, checks
-// Tab in every window and hides the search window with Escape. Leaves the others open,
-// with the detail view and the editor.
+// Opens the tool windows from the launcher, drives them, checks Tab in every window and
+// hides the search window with Escape; the others stay open, with detail view and editor.
 void RunStages(CTopWindowDlg& launcher);
 // Launcher, search, detail view, box, editor, IV window.
 std::vector<CDialog*> Windows(CTopWindowDlg& launcher);
+// Puts the longest text of each kind of cell in; each must show whole.
 void CheckLongestTexts(const CTopWindowDlg& launcher);
-// Checks the settings the run wrote (the open windows, the launcher's place) and its end;
-// the exit status of the test.
+// Checks the settings the run wrote and its end; the exit status of the test.
 int Finish(const std::string& folder, int status);
 
 }  // namespace kerumina::ui::smoke
