@@ -121,7 +121,6 @@ void WxHost::EndModalLoop(CDialog& dialog) {
 
 DialogResult WxHost::MessageBox(std::string_view text, std::string_view caption,
                                 MessageBoxButtons buttons, MessageBoxIcon icon) {
-  if (answerMessageBox) return answerMessageBox(text);
   long style = 0;
   switch (buttons) {
     case MessageBoxButtons::Ok:

@@ -33,8 +33,6 @@ class WxHost : public Host {
 
   // Called when a modal run has started and its window is on screen (tests hook in here).
   std::function<void(CDialog&)> onModalRunStarted;
-  // When set, answers message boxes instead of showing them (a test's timed reaction).
-  std::function<DialogResult(std::string_view text)> answerMessageBox;
 
   static wxDialog* WindowOf(const CDialog& dialog);
   static wxWindow* WidgetOf(const CDialog& dialog, int controlId);
