@@ -7,6 +7,8 @@
 
 #include "calc/game_damage_report.h"
 #include "damage_fixture.h"
+#include "data/moves.h"
+#include "text/format.h"
 
 namespace kerumina::calc {
 namespace {
@@ -183,6 +185,12 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
            .With([](Req& r) { r.defenderStatus = D::Poison; }),
        Held::Sitrus, false, {{4, -10}}, 0, 3, "確定3発", "35"},
       {"ついばむ", Against(WATER, NORMAL, 364, 20).Items(0, SITRUS), Held::Sitrus, true, {}, 0, 4, "", ""},
+      // At 3 HP every step is 1: the berry waits for the poison, which faints it first.
+      {"slots", Against(WATER, NORMAL, SEISMIC_TOSS, 3).Level(1).Items(0, SITRUS).With([](Req& r) {
+         r.leechSeed = true, r.defenderStatus = D::Poison;
+       }),
+       Held::Sitrus, false, {{3, -1}, {4, -1}}, 0, 2, "確定1発", "1"},
+      {"にどげり", Against(WATER, NORMAL, 23, 40), Held::Plain, false, {}, 0, 2, "乱数2発 (0.1%)", "16 ～ 20 (2回)"},
       {"はたきおとす", knock, Held::Plain, true, {{2, 5, false, true}}, 0, 3, "乱数2発 (46.5%)", "39 ～ 46"},
       {"ねんちゃく", Make(knock).Abilities(0, 73), Held::Plain, false, {{2, 5, false, true}}, 0, 3, "", ""},
       // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
@@ -296,6 +304,106 @@ TEST(ComputeGameBattle, EntryHazards) {
     request.moveId = move;
     EXPECT_FALSE(ComputeGameBattle(request).koExact) << move;
   }
+}
+
+// Every move strikes as its effect says: 2 to 5 times (スキルリンク: 5), twice, or トリプルキック.
+TEST(StrikeCounts, FollowTheMoveEffect) {
+  const auto text = [](const Req& request) {
+    std::string out;
+    for (const StrikeCount& c : StrikeCounts(request))
+      out += text::Format("%d:%d ", c.count, c.weight);
+    return out;
+  };
+  for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
+    const std::int32_t effect = data::Move(move).effect;
+    EXPECT_EQ(text(Make(WATER, NORMAL, move)), effect == 29                   ? "2:3 3:3 4:1 5:1 "
+                                               : effect == 44 || effect == 77 ? "2:8 "
+                                               : effect == 104                ? "3:8 "
+                                                                              : "1:8 ")
+        << data::MoveName(move);
+  }
+  EXPECT_EQ(text(Make(WATER, NORMAL, ROCK_BLAST).Abilities(SKILL_LINK, 0)), "5:8 ");
+  EXPECT_EQ(text(Row([](Req& r) { r.moveId = ROCK_BLAST, r.rowKind = RowKind::Direct; })), "1:8 ");
+}
+
+// The assumptions a row rests on, each where it applies; a plain row and one with nothing
+// around the attacker's turn end carry only the first two.
+TEST(ComputeGameBattle, Notes) {
+  using D = DefenderStatus;
+  const std::vector<std::string> plain{"急所には当たらない", "防御側のHPは満タン"};
+  EXPECT_EQ(ComputeGameBattle(Row([](Req&) {})).notes, plain);
+  EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = true; })).notes, plain);
+  const std::string SOUL_DEW = "「こころのしずく」はバトルフロンティア以外の対戦として計算";
+  const std::string STAGES = "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）";
+  const std::string TURN_END = "攻撃側のターン終了時の変化は計算に入れない";
+  // clang-format off
+  const std::pair<Tweak, std::string> cases[] = {
+      {[](Req& r) { r.critical = true; }, "急所に当たる"},
+      {[](Req& r) { r.critical = true, r.defender->ability = 19; }, "防御側の「カブトアーマー」で急所に当たらない"},
+      {[](Req& r) { r.critical = true, r.defender->ability = 33; }, "防御側の「シェルアーマー」で急所に当たらない"},
+      {[](Req& r) { r.critical = true, r.moveId = 352; }, "「はめつのねがい」は急所に当たらない"},
+      {[](Req& r) { r.attacker->ability = 29, r.abilityActive = true; }, "攻撃側のHPは最大の1/3（「げきりゅう」発動）"},
+      {[](Req& r) { r.moveId = 283; }, "攻撃側のHPは満タン"},
+      {[](Req& r) { r.attacker->ability = 30, r.abilityActive = true; }, "「こんじょう」発動は、どく状態として計算"},
+      {[](Req& r) { r.attacker->ability = 66; }, "性別が決まらないため「とうそうしん」は計算に入れない"},
+      {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 31; }, "「とうそうしん」は同じ性別として計算"},
+      {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 28; }, "「とうそうしん」は異なる性別として計算"},
+      {[](Req& r) { r.defender->ability = 8; }, STAGES},
+      {[](Req& r) { r.attacker->ability = 52; }, STAGES},
+      {[](Req& r) { r.moveId = 370; }, "「しっぺがえし」は相手より先に行動したときの威力"},
+      {[](Req& r) { r.moveId = 164; }, "「わるあがき」はタイプなし（相性・タイプ一致なし）"},
+      {[](Req& r) { r.moveId = 279, r.lightScreen = true; }, "「かわらわり」で壁を破ってから攻撃"},
+      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, SOUL_DEW},
+      {[](Req& r) { r.defender->species = 379, r.defender->item = 10; }, SOUL_DEW},
+      {[](Req& r) { r.attacker->item = 10; }, "攻撃側の「こころのしずく」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.attacker->item = 6; }, "攻撃側の「でんきだま」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.attacker->item = 7; }, "攻撃側の「ふといホネ」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.attacker->item = 11; }, "攻撃側の「しんかいのキバ」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.defender->item = 10; }, "防御側の「こころのしずく」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.defender->item = 12; }, "防御側の「しんかいのウロコ」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.defender->item = 13; }, "防御側の「メタルパウダー」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.attacker->ability = 63; }, "攻撃側の「てんきや」はポワルン以外には効果がない"},
+      {[](Req& r) { r.defender->ability = 63; }, "防御側の「てんきや」はポワルン以外には効果がない"},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, "防御側は「やけど」にならないため状態異常なしとして計算"},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 53; }, "「だっぴ」で状態異常が治ることは計算に入れない"},
+      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, "くさタイプの防御側に「やどりぎのタネ」は効かない"},
+      {[](Req& r) { r.moveId = 19; }, "「しめつける」の毎ターンのダメージは計算に入れない"},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM; }, TURN_END},
+      {[](Req& r) { r.weather = WEATHER_HAIL; }, TURN_END},
+      {[](Req& r) { r.burned = true, r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->ability = 30, r.abilityActive = r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->item = 2, r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->item = 17, r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->item = 18, r.stealthRock = true; }, TURN_END},
+  };
+  // clang-format on
+  for (const auto& [tweak, note] : cases) {
+    EXPECT_EQ(std::ranges::count(ComputeGameBattle(Row(tweak)).notes, note), 1) << note;
+  }
+}
+
+// The report of a followed battle: strike counts and later strikes' rolls, hazards, the turn
+// end and the chances by turn; a defender fainted on entry has no chances.
+TEST(GameDamageReport, BattleRows) {
+  const auto report = [](const Req& request) {
+    return GameDamageReport(ComputeGameBattle(request));
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {report(Against(WATER, NORMAL, TRIPLE_KICK, 100).With([](Req& r) {
+         r.stealthRock = true, r.weather = WEATHER_SANDSTORM;
+       })),
+       "攻撃回数： 3回\r\n2回目の乱数： 6 6 6 6 6 6 6 6 6 6 6 6 6 6 6 8\r\n"
+       "3回目の乱数： 8 8 8 8 8 8 8 8 8 8 8 8 8 8 8 10\r\n"
+       "ダメージ： 18 ～ 24 (3回) （18.0% ～ 24.0%）\r\n設置技のダメージ： 12\r\n"
+       "ターン終了時：\r\n・(1) 砂嵐 -6\r\n1ターンで倒す確率： 0.0%\r\n"},
+      {report(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60)),
+       "攻撃回数： 2回 (37.5%) 3回 (37.5%) 4回 (12.5%) 5回 (12.5%)\r\n"},
+      {report(Row([](Req& r) {
+         r.stealthRock = true, r.defender->species = 291, r.defender->stat[data::STAT_HP] = 1;
+       })),
+       "設置技のダメージ： 1\r\n必要攻撃回数： 設置技で瀕死\r\n"},
+  };
+  for (const auto& [text, piece] : cases) EXPECT_NE(text.find(piece), std::string::npos) << text;
 }
 
 // A battle that changes nothing must agree with the exact count of roll sequences, and a row
