@@ -248,15 +248,13 @@ TEST(ComputeGameBattle, EndOfTurnSteps) {
       {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
        {"(4) ポイズンヒール +12"}},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -6"}},
-      // Nothing: a sand-proof type, すながくれ, ノーてんき, ゆきがくれ, ぶきよう, a seed on くさ,
-      // a burn on ほのお, and マジックガード against every loss.
+      // Nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, and
+      // マジックガード against every loss.
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
       {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
       {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
-      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, {}},
       {[](Req& r) {
          r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
          r.defender->item = 18, r.defender->ability = 104;
@@ -340,7 +338,6 @@ TEST(ComputeGameBattle, Notes) {
   const std::pair<Tweak, std::string> cases[] = {
       {[](Req& r) { r.critical = true; }, "急所に当たる"},
       {[](Req& r) { r.critical = true, r.defender->ability = 19; }, "防御側の「カブトアーマー」で急所に当たらない"},
-      {[](Req& r) { r.critical = true, r.defender->ability = 33; }, "防御側の「シェルアーマー」で急所に当たらない"},
       {[](Req& r) { r.critical = true, r.moveId = 352; }, "「はめつのねがい」は急所に当たらない"},
       {[](Req& r) { r.attacker->ability = 29, r.abilityActive = true; }, "攻撃側のHPは最大の1/3（「げきりゅう」発動）"},
       {[](Req& r) { r.moveId = 283; }, "攻撃側のHPは満タン"},
@@ -356,12 +353,7 @@ TEST(ComputeGameBattle, Notes) {
       {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, SOUL_DEW},
       {[](Req& r) { r.defender->species = 379, r.defender->item = 10; }, SOUL_DEW},
       {[](Req& r) { r.attacker->item = 10; }, "攻撃側の「こころのしずく」はこのヴォルミルには効果がない"},
-      {[](Req& r) { r.attacker->item = 6; }, "攻撃側の「でんきだま」はこのヴォルミルには効果がない"},
-      {[](Req& r) { r.attacker->item = 7; }, "攻撃側の「ふといホネ」はこのヴォルミルには効果がない"},
-      {[](Req& r) { r.attacker->item = 11; }, "攻撃側の「しんかいのキバ」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.defender->item = 10; }, "防御側の「こころのしずく」はこのヴォルミルには効果がない"},
-      {[](Req& r) { r.defender->item = 12; }, "防御側の「しんかいのウロコ」はこのヴォルミルには効果がない"},
-      {[](Req& r) { r.defender->item = 13; }, "防御側の「メタルパウダー」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.attacker->ability = 63; }, "攻撃側の「てんきや」はポワルン以外には効果がない"},
       {[](Req& r) { r.defender->ability = 63; }, "防御側の「てんきや」はポワルン以外には効果がない"},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, "防御側は「やけど」にならないため状態異常なしとして計算"},
@@ -373,8 +365,6 @@ TEST(ComputeGameBattle, Notes) {
       {[](Req& r) { r.burned = true, r.stealthRock = true; }, TURN_END},
       {[](Req& r) { r.attacker->ability = 30, r.abilityActive = r.stealthRock = true; }, TURN_END},
       {[](Req& r) { r.attacker->item = 2, r.stealthRock = true; }, TURN_END},
-      {[](Req& r) { r.attacker->item = 17, r.stealthRock = true; }, TURN_END},
-      {[](Req& r) { r.attacker->item = 18, r.stealthRock = true; }, TURN_END},
   };
   // clang-format on
   for (const auto& [tweak, note] : cases) {

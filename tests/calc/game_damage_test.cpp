@@ -81,17 +81,10 @@ TEST(ComputeGameDamage, WorkedRows) {
   EXPECT_EQ(GameHitsCell(ComputeGameDamage(GroundRow())), "確定2発");
 }
 
-struct ImmuneCase {
-  data::SpeciesId defender;
-  data::MoveId move;
-  std::int32_t defenderAbility, attackerAbility;
-  bool conditions;  // "じゅうりょく" and "みやぶる／かぎわける"
-  bool immune;
-};
-
 TEST(ComputeGameDamage, Immunities) {
   using namespace data;
-  const ImmuneCase cases[] = {
+  // Defender, move, the two abilities, "じゅうりょく" and "みやぶる／かぎわける", immune.
+  const std::tuple<SpeciesId, MoveId, std::int32_t, std::int32_t, bool, bool> cases[] = {
       {GHOST, NORMAL_PHYSICAL_35, 0, 0, false, true},
       {GHOST, NORMAL_PHYSICAL_35, 0, 0, true, false},
       {GHOST_POISON, NORMAL_PHYSICAL_35, 0, ABILITY_SCRAPPY, false, false},
@@ -116,13 +109,12 @@ TEST(ComputeGameDamage, Immunities) {
       {GHOST, STRUGGLE, 0, ABILITY_NORMALIZE, false, false},
       {DARK, DELAYED_PSYCHIC, 0, 0, false, false},
   };
-  for (const ImmuneCase& c : cases) {
-    const GameDamageResult result = ComputeGameDamage(
-        Make(WATER, c.defender, c.move)
-            .Abilities(c.attackerAbility, c.defenderAbility)
-            .With(c.conditions ? +[](Req& r) { r.gravity = r.foresight = true; } : +[](Req&) {}));
-    EXPECT_EQ(result.immune, c.immune) << c.defender << " " << c.move;
-    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, c.immune) << c.defender << " " << c.move;
+  for (const auto& [defender, move, defenderAbility, attackerAbility, conditions, immune] : cases) {
+    Req request = Make(WATER, defender, move).Abilities(attackerAbility, defenderAbility);
+    request.gravity = request.foresight = conditions;
+    const GameDamageResult result = ComputeGameDamage(request);
+    EXPECT_EQ(result.immune, immune) << defender << " " << move;
+    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, immune) << defender << " " << move;
   }
 }
 
@@ -140,47 +132,38 @@ TEST(ComputeGameDamage, FixedDamage) {
   }
 }
 
-struct MoveCase {
-  data::MoveId move;
-  std::int32_t weather, attackerAbility, defenderAbility;
-  data::TypeId type;
-  std::int32_t power;  // 1 with a type: not computable
-};
-
+// Move, weather, the two abilities, the type and power used (1 with a type: not computable).
 TEST(ComputeGameDamage, TypeAndPowerUsed) {
-  const MoveCase cases[] = {
-      {WEATHER_TYPED, WEATHER_SANDSTORM, 0, 0, 5, 100},
-      {WEATHER_TYPED, WEATHER_RAIN, 0, data::ABILITY_CLOUD_NINE, 0, 50},  // no weather at all
-      {WEATHER_TYPED, WEATHER_HAIL, data::ABILITY_NORMALIZE, 0, 0, 100},
-      {IV_TYPED, 0, 0, 0, 17, 70},
-      {FRIENDSHIP, 0, 0, 0, 0, 102},
-      {VARIABLE_POWER, 0, 0, 0, 1, 1},
-      {STRUGGLE, 0, data::ABILITY_NORMALIZE, 0, TYPELESS, 50},
-      {283, 0, 0, 0, 10, 150},
-      {283, 0, data::ABILITY_BLAZE, 0, 10, 49},  // HP 100 at 33: 150 × 33 / 100
-  };
-  for (const MoveCase& c : cases) {
-    Req request =
-        Make(WATER, NORMAL, c.move).Abilities(c.attackerAbility, c.defenderAbility).With(ACTIVE);
-    request.weather = c.weather;
+  using namespace data;
+  const std::tuple<MoveId, std::int32_t, std::int32_t, std::int32_t, TypeId, std::int32_t> cases[] =
+      {
+          {WEATHER_TYPED, WEATHER_SANDSTORM, 0, 0, 5, 100},
+          {WEATHER_TYPED, WEATHER_RAIN, 0, ABILITY_CLOUD_NINE, 0, 50},  // no weather at all
+          {WEATHER_TYPED, WEATHER_HAIL, ABILITY_NORMALIZE, 0, 0, 100},
+          {IV_TYPED, 0, 0, 0, 17, 70},
+          {FRIENDSHIP, 0, 0, 0, 0, 102},
+          {217, 0, 0, 0, 0, 102},
+          {VARIABLE_POWER, 0, 0, 0, 1, 1},
+          {STRUGGLE, 0, ABILITY_NORMALIZE, 0, TYPELESS, 50},
+          {283, 0, 0, 0, 10, 150},
+          {283, 0, ABILITY_BLAZE, 0, 10, 49},  // HP 100 at 33: 150 × 33 / 100
+          {322, 0, ABILITY_TORRENT, 0, 11, 49},
+      };
+  for (const auto& [move, weather, attacker, defender, type, power] : cases) {
+    Req request = Make(WATER, NORMAL, move).Abilities(attacker, defender).With(ACTIVE);
+    request.weather = weather;
     const GameDamageResult result = ComputeGameDamage(request);
     EXPECT_EQ(std::tuple(result.moveType, result.movePower, result.notComputable),
-              std::tuple(c.type, c.power, c.power == 1))
-        << c.move;
+              std::tuple(type, power, power == 1))
+        << move;
   }
   EXPECT_TRUE(ComputeGameDamage(Make(WATER, NORMAL, IV_TYPED).With([](Req& r) {
                 r.attacker->statsEntered = 1;
               })).notComputable);
-  // A status row deals no damage, though the classic model computes one.
-  const Req status = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_STATUS, 0); });
-  EXPECT_TRUE(ComputeGameDamage(status).skipped);
-  EXPECT_FALSE(ComputeDamage(status).skipped);
   // ノーマルスキン turns the direct row's type too; it names no move.
-  EXPECT_EQ(ComputeGameDamage(Row([](Req& r) {
-              MakeDirect(r, 100, data::CATEGORY_PHYSICAL, 11);
-              r.attacker->ability = data::ABILITY_NORMALIZE;
-            })).moveType,
-            0);
+  Req direct = Make(WATER, NORMAL, 0).Abilities(ABILITY_NORMALIZE, 0);
+  MakeDirect(direct, 100, CATEGORY_PHYSICAL, 11);
+  EXPECT_EQ(ComputeGameDamage(direct).moveType, 0);
 }
 
 // One row by the plain formula: the power, attack and defence a rule should give, the
@@ -267,6 +250,8 @@ TEST(ComputeGameDamage, RulesAgainstThePlainFormula) {
       {Make(WATER, ROCK_GROUND, SPECIAL).With([](Req& r) { r.weather = WEATHER_SANDSTORM; }),
        {95, 100, 150, {}, {STAB, SUPER, SUPER}}},
       {water(119), {200, 100, 50, {}, {}}},
+      {water(152), {250, 100, 50, {}, {}}},
+      {water(262).Abilities(data::ABILITY_GUTS, 0).With(ACTIVE), {140, 150, 100, {}, {}}},  // からげんき
       // The power.
       {water(PHYSICAL).With([](Req& r) { r.helpingHand = true; }), {120, 100, 100, {}, {STAB}}},
       {water(WATER_SPECIAL_40).Abilities(data::ABILITY_TECHNICIAN, 0), {60, 100, 100, {}, {STAB}}},
@@ -310,7 +295,7 @@ TEST(ComputeGameDamage, RulesAgainstThePlainFormula) {
       // メタルパウダー at +1: 101 × 2 = 202, then × 3/2 = 303.
       {Make(NORMAL, 131, 32).Level(100).Items(0, 13).Stages(0, 1).Stat(ATK, 999, 101), {35, 999, 303, {}, {STAB}}},
       // ふといホネ before はりきり: 101 × 2 × 3/2.
-      {Make(104, NORMAL, 32).Level(100).Items(7, 0).Abilities(81, 0).Stat(ATK, 101, 20), {35, 303, 20, {}, {}}},
+      {Make(103, NORMAL, 32).Level(100).Items(7, 0).Abilities(81, 0).Stat(ATK, 101, 20), {35, 303, 20, {}, {}}},
       // しんかいのウロコ before the defender's フラワーギフト in sun.
       {Make(NORMAL, 365, ICE_SPECIAL_95).Level(100).Items(0, 12).Abilities(0, 93).Stat(SPATK, 500, 101).With(SUN),
        {95, 500, 303, {}, {HALF}}},
@@ -329,6 +314,7 @@ TEST(ComputeGameDamage, RulesAgainstThePlainFormula) {
       // A こおり move meets ほのお last, a ゴースト move meets ゴースト after あく.
       {Make(WATER, FIRE_FLYING, ICE_SPECIAL_95), {95, 100, 100, {}, {SUPER, HALF}}},
       {Make(WATER, 441, 246), {80, 100, 100, {}, {HALF, SUPER}}},
+      {Make(WATER, NORMAL_FLYING, 279), {75, 100, 100, {}, {SUPER, HALF}}},
       // Halving 1 gives 1: level 1, base 2, ½ then × 2 against みず/くさ.
       {Make(WATER, 269, 0).Level(1).Stat(SPATK, 1, 999).With([](Req& r) {
          MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE);
@@ -407,8 +393,11 @@ TEST(ComputeGameDamage, HalvingBerries) {
   }
 }
 
-// てつのこぶし boosts the punches, すてみ the moves with recoil or crash damage, and no other.
-TEST(ComputeGameDamage, AbilitiesBoostTheirMovesOnly) {
+// てつのこぶし boosts the punches, すてみ the moves with recoil or crash damage, and ぼうおん
+// stops the sound moves; no other move.
+TEST(ComputeGameDamage, AbilitiesActOnTheirMovesOnly) {
+  constexpr std::string_view SOUNDS[] = {"いびき", "さわぐ", "ハイパーボイス", "むしのさざめき",
+                                         "おしゃべり"};
   for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
     const std::string_view name = data::MoveName(move);
     const bool punch = name.find("パンチ") != std::string_view::npos || name == "スカイアッパー" ||
@@ -418,6 +407,9 @@ TEST(ComputeGameDamage, AbilitiesBoostTheirMovesOnly) {
     const RollList plain = RollsOf(Make(NORMAL, WATER, move));
     EXPECT_EQ(RollsOf(Make(NORMAL, WATER, move).Abilities(61, 0)) != plain, punch) << name;
     EXPECT_EQ(RollsOf(Make(NORMAL, WATER, move).Abilities(43, 0)) != plain, recoil) << name;
+    EXPECT_EQ(ComputeGameDamage(Make(NORMAL, WATER, move).Abilities(0, 98)).immune,
+              std::ranges::count(SOUNDS, name) > 0)
+        << name;
   }
 }
 

@@ -90,9 +90,9 @@ TEST(BuildIvCandidates, EverySpeciesAgreesWithTheStatFormula) {
 TEST(FindConfirmLevel, WorkedValuesAndEvThresholds) {
   const std::tuple<SpeciesId, std::int32_t, int, std::int32_t, ConfirmLevel> confirms[] = {
       {MEW, 50, STAT_HP, 0, {0, 2, 178}},  {MEW, 50, STAT_ATK, 0, {0, 2, 123}},
-      {0, 1, STAT_HP, 0, {6, 9, 27}},      {MEW, 50, STAT_HP, 90, {0, 1, 188}},
-      {MEW, 50, STAT_HP, 91, {1, 0, 190}}, {MEW, 50, STAT_HP, 96, {1, 0, 191}},
-      {MEW, 50, STAT_HP, 104, {1, 0, 192}}};
+      {0, 1, STAT_HP, 0, {6, 9, 27}},      {3, 3, STAT_HP, 0, {0, 10, 17}},
+      {MEW, 50, STAT_HP, 90, {0, 1, 188}}, {MEW, 50, STAT_HP, 91, {1, 0, 190}},
+      {MEW, 50, STAT_HP, 96, {1, 0, 191}}, {MEW, 50, STAT_HP, 104, {1, 0, 192}}};
   for (const auto& [species, level, d, ev, confirm] : confirms)
     EXPECT_EQ(FindConfirmLevel(species, level, SERIOUS, d, ev), confirm) << d << " " << ev;
   EXPECT_EQ(EvThreshold(MEW, 50, SERIOUS, STAT_HP, 0, 252), 256);
