@@ -29,12 +29,6 @@ std::string EntryWith(std::string_view field, std::string_view value) {
   return entry.dump();
 }
 
-TEST(EntryJson, RoundTripsThroughTheRecord) {
-  const box::BoxEntry entry = EntryFromJson(Json::parse(ENTRY), "e");
-  EXPECT_EQ(EntryToJson(entry), Json::parse(ENTRY));
-  EXPECT_EQ(box::NameCp932(entry), "\x83\x4B\x83\x75");
-}
-
 TEST(EntriesFromJson, ReportsEveryBadEntryByIndexAndKeepsNone) {
   const ParsedEntries parsed =
       EntriesFromJson("[" + std::string(ENTRY) + "," + EntryWith("level", "0") + "," +

@@ -469,7 +469,7 @@ TEST(GameCells, Texts) {
       {Make(WATER, FIRE, WATER_PHYSICAL_80).Abilities(data::ABILITY_ADAPTABILITY, 0), "4.00"},
       {Make(WATER, FIRE_FLYING, 57), "1.00"},
       {Make(WATER, NORMAL, STRUGGLE), "1.00"},
-      {Make(WATER, FIRE_FLYING, 48), "1.00"},
+      {Make(WATER, FIRE_FLYING, 68), "1.00"},
       {Make(WATER, GHOST, 68), "0.00"},
   };
   for (const auto& [request, cell] : multipliers) {
