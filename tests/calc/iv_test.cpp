@@ -167,13 +167,15 @@ TEST(Characteristic, EachTextNamesItsStatAndRemainder) {
 
 // Characteristics 4: HP remainder 4, 6: Atk 1, 9: Atk 4, 16: Speed 1.
 TEST(JudgePossibleIvs, PinsTiesAndContradictions) {
-  IvBounds open = Uniform(0, 31), pinned = open, contradicted = open, ties = open;
+  IvBounds open = Uniform(0, 31), pinned = open, contradicted = open, ties = open, low = open;
+  low[STAT_HP] = {0, 3};
   pinned[STAT_HP] = {25, 31}, pinned[STAT_ATK] = {20, 31};
   contradicted[STAT_ATK] = {28, 31}, contradicted[STAT_HP] = {30, 31};
   ties[STAT_ATK] = ties[STAT_SPEED] = {31, 31};
-  const IvMask u29 = Ivs(0, 29), all = Ivs(0, 31), top = Ivs(31, 31);
+  const IvMask u29 = Ivs(0, 29), all = Ivs(0, 31), top = Ivs(31, 31), zero = Ivs(0, 0);
   const std::tuple<IvBounds, int, PossibleIvs> cases[] = {
       {open, 4, {{Ivs(4, 29, 5), u29, u29, u29, u29, u29}, STAT_HP}},
+      {low, 0, {{zero, zero, zero, zero, zero, zero}, STAT_HP}},
       {pinned, 9, {{Ivs(25, 29), Ivs(29, 29), u29, u29, u29, u29}, STAT_ATK}},
       {contradicted, 9, {{Ivs(30, 31), Ivs(28, 31), all, all, all, all}, NO_HIGHEST, true}},
       {ties, 6, {{all, top, all, all, all, top}, STAT_ATK}},
@@ -269,12 +271,12 @@ TEST(EvaluateIvs, FactsShiftStatsAndAddTheirLines) {
   bounds[STAT_HP] = {0, 0};
   bounds[STAT_ATK] = {28, 31};
   const IvEvaluation result =
-      EvaluateIvs(MEW, 50, SERIOUS, bounds, false, {{252, 0, 0, 6, 0, 0}, 9});
+      EvaluateIvs(MEW, 50, SERIOUS, bounds, false, {{252, 0, 0, 6, 0, 4}, 9});
   EXPECT_EQ(result.determinedStats[STAT_HP], 191);
   ExpectSameCp932(result.report.substr(result.report.find("個性")),
                   "個性：ちのけが おおい\r\nＨＰ候補：0\r\n攻撃候補：29\r\n防御候補：0～29\r\n"
                   "特攻候補：0～29\r\n特防候補：0～29\r\n素早候補：0～29\r\n"
-                  "努力値：252/0/0/6/0/0\r\n");
+                  "努力値：252/0/0/6/0/4\r\n");
   bounds[STAT_DEF] = {30, 31};
   EXPECT_NE(
       EvaluateIvs(MEW, 50, SERIOUS, bounds, false, {{}, 9})
