@@ -337,7 +337,7 @@ TEST(ComputeGameBattle, Notes) {
   using D = DefenderStatus;
   const std::vector<std::string> plain{"急所には当たらない", "防御側のHPは満タン"};
   EXPECT_EQ(ComputeGameBattle(Row([](Req&) {})).notes, plain);
-  EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = true; })).notes, plain);
+  EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = r.reflect = true; })).notes, plain);
   const std::string SOUL_DEW = "「こころのしずく」はバトルフロンティア以外の対戦として計算";
   const std::string STAGES = "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）";
   const std::string TURN_END = "攻撃側のターン終了時の変化は計算に入れない";

@@ -85,12 +85,14 @@ TEST(BuildIvCandidates, EverySpeciesAgreesWithTheStatFormula) {
 
 // Fewer level-ups win over fewer dopings: base 45 HP from level 1 first separates 31 from 30
 // at level 7 with EV 90. Dopings only while the EV stays at most 100 (90 -> 100 is allowed,
-// 91 -> 101 and 96 -> 106 are not). A hindering nature can leave no EV that raises a stat:
+// 91 -> 101 and 96 -> 106 are not). ピジョン's Speed with EV 104 separates only after 49
+// level-ups, the most searched. A hindering nature can leave no EV that raises a stat:
 // core 5 -> 6, but 10 * 9 / 10 = 11 * 9 / 10.
 TEST(FindConfirmLevel, WorkedValuesAndEvThresholds) {
   const std::tuple<SpeciesId, std::int32_t, int, std::int32_t, ConfirmLevel> confirms[] = {
       {MEW, 50, STAT_HP, 0, {0, 2, 178}},  {MEW, 50, STAT_ATK, 0, {0, 2, 123}},
-      {0, 1, STAT_HP, 0, {6, 9, 27}},      {3, 3, STAT_HP, 0, {0, 10, 17}},
+      {0, 1, STAT_HP, 0, {6, 9, 27}},      {16, 2, STAT_SPEED, 104, {49, 0, 106}},
+      {16, 1, STAT_SPEED, 104, {}},        {3, 3, STAT_HP, 0, {0, 10, 17}},
       {MEW, 50, STAT_HP, 90, {0, 1, 188}}, {MEW, 50, STAT_HP, 91, {1, 0, 190}},
       {MEW, 50, STAT_HP, 96, {1, 0, 191}}, {MEW, 50, STAT_HP, 104, {1, 0, 192}}};
   for (const auto& [species, level, d, ev, confirm] : confirms)
