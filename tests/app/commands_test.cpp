@@ -184,7 +184,8 @@ TEST(Commands, AnswerWithTheCoresValues) {
       {AnswerSpecies, R"({"species":28})", R"({"/femaleRatio":"特殊"})"},
   };
   ExpectAnswers(cases);
-  for (const Json& row : Answered(AnswerSearch, R"({"type1":10,"type2":10})")["rows"]) {
+  const Json fire = Answered(AnswerSearch, R"({"type1":10,"type2":10})");
+  for (const Json& row : fire["rows"]) {
     EXPECT_EQ(row["cells"][3], "－");  // both types fire: single-typed only
   }
   const Json quake =
