@@ -1,9 +1,13 @@
-// The JSON mapping of each calculating command: fields reach the core unchanged, answers
-// carry the core's values, and the null conventions of skipped, not computable and immune
-// rows hold.
+// The JSON mapping of each command: refusals name the field, fields reach the core unchanged,
+// answers carry the core's values, the null conventions of skipped, not computable and immune
+// rows hold; a line loop never stops at a bad line, and what the writer writes a parser reads.
 #include <gtest/gtest.h>
 
+#include <span>
+#include <sstream>
+
 #include "app/cli/commands.h"
+#include "app/cli/json_lines.h"
 #include "calc/iv.h"
 #include "calc/stats.h"
 #include "data/species_detail.h"
@@ -23,66 +27,88 @@ const std::string ATTACKER =
     R"({"name":"ガブ","species":444,"level":50,"nature":3,"ability":0,"item":0,
         "statsEntered":0,"iv":[31,31,31,31,31,31],"ev":[4,252,0,0,0,252],
         "stat":[184,182,115,90,105,154],"move":[88,336,199,65535]})";
-const std::string FLYING_DEFENDER =
+const std::string FLYING_DEFENDER =  // ポッポ, 160 HP
     R"({"name":"とり","species":17,"level":50,"nature":0,"ability":0,"item":0,
         "statsEntered":1,"iv":[0,0,0,0,0,0],"ev":[0,0,0,0,0,0],
         "stat":[160,100,95,90,90,121],"move":[65535,65535,65535,65535]})";
 
-Json DamageOf(const std::string& fields, const std::string& attacker = ATTACKER) {
-  return Answered(AnswerDamage, R"({"attacker":)" + attacker + R"(,"defender":)" + FLYING_DEFENDER +
-                                    "," + fields + "}");
+std::string With(const std::string& object, const std::string& field, const std::string& value) {
+  Json json = Json::parse(object);
+  json[field] = Json::parse(value);
+  return json.dump();
+}
+
+std::string Damage(const std::string& fields, const std::string& attacker = ATTACKER,
+                   const std::string& defender = FLYING_DEFENDER) {
+  return R"({"attacker":)" + attacker + R"(,"defender":)" + defender + "," + fields + "}";
 }
 
 TEST(Commands, RefusalsNameTheField) {
-  const std::string ivs = R"(,"iv":[0,0,0,0,0,0],"ev":[0,0,0,0,0,0]})";
-  const std::string both = R"({"attacker":)" + ATTACKER + R"(,"defender":null,)";
-  std::string grassSide = FLYING_DEFENDER;  // フシギダネ: くさ/どく
-  grassSide.replace(grassSide.find("\"species\":17"), 12, "\"species\":0");
-  const std::string grass = R"({"attacker":)" + ATTACKER + R"(,"defender":)" + grassSide + ",";
-  std::string badSide = ATTACKER;
-  badSide.replace(badSide.find("\"level\":50"), 10, "\"level\":101");
-  const struct {
-    AnswerFunction answer;
-    std::string input;
-    const char* error;
-  } cases[] = {
-      {AnswerStats, R"({"species":0,"level":50,"nature":25)" + ivs,
-       R"("nature": expected an integer from 0 to 24)"},
-      {AnswerIv, R"({"species":0,"level":50,"nature":0,"bounds":[[0,31]]})",
+  const std::string stats =
+      R"({"species":0,"level":50,"nature":0,"iv":[0,0,0,0,0,0],"ev":[0,0,0,0,0,0]})";
+  const std::string iv = R"({"species":0,"level":50,"nature":0})";
+  const std::string own = R"("row":"own","move":1)",
+                    direct = R"("row":"direct","category":0,"type":0)";
+  const std::string grass = With(FLYING_DEFENDER, "species", "0");  // フシギダネ: くさ/どく
+  const auto entry = [&](const char* field, const char* value) {
+    return Damage(own, With(ATTACKER, field, value));
+  };
+  const std::string level = R"("level": expected an integer from 1 to 100)";
+  const std::tuple<AnswerFunction, std::string, std::string> cases[] = {
+      {AnswerStats, "[]", "expected a JSON object"},
+      {AnswerStats, R"({"species":0,"nature":0})", R"("level": required field is missing)"},
+      {AnswerStats, With(stats, "level", "null"), R"("level": required field is missing)"},
+      {AnswerStats, With(stats, "level", R"("50")"), level},
+      {AnswerStats, With(stats, "level", "0"), level},
+      {AnswerStats, With(stats, "level", "18446744073709551615"), level},
+      {AnswerStats, With(stats, "levle", "3"), R"("levle": unknown field)"},
+      {AnswerStats, With(stats, "iv", "[0,0,0]"), R"("iv": expected an array of 6 integers)"},
+      {AnswerIv, With(iv, "bounds", "[[0,31]]"),
        R"("bounds": expected an array of 6 [lo, hi] pairs)"},
-      {AnswerIv,
-       R"({"species":0,"level":50,"nature":0,"bounds":[[0,31],[0,31],[0,32],[0,31],[0,31],[0,31]]})",
+      {AnswerIv, With(iv, "bounds", "[[0,31],[0,31],[0,32],[0,31],[0,31],[0,31]]"),
        R"("bounds[2][1]": expected an integer from 0 to 31)"},
-      {AnswerIv, R"({"species":0,"level":50,"nature":0,"ev":[255,255,1,0,0,0]})",
-       R"("ev": expected a total of at most 510)"},
-      {AnswerIv, R"({"species":0,"level":50,"nature":0,"ev":[0,0,0,0,0,256]})",
+      {AnswerIv, With(iv, "ev", "[255,255,1,0,0,0]"), R"("ev": expected a total of at most 510)"},
+      {AnswerIv, With(iv, "ev", "[0,0,0,0,0,256]"),
        R"("ev[5]": expected an integer from 0 to 255)"},
-      {AnswerIv, R"({"species":0,"level":50,"nature":0,"characteristic":30})",
+      {AnswerIv, With(iv, "characteristic", "30"),
        R"("characteristic": expected an integer from 0 to 29)"},
+      {AnswerIv, With(iv, "hiddenPower", "1"), R"("hiddenPower": expected true or false)"},
       {AnswerDamage, R"({"defender":null,"row":"own","move":0})",
        R"("attacker": required field is missing (null if none))"},
-      {AnswerDamage, both + R"("row":"direct","power":82,"category":0,"type":0})",
+      {AnswerDamage, Damage(R"("row":"own ","move":1)"),
+       R"("row": expected one of "own", "list", "direct")"},
+      {AnswerDamage, Damage(direct + R"(,"power":82)"),
        R"("power": expected a multiple of 5 from 5 to 200)"},
-      {AnswerDamage, both + R"("row":"direct","power":80,"category":0,"type":9})",
+      {AnswerDamage, Damage(R"("row":"direct","power":80,"category":0,"type":9)"),
        R"("type": type 9 is a placeholder no move has)"},
-      {AnswerDamage, both + R"("row":"direct","power":80,"category":0,"type":0,"move":1})",
-       R"("move": unknown field)"},
-      {AnswerDamage, both + R"("row":"own","move":1,"model":"game","spikes":4})",
+      {AnswerDamage, Damage(direct + R"(,"power":80,"move":1)"), R"("move": unknown field)"},
+      {AnswerDamage, Damage(own + R"(,"model":"game","spikes":4)"),
        R"("spikes": expected an integer from 0 to 3)"},
-      {AnswerDamage, both + R"("row":"own","move":1,"model":"game","defenderStatus":"sleep"})",
+      {AnswerDamage, Damage(own + R"(,"model":"game","defenderStatus":"sleep")"),
        R"("defenderStatus": expected one of "none", "poison", "toxic", "burn")"},
-      {AnswerDamage, both + R"("row":"own","move":1,"critical":true})",
+      {AnswerDamage, Damage(own + R"(,"critical":true)"),
        R"("critical": only the game model ("model": "game") reads it)"},
-      {AnswerDamage, grass + R"("row":"own","move":1,"model":"game","leechSeed":true})",
+      {AnswerDamage, Damage(own + R"(,"model":"game","leechSeed":true)", ATTACKER, grass),
        R"("leechSeed": a grass-type defender cannot be seeded)"},
-      {AnswerDamage, grass + R"("row":"own","move":1,"model":"game","defenderStatus":"toxic"})",
+      {AnswerDamage, Damage(own + R"(,"model":"game","defenderStatus":"toxic")", ATTACKER, grass),
        R"("defenderStatus": the defender cannot have this status)"},
-      {AnswerDamage, both + R"("row":"own","move":1,"attackStage":7})",
+      {AnswerDamage, Damage(own + R"(,"attackStage":7)"),
        R"("attackStage": expected an integer from -6 to 6)"},
-      {AnswerDamage, both + R"("row":"own","move":1,"model":"exact"})",
+      {AnswerDamage, Damage(own + R"(,"model":"exact")"),
        R"("model": expected one of "classic", "game")"},
-      {AnswerDamage, R"({"attacker":)" + badSide + R"(,"defender":null,"row":"own","move":1})",
+      {AnswerDamage, entry("level", "101"),
        R"("attacker.level": expected an integer from 1 to 100)"},
+      {AnswerDamage, entry("name", R"("")"), R"("attacker.name": must not be empty)"},
+      {AnswerDamage, entry("name", R"("abcdefghijklmnopqrstuvwxyz012345")"),
+       R"("attacker.name": longer than 31 Shift-JIS bytes)"},
+      {AnswerDamage, entry("name", R"("😀")"),
+       R"("attacker.name": has a character without a Shift-JIS code)"},
+      {AnswerDamage, entry("species", "507"),
+       R"("attacker.species": expected an integer from 0 to 506)"},
+      {AnswerDamage, entry("stat", "[0,1,1,1,1,1]"),
+       R"("attacker.stat[0]": expected an integer from 1 to 999)"},
+      {AnswerDamage, entry("move", "[1,2,3,500]"),
+       R"("attacker.move[3]": expected a MoveId from 0 to 466 or 65535 (no move))"},
       {AnswerSearch, R"({"type1":9})", R"("type1": type 9 is a placeholder no species has)"},
       {AnswerSearch, R"({"moves":[1,2,3,4,5]})", R"("moves": expected an array of 0 to 4 MoveIds)"},
       {AnswerSearch, R"({"upper":[512,512,512,512,512,513]})",
@@ -90,88 +116,125 @@ TEST(Commands, RefusalsNameTheField) {
       {AnswerLearn, R"({"species":0,"move":65535})",
        R"("move": expected an integer from 0 to 466)"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [answer, input, error] : cases) {
     try {
-      JsonWriter out;
-      c.answer(Json::parse(c.input), out);
-      ADD_FAILURE() << c.input << " accepted";
-    } catch (const InputError& error) {
-      EXPECT_EQ(std::string(error.what()), c.error) << c.input;
+      Answered(answer, input);
+      ADD_FAILURE() << input << " accepted";
+    } catch (const InputError& refusal) {
+      EXPECT_EQ(refusal.what(), error) << input;
+    }
+  }
+  // 31 bytes exactly (ten double-byte characters and one single) fit.
+  EXPECT_NO_THROW(Answered(AnswerDamage, entry("name", R"("あいうえおかきくけこa")")));
+}
+
+// The answer of a command to one input: the values at the given places ("absent": no such
+// field), nulls included.
+struct Answer {
+  AnswerFunction answer;
+  std::string input;
+  const char* expected;
+};
+
+void ExpectAnswers(std::span<const Answer> cases) {
+  for (const auto& [answer, input, expected] : cases) {
+    const Json got = Answered(answer, input);
+    const Json wanted = Json::parse(expected);
+    for (const auto& [where, value] : wanted.items()) {
+      const Json::json_pointer at(where);
+      EXPECT_EQ(got.contains(at) ? got.at(at) : Json("absent"), value) << input << " " << where;
     }
   }
 }
 
-TEST(StatsCommand, MapsToCalcStatBlock) {
-  const Json answer = Answered(
-      AnswerStats,
-      R"({"species":291,"level":100,"nature":3,"iv":[31,31,31,31,31,31],"ev":[0,252,0,0,0,252]})");
-  const data::StatBlock expected =
-      calc::CalcStatBlock(291, 100, 3, {31, 31, 31, 31, 31, 31}, {0, 252, 0, 0, 0, 252});
-  EXPECT_EQ(answer["stats"].get<std::vector<std::int32_t>>(),
-            std::vector<std::int32_t>(expected.begin(), expected.end()));
-  EXPECT_EQ(answer["stats"][0], 1);  // fixed HP
+TEST(Commands, AnswerWithTheCoresValues) {
+  const Json stats = Answered(AnswerStats, R"({"species":291,"level":100,"nature":3,
+      "iv":[31,31,31,31,31,31],"ev":[0,252,0,0,0,252]})");
+  EXPECT_EQ(stats["stats"], Json(calc::CalcStatBlock(291, 100, 3, {31, 31, 31, 31, 31, 31},
+                                                     {0, 252, 0, 0, 0, 252})));
+  EXPECT_EQ(stats["stats"][0], 1);  // fixed HP
+  const std::string iv = R"({"species":0,"level":50,"nature":0)";
+  const std::string hp = iv + R"(,"hiddenPower":true,"bounds":)";
+  const std::string atk28 = iv + R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
+  const Answer cases[] = {
+      {AnswerIv, iv + "}",
+       R"({"/candidates/0/0":{"stat":105,"ivLo":0,"ivHi":1,"text":"105：0～1"},"/thresholds/0":[8,4],
+           "/confirm/0":{"candies":0,"dopings":2,"stat":123},"/hiddenPower":null,"/possible":"absent"})"},
+      {AnswerIv, hp + "[[31,31],[31,31],[31,31],[31,31],[31,31],[31,31]]}",
+       R"({"/hiddenPower":[{"type":17,"min":70,"max":70}]})"},
+      {AnswerIv, hp + "[[20,10],[31,31],[31,31],[31,31],[31,31],[31,31]]}",
+       R"({"/hiddenPower":[]})"},
+      {AnswerIv, hp + "[[0,31],[0,31],[0,31],[0,31],[31,31],[31,31]]}", R"({"/hiddenPower":null})"},
+      // Either fact adds the possible IVs; a characteristic also says whether it fits.
+      {AnswerIv, iv + R"(,"ev":[252,0,0,0,0,0]})",
+       R"({"/candidates/0/0/stat":136,"/possible/0/0":0,"/characteristicConsistent":null})"},
+      {AnswerIv, atk28 + R"(,"characteristic":9})",
+       R"({"/possible/1":[29],"/characteristicConsistent":true})"},
+      {AnswerIv, atk28 + R"(,"characteristic":7})", R"({"/characteristicConsistent":false})"},
+      {AnswerSearch, "{}", R"({"/rows/0/species":0,"/rows/493/species":495,"/rows/505":"absent"})"},
+      {AnswerSearch, R"({"moves":[88]})", R"({"/rows":[]})"},  // no method flag
+      {AnswerLearn, R"({"species":291,"move":102})", R"({"/canLearn":true})"},
+      {AnswerLearn, R"({"species":289,"move":102})", R"({"/canLearn":false})"},
+      // The view's formula: no fixed HP.
+      {AnswerSpecies, R"({"species":291})",
+       R"({"/stats/0":61,"/femaleRatio":"－","/preEvolutions":[{"id":289,"name":"ツチニン"}],
+           "/moves/0/method":" ヌケニン DP-LV:1"})"},
+      {AnswerSpecies, R"({"species":0,"level":1})",
+       R"({"/stats/0":11,"/hatchSteps":"5120歩","/descendants/2":"absent"})"},
+      {AnswerSpecies, R"({"species":28})", R"({"/femaleRatio":"特殊"})"},
+  };
+  ExpectAnswers(cases);
+  const Json fire = Answered(AnswerSearch, R"({"type1":10,"type2":10})");
+  for (const Json& row : fire["rows"]) {
+    EXPECT_EQ(row["cells"][3], "－");  // both types fire: single-typed only
+  }
+  const Json quake =
+      Answered(AnswerSearch, R"({"moves":[88],"methods":{"machine":true},"versions":{"dp":true}})");
+  EXPECT_GT(quake["rows"].size(), 0u);
+  EXPECT_LT(quake["rows"].size(), 505u);
+  EXPECT_EQ(Answered(AnswerSpecies, R"({"species":291})")["moves"].size(),
+            data::BuildLearnableMoves(291, data::MoveListOptions{}).rows.size());
 }
 
-TEST(IvCommand, CandidatesConfirmAndHiddenPower) {
-  const std::string base = R"({"species":0,"level":50,"nature":0)";
-  const Json plain = Answered(AnswerIv, base + "}");
-  ASSERT_EQ(plain["candidates"].size(), 6u);
-  EXPECT_EQ(plain["candidates"][0][0],
-            Json::parse(R"({"stat":105,"ivLo":0,"ivHi":1,"text":"105：0～1"})"));
-  EXPECT_EQ(plain["confirm"][0], Json::parse(R"({"candies":0,"dopings":2,"stat":123})"));
-  EXPECT_TRUE(plain["hiddenPower"].is_null());  // not asked for
-  EXPECT_EQ(plain["determined"], Json::parse("[0,0,0,0,0,0]"));
-
-  const std::string asked = base + R"(,"hiddenPower":true,"bounds":)";
-  const Json all31 =
-      Answered(AnswerIv, asked + "[[31,31],[31,31],[31,31],[31,31],[31,31],[31,31]]}");
-  EXPECT_EQ(all31["hiddenPower"], Json::parse(R"([{"type":17,"min":70,"max":70}])"));
-  EXPECT_NE(all31["report"].get<std::string>().find("\r\n"), std::string::npos);
-  // lo > hi admits no combination: computed, but empty.
-  EXPECT_EQ(Answered(AnswerIv,
-                     asked + "[[20,10],[31,31],[31,31],[31,31],[31,31],[31,31]]}")["hiddenPower"],
-            Json::array());
-  // Four open stats: not computed.
-  EXPECT_TRUE(
-      Answered(AnswerIv, asked + "[[0,31],[0,31],[0,31],[0,31],[31,31],[31,31]]}")["hiddenPower"]
-          .is_null());
-}
-
-// Either fact adds the possible IVs; a characteristic also says whether it fits.
-TEST(IvCommand, EvsAndCharacteristic) {
-  const std::string base = R"({"species":0,"level":50,"nature":0)";
-  EXPECT_FALSE(Answered(AnswerIv, base + "}").contains("possible"));
-  const Json evs = Answered(AnswerIv, base + R"(,"ev":[252,0,0,0,0,0]})");
-  EXPECT_EQ(evs["candidates"][0][0]["stat"],
-            calc::BuildIvCandidates(0, 50, 0, data::STAT_HP, 252)[0].stat);
-  EXPECT_TRUE(evs["characteristicConsistent"].is_null());
-  const std::string atk28 = R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
-  const Json pinned = Answered(AnswerIv, base + atk28 + R"(,"characteristic":9})");
-  EXPECT_EQ(pinned["possible"][1], Json::parse("[29]"));
-  EXPECT_EQ(pinned["characteristicConsistent"], true);
-  EXPECT_EQ(
-      Answered(AnswerIv, base + atk28 + R"(,"characteristic":7})")["characteristicConsistent"],
-      false);
-}
-
-TEST(DamageCommand, ComputedAndImmuneRows) {
-  const Json answer = DamageOf(R"("row":"direct","power":80,"category":0,"type":0)");
-  EXPECT_FALSE(answer["skipped"].get<bool>());
-  EXPECT_EQ(answer["multiplier"], "1.00");
-  EXPECT_TRUE(answer["maxDamage"].is_number_integer());
-  EXPECT_TRUE(answer["hitsMin"].is_number_integer());
-  EXPECT_EQ(answer["type"], 0);
-  EXPECT_EQ(answer["power"], 80);
-  EXPECT_EQ(answer["trace"][0], "相性補正： *1.00");
-  EXPECT_EQ(answer["report"].get<std::string>().rfind("ダメージ算出 by ケルミナ\r\n", 0), 0u);
-
-  const Json immune = DamageOf(R"("row":"own","move":88)");  // ground against flying
-  EXPECT_TRUE(immune["immune"].get<bool>());
-  EXPECT_EQ(immune["maxDamage"], 0);
-  EXPECT_TRUE(immune["minDamage"].is_null());
-  EXPECT_TRUE(immune["hitsMax"].is_null());
-  EXPECT_EQ(immune["multiplier"], "0.00");
-  EXPECT_EQ(immune["damageCell"], "無効");
+// Each row kind and model, nulls included.
+TEST(DamageCommand, RowsAndModels) {
+  const std::string direct = R"("row":"direct","power":80,"category":0,"type":0)";
+  const std::string game = direct + R"(,"model":"game")";
+  const Answer cases[] = {
+      {AnswerDamage, Damage(direct),
+       R"({"/skipped":false,"/multiplier":"1.00","/type":0,"/power":80,"/trace/0":"相性補正： *1.00","/model":"absent"})"},
+      {AnswerDamage, Damage(R"("row":"own","move":88)"),  // ground against flying
+       R"({"/immune":true,"/maxDamage":0,"/minDamage":null,"/hitsMax":null,"/multiplier":"0.00","/damageCell":"無効"})"},
+      {AnswerDamage, Damage(R"("row":"own","move":88)", "null"),
+       R"({"/skipped":true,"/multiplier":null,"/maxDamage":null,"/minDamage":null,"/type":null,"/power":null,
+           "/damageCell":"－","/report":""})"},
+      {AnswerDamage, Damage(R"("row":"own","move":65535)"), R"({"/skipped":true})"},
+      {AnswerDamage, Damage(R"("row":"list","move":44)"), R"({"/skipped":true})"},  // a status move
+      {AnswerDamage, Damage(R"("row":"own","move":11)"),
+       R"({"/notComputable":true,"/multiplier":null,"/maxDamage":null,"/power":1})"},
+      // 160 HP against 58..69.
+      {AnswerDamage, Damage(game),
+       R"({"/model":"game","/minDamage":58,"/maxDamage":69,"/ko":[[0,16],[0,256],[4096,4096],[65536,65536]],
+           "/hitsCell":"確定3発","/type":0,"/power":80,"/notes/0":"急所には当たらない","/strikes":"absent"})"},
+      {AnswerDamage, Damage(R"("row":"own","move":88,"model":"game")"),
+       R"({"/immune":true,"/rolls":[0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0],"/hitsMin":null,"/hitsMax":null,"/ko":null,
+           "/damageCell":"無効"})"},
+      {AnswerDamage, Damage(R"("row":"direct","power":80,"category":2,"type":0,"model":"game")"),
+       R"({"/skipped":true,"/rolls":null,"/minPercent":null,"/ko":null,"/multiplier":null,"/type":null,"/power":null})"},
+      {AnswerDamage, Damage(R"("row":"own","move":164,"model":"game")"),
+       R"({"/type":null,"/power":50})"},
+      {AnswerDamage, Damage(game + R"(,"critical":false,"spikes":0)"),
+       R"({"/koChance":[0.0,0.0,1.0,1.0]})"},
+      // 40 from the rocks, then 117..138 from a critical hit.
+      {AnswerDamage, Damage(game + R"(,"critical":true,"stealthRock":true)"),
+       R"j({"/entryDamage":40,"/ko":null,"/strikes":{"count":[1],"weight":[8]},"/hitsCell":"乱数1発 (87.5%)",
+           "/koChance":[0.875,1.0,1.0,1.0],"/notes/0":"急所に当たる"})j"},
+  };
+  ExpectAnswers(cases);
+  const Json classic = Answered(AnswerDamage, Damage(direct));
+  EXPECT_EQ(classic["report"].get<std::string>().rfind("ダメージ算出 by ケルミナ\r\n", 0), 0u);
+  EXPECT_EQ(Answered(AnswerDamage, Damage(direct + R"(,"model":"classic")")), classic);
+  const Json immune = Answered(AnswerDamage, Damage(R"("row":"own","move":88)"));
   for (const Json& line : immune["trace"]) {  // the result lines stay out of the trace
     EXPECT_EQ(line.get<std::string>().find("無効"), std::string::npos);
   }
@@ -179,117 +242,45 @@ TEST(DamageCommand, ComputedAndImmuneRows) {
             std::string::npos);
 }
 
-TEST(DamageCommand, SkippedAndNotComputableRows) {
-  const Json skipped = DamageOf(R"("row":"own","move":88)", "null");
-  EXPECT_TRUE(skipped["skipped"].get<bool>());
-  for (const char* key : {"multiplier", "maxDamage", "minDamage", "type", "power"}) {
-    EXPECT_TRUE(skipped[key].is_null()) << key;
+// The reader keeps a reference: a temporary object must not compile.
+static_assert(!std::is_constructible_v<FieldReader, Json&&>);
+
+TEST(JsonLines, AnswersEveryLineInOrder) {
+  std::istringstream in("{\"x\":1}\r\n{oops\n\n[]\n{\"x\":2}\n");
+  std::ostringstream out;
+  const bool ok = RunJsonLines(in, out, [](const Json& input, JsonWriter& answer) {
+    FieldReader reader(input);
+    const std::int32_t x = reader.Int("x", 0, 9);
+    reader.Finish();
+    answer.BeginObject().Key("twice").Int(2 * x).EndObject();
+  });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(out.str(),
+            "{\"twice\":2}\n{\"error\":\"not valid JSON\"}\n{\"error\":\"not valid JSON\"}\n"
+            "{\"error\":\"expected a JSON object\"}\n{\"twice\":4}\n");
+}
+
+// Overlong forms, surrogates and code points past U+10FFFF must not pass as they are.
+TEST(JsonWriter, WritesWhatAParserReadsBack) {
+  JsonWriter out;
+  out.BeginObject()
+      .Key("s")
+      .String("\"\\\r\n\t\x01 ケルミナ")
+      .Key("n")
+      .Int(-9223372036854775807 - 1);
+  out.Key("a").BeginArray().Bool(true).Null().BeginObject().EndObject().Ints(std::vector{1, 2});
+  out.EndArray().Key("e").BeginArray().EndArray().EndObject();
+  EXPECT_EQ(
+      out.Text(),
+      R"({"s":"\"\\\r\n\t\u0001 ケルミナ","n":-9223372036854775808,"a":[true,null,{},[1,2]],"e":[]})");
+  EXPECT_EQ(Json::parse(out.Text())["s"], "\"\\\r\n\t\x01 ケルミナ");
+  for (const char* bad :
+       {"\xff", "\xe3\x81", "a\xc0\xaf", "\xed\xa0\x80", "\xe0\x80\xaf", "\xf4\x90\x80\x80"}) {
+    JsonWriter line;
+    line.String(bad);
+    EXPECT_NO_THROW(Json::parse(line.Text())) << line.Text();
   }
-  EXPECT_EQ(skipped["damageCell"], "－");
-  EXPECT_EQ(skipped["report"], "");
-  EXPECT_TRUE(DamageOf(R"("row":"own","move":65535)")["skipped"].get<bool>());
-  EXPECT_TRUE(DamageOf(R"("row":"list","move":44)")["skipped"].get<bool>());  // status move
-
-  const Json variable = DamageOf(R"("row":"own","move":11)");
-  EXPECT_TRUE(variable["notComputable"].get<bool>());
-  EXPECT_TRUE(variable["multiplier"].is_null());
-  EXPECT_TRUE(variable["maxDamage"].is_null());
-  EXPECT_EQ(variable["power"], 1);
-  EXPECT_EQ(variable["trace"].back(), "ダメージ変化技につき計算不能");
-}
-
-TEST(DamageCommand, ClassicIsTheDefaultModel) {
-  const std::string row = R"("row":"direct","power":80,"category":0,"type":0)";
-  EXPECT_EQ(DamageOf(row + R"(,"model":"classic")"), DamageOf(row));
-  EXPECT_FALSE(DamageOf(row).contains("model"));
-}
-
-TEST(DamageCommand, GameRows) {
-  const Json row = DamageOf(R"("row":"direct","power":80,"category":0,"type":0,"model":"game")");
-  EXPECT_EQ(row["model"], "game");
-  ASSERT_EQ(row["rolls"].size(), 16u);
-  EXPECT_EQ(row["minDamage"], row["rolls"][0]);
-  EXPECT_EQ(row["maxDamage"], row["rolls"][15]);
-  EXPECT_TRUE(row["minPercent"].is_number());
-  // 160 HP against 58..69.
-  EXPECT_EQ(row["ko"], Json::parse("[[0,16],[0,256],[4096,4096],[65536,65536]]"));
-  EXPECT_EQ(row["hitsCell"], "確定3発");
-  EXPECT_EQ(row["type"], 0);
-  EXPECT_EQ(row["power"], 80);
-  EXPECT_EQ(row["notes"][0], "急所には当たらない");
-
-  const Json immune = DamageOf(R"("row":"own","move":88,"model":"game")");
-  EXPECT_TRUE(immune["immune"].get<bool>());
-  EXPECT_EQ(immune["rolls"], Json(std::vector<int>(16, 0)));
-  for (const char* key : {"hitsMin", "hitsMax", "ko"}) EXPECT_TRUE(immune[key].is_null()) << key;
-  EXPECT_EQ(immune["damageCell"], "無効");
-
-  const Json status = DamageOf(R"("row":"direct","power":80,"category":2,"type":0,"model":"game")");
-  EXPECT_TRUE(status["skipped"].get<bool>());
-  for (const char* key : {"rolls", "minPercent", "ko", "multiplier", "type", "power"}) {
-    EXPECT_TRUE(status[key].is_null()) << key;
-  }
-  const Json typeless = DamageOf(R"("row":"own","move":164,"model":"game")");
-  EXPECT_TRUE(typeless["type"].is_null());
-  EXPECT_EQ(typeless["power"], 50);
-}
-
-// The battle's fields add their answer fields; a request without them answers as before.
-TEST(DamageCommand, BattleRows) {
-  const std::string row = R"("row":"direct","power":80,"category":0,"type":0,"model":"game")";
-  EXPECT_FALSE(DamageOf(row).contains("strikes"));
-  const Json plain = DamageOf(row + R"(,"critical":false,"spikes":0)");
-  EXPECT_EQ(plain["koChance"], Json::parse("[0.0,0.0,1.0,1.0]"));
-  EXPECT_EQ(plain["ko"], DamageOf(row)["ko"]);
-
-  // ノーマル/ひこう of 160 HP: 40 from the rocks, then 117..138 from a critical hit.
-  const Json rocks = DamageOf(row + R"(,"critical":true,"stealthRock":true)");
-  EXPECT_EQ(rocks["entryDamage"], 40);
-  EXPECT_TRUE(rocks["ko"].is_null());
-  EXPECT_EQ(rocks["strikes"], Json::parse(R"({"count":[1],"weight":[8]})"));
-  EXPECT_EQ(rocks["strikeRolls"][0], rocks["rolls"]);
-  EXPECT_EQ(rocks["notes"][0], "急所に当たる");
-  EXPECT_EQ(rocks["hitsCell"], "乱数1発 (87.5%)");
-  EXPECT_EQ(rocks["koChance"][0], 0.875);
-}
-
-TEST(SearchCommand, NeutralConditionsAndFields) {
-  const Json all = Answered(AnswerSearch, "{}");
-  ASSERT_EQ(all["rows"].size(), 505u);
-  EXPECT_EQ(all["rows"][0]["species"], 0);
-  EXPECT_EQ(all["rows"][0]["cells"].size(), 12u);
-  EXPECT_EQ(all["rows"][493]["species"], 495);  // the egg rows are never listed
-
-  // Both types fire: the single-typed fire species only.
-  const Json fire = Answered(AnswerSearch, R"({"type1":10,"type2":10})");
-  for (const Json& row : fire["rows"]) EXPECT_EQ(row["cells"][3], "－");
-  // A move given with no method flag matches nothing.
-  EXPECT_TRUE(Answered(AnswerSearch, R"({"moves":[88]})")["rows"].empty());
-  const Json quake =
-      Answered(AnswerSearch, R"({"moves":[88],"methods":{"machine":true},"versions":{"dp":true}})");
-  EXPECT_GT(quake["rows"].size(), 0u);
-  EXPECT_LT(quake["rows"].size(), 505u);
-}
-
-TEST(LearnAndSpeciesCommands, DetailViewData) {
-  EXPECT_TRUE(Answered(AnswerLearn, R"({"species":291,"move":102})")["canLearn"].get<bool>());
-  EXPECT_FALSE(Answered(AnswerLearn, R"({"species":289,"move":102})")["canLearn"].get<bool>());
-
-  const Json shed = Answered(AnswerSpecies, R"({"species":291})");
-  EXPECT_EQ(shed["level"], 50);
-  EXPECT_EQ(shed["stats"][0], 61);  // the view's formula: no fixed HP
-  EXPECT_EQ(shed["femaleRatio"], "－");
-  EXPECT_EQ(shed["preEvolutions"], Json::parse(R"([{"id":289,"name":"ツチニン"}])"));
-  EXPECT_EQ(shed["moves"].size(),
-            data::BuildLearnableMoves(291, data::MoveListOptions{}).rows.size());
-  EXPECT_EQ(shed["moves"][0]["method"], " ヌケニン DP-LV:1");
-
-  const Json first = Answered(AnswerSpecies, R"({"species":0,"level":1})");
-  EXPECT_EQ(first["stats"][0], 45 / 50 + 11);
-  EXPECT_EQ(first["types"].size(), 2u);
-  EXPECT_EQ(first["hatchSteps"], "5120歩");
-  EXPECT_EQ(first["descendants"].size(), 2u);
-  EXPECT_EQ(Answered(AnswerSpecies, R"({"species":28})")["femaleRatio"], "特殊");
+  EXPECT_EQ(Dump(Json{{"name", std::string("a\xff")}}), "{\"name\":\"a\xEF\xBF\xBD\"}");
 }
 
 }  // namespace

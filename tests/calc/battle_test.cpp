@@ -7,6 +7,8 @@
 
 #include "calc/game_damage_report.h"
 #include "damage_fixture.h"
+#include "data/moves.h"
+#include "text/format.h"
 
 namespace kerumina::calc {
 namespace {
@@ -183,8 +185,19 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
            .With([](Req& r) { r.defenderStatus = D::Poison; }),
        Held::Sitrus, false, {{4, -10}}, 0, 3, "確定3発", "35"},
       {"ついばむ", Against(WATER, NORMAL, 364, 20).Items(0, SITRUS), Held::Sitrus, true, {}, 0, 4, "", ""},
+      // At 3 HP every step is 1: the berry waits for the poison, which faints it first.
+      {"slots", Against(WATER, NORMAL, SEISMIC_TOSS, 3).Level(1).Items(0, SITRUS).With([](Req& r) {
+         r.leechSeed = true, r.defenderStatus = D::Poison;
+       }),
+       Held::Sitrus, false, {{3, -1}, {4, -1}}, 0, 2, "確定1発", "1"},
+      {"にどげり", Against(WATER, NORMAL, 23, 40), Held::Plain, false, {}, 0, 2, "乱数2発 (0.1%)", "16 ～ 20 (2回)"},
       {"はたきおとす", knock, Held::Plain, true, {{2, 5, false, true}}, 0, 3, "乱数2発 (46.5%)", "39 ～ 46"},
       {"ねんちゃく", Make(knock).Abilities(0, 73), Held::Plain, false, {{2, 5, false, true}}, 0, 3, "", ""},
+      {"ほしがる", Make(knock).Hp(160).With([](Req& r) { r.moveId = 342; }), Held::Plain, true,
+       {{2, 10, false, true}}, 0, 2, "乱数2発 (83.6%)", "76 ～ 90"},
+      // Poison leaves exactly 1 HP after the fourth turn: alive until the fifth strike.
+      {"1 HP", Against(WATER, NORMAL, SEISMIC_TOSS, 9).Level(1).With([](Req& r) { r.defenderStatus = D::Poison; }),
+       Held::Plain, false, {{4, -1}}, 0, 4, "確定5発", "1"},
       // Sand 7, leech seed 15, poison 15 of 120, and 60 of stealth rock on entry.
       {"entry", Against(WATER, FIRE_FLYING, WATER_PHYSICAL_80, 120).With([](Req& r) {
          r.weather = WEATHER_SANDSTORM, r.leechSeed = r.stealthRock = true, r.defenderStatus = D::Poison;
@@ -213,7 +226,7 @@ struct TurnCase {
   std::vector<std::string> lines;
 };
 
-// The end-of-turn steps a defender of HP 100 meets, in the games' order.
+// The end-of-turn steps a defender of HP 240 meets, in the games' order.
 TEST(ComputeGameBattle, EndOfTurnSteps) {
   using D = DefenderStatus;
   const TurnCase cases[] = {
@@ -221,34 +234,32 @@ TEST(ComputeGameBattle, EndOfTurnSteps) {
          r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
          r.defender->item = 17;
        },
-       {"(1) 砂嵐 -6", "(2) たべのこし +6", "(3) やどりぎのタネ -12", "(4) どく -12"}},
+       {"(1) 砂嵐 -15", "(2) たべのこし +15", "(3) やどりぎのタネ -30", "(4) どく -30"}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->item = 18, r.defenderStatus = D::Toxic; },
-       {"(1) 霰 -6", "(2) くろいヘドロ -12", "(4) もうどく -6×ターン数"}},
+       {"(1) 霰 -15", "(2) くろいヘドロ -30", "(4) もうどく -15×ターン数"}},
       {[](Req& r) {
          r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON;
          r.defender->item = 18, r.defenderStatus = D::Burn;
        },
-       {"(1) アイスボディ +6", "(2) くろいヘドロ +6", "(4) やけど -12"}},
-      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +6"}},
+       {"(1) アイスボディ +15", "(2) くろいヘドロ +15", "(4) やけど -30"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +15"}},
       {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
-       {"(1) かんそうはだ +12"}},
-      {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -12"}},
+       {"(1) かんそうはだ +30"}},
+      {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -30"}},
       {[](Req& r) {
          r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
        },
        {"(1) うるおいボディ： 状態異常が治る"}},
       {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
-       {"(4) ポイズンヒール +12"}},
-      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -6"}},
-      // Nothing: a sand-proof type, すながくれ, ノーてんき, ゆきがくれ, ぶきよう, a seed on くさ,
-      // a burn on ほのお, and マジックガード against every loss.
+       {"(4) ポイズンヒール +30"}},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -15"}},
+      // Nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, and
+      // マジックガード against every loss.
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
-      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.attacker->ability = 13; }, {}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
       {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
       {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
-      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, {}},
       {[](Req& r) {
          r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
          r.defender->item = 18, r.defender->ability = 104;
@@ -256,7 +267,9 @@ TEST(ComputeGameBattle, EndOfTurnSteps) {
        {}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).endOfTurn, cases[i].lines) << "row " << i;
+    Req request = Row(cases[i].tweak);
+    request.defender->stat[data::STAT_HP] = 240;
+    EXPECT_EQ(ComputeGameBattle(request).endOfTurn, cases[i].lines) << "row " << i;
   }
 }
 
@@ -298,38 +311,94 @@ TEST(ComputeGameBattle, EntryHazards) {
   }
 }
 
-// A battle that changes nothing must agree with the exact count of roll sequences, and a row
-// with nothing around its strike answers as the lone strike does.
-TEST(ComputeGameBattleProperty, AgreesWithExactCounts) {
-  RandomRows rows(424242);
-  int checked = 0;
-  for (int i = 0; i < 4000; ++i) {
-    Req request = rows.NextRow();
-    request.weather = WEATHER_NONE;
-    if (!request.defender || request.defender->item > data::ITEM_EMPTY_ROW) continue;
-    const GameDamageResult lone = ComputeGameDamage(request);
-    if (lone.skipped || lone.notComputable || lone.immune || StrikeCounts(request)[0].count > 1 ||
-        std::ranges::count(ITEM_TAKING, request.moveId) > 0) {
-      continue;
-    }
-    ASSERT_EQ(GameHitsCell(ComputeGameBattle(request)), GameHitsCell(lone)) << i;
-    // A berry of a type no move of this row has: the battle is followed, to the same end.
-    request.defender->item = lone.moveType == data::TYPE_NORMAL ? 21 : 37;
-    if (request.defender->ability == data::ABILITY_KLUTZ) continue;
-    const GameDamageResult battle = ComputeGameBattle(request);
-    ASSERT_FALSE(battle.koExact) << i;
-    for (int n = 1; n <= KO_HITS_MAX; ++n) {
-      const KoChance& chance = lone.koChance[n];
-      ASSERT_EQ(battle.koProbability[n],
-                static_cast<double>(chance.numerator) / static_cast<double>(chance.denominator))
-          << i << ", turn " << n;
-    }
-    const auto within = [](std::int64_t turns) { return turns <= BATTLE_TURNS_MAX ? turns : 0; };
-    ASSERT_EQ(battle.hitsMin, within(lone.hitsMin)) << i;
-    ASSERT_EQ(battle.hitsMax, within(lone.hitsMax)) << i;
-    ++checked;
+// Every move strikes as its effect says: 2 to 5 times (スキルリンク: 5), twice, or トリプルキック.
+TEST(StrikeCounts, FollowTheMoveEffect) {
+  const auto text = [](const Req& request) {
+    std::string out;
+    for (const StrikeCount& c : StrikeCounts(request))
+      out += text::Format("%d:%d ", c.count, c.weight);
+    return out;
+  };
+  for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
+    const std::int32_t effect = data::Move(move).effect;
+    EXPECT_EQ(text(Make(WATER, NORMAL, move)), effect == 29                   ? "2:3 3:3 4:1 5:1 "
+                                               : effect == 44 || effect == 77 ? "2:8 "
+                                               : effect == 104                ? "3:8 "
+                                                                              : "1:8 ")
+        << data::MoveName(move);
   }
-  EXPECT_GT(checked, 300);
+  EXPECT_EQ(text(Make(WATER, NORMAL, ROCK_BLAST).Abilities(SKILL_LINK, 0)), "5:8 ");
+  EXPECT_EQ(text(Row([](Req& r) { r.moveId = ROCK_BLAST, r.rowKind = RowKind::Direct; })), "1:8 ");
+}
+
+// The assumptions a row rests on, each where it applies; a plain row and one with nothing
+// around the attacker's turn end carry only the first two.
+TEST(ComputeGameBattle, Notes) {
+  using D = DefenderStatus;
+  const std::vector<std::string> plain{"急所には当たらない", "防御側のHPは満タン"};
+  EXPECT_EQ(ComputeGameBattle(Row([](Req&) {})).notes, plain);
+  EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = r.reflect = true; })).notes, plain);
+  const std::string SOUL_DEW = "「こころのしずく」はバトルフロンティア以外の対戦として計算";
+  const std::string STAGES = "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）";
+  const std::string TURN_END = "攻撃側のターン終了時の変化は計算に入れない";
+  // clang-format off
+  const std::pair<Tweak, std::string> cases[] = {
+      {[](Req& r) { r.critical = true; }, "急所に当たる"},
+      {[](Req& r) { r.critical = true, r.defender->ability = 19; }, "防御側の「カブトアーマー」で急所に当たらない"},
+      {[](Req& r) { r.critical = true, r.moveId = 352; }, "「はめつのねがい」は急所に当たらない"},
+      {[](Req& r) { r.attacker->ability = 29, r.abilityActive = true; }, "攻撃側のHPは最大の1/3（「げきりゅう」発動）"},
+      {[](Req& r) { r.moveId = 283; }, "攻撃側のHPは満タン"},
+      {[](Req& r) { r.attacker->ability = 30, r.abilityActive = true; }, "「こんじょう」発動は、どく状態として計算"},
+      {[](Req& r) { r.attacker->ability = 66; }, "性別が決まらないため「とうそうしん」は計算に入れない"},
+      {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 31; }, "「とうそうしん」は同じ性別として計算"},
+      {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 28; }, "「とうそうしん」は異なる性別として計算"},
+      {[](Req& r) { r.defender->ability = 8; }, STAGES},
+      {[](Req& r) { r.moveId = 370; }, "「しっぺがえし」は相手より先に行動したときの威力"},
+      {[](Req& r) { r.moveId = 164; }, "「わるあがき」はタイプなし（相性・タイプ一致なし）"},
+      {[](Req& r) { r.moveId = 279, r.lightScreen = true; }, "「かわらわり」で壁を破ってから攻撃"},
+      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, SOUL_DEW},
+      {[](Req& r) { r.attacker->item = 10; }, "攻撃側の「こころのしずく」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.defender->item = 10; }, "防御側の「こころのしずく」はこのヴォルミルには効果がない"},
+      {[](Req& r) { r.attacker->ability = 63; }, "攻撃側の「てんきや」はポワルン以外には効果がない"},
+      {[](Req& r) { r.defender->ability = 63; }, "防御側の「てんきや」はポワルン以外には効果がない"},
+      {[](Req& r) { r.defenderStatus = D::Burn, r.defender->species = FIRE; }, "防御側は「やけど」にならないため状態異常なしとして計算"},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 53; }, "「だっぴ」で状態異常が治ることは計算に入れない"},
+      {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, "くさタイプの防御側に「やどりぎのタネ」は効かない"},
+      {[](Req& r) { r.moveId = 19; }, "「しめつける」の毎ターンのダメージは計算に入れない"},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM; }, TURN_END},
+      {[](Req& r) { r.burned = true, r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->ability = 30, r.abilityActive = r.stealthRock = true; }, TURN_END},
+      {[](Req& r) { r.attacker->item = 2, r.stealthRock = true; }, TURN_END},
+  };
+  // clang-format on
+  for (const auto& [tweak, note] : cases) {
+    EXPECT_EQ(std::ranges::count(ComputeGameBattle(Row(tweak)).notes, note), 1) << note;
+  }
+}
+
+// The report of a followed battle: strike counts and later strikes' rolls, hazards, the turn
+// end and the chances by turn; a defender fainted on entry has no chances.
+TEST(GameDamageReport, BattleRows) {
+  const auto report = [](const Req& request) {
+    return GameDamageReport(ComputeGameBattle(request));
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {report(Against(WATER, NORMAL, TRIPLE_KICK, 100).With([](Req& r) {
+         r.stealthRock = true, r.weather = WEATHER_SANDSTORM;
+       })),
+       "攻撃回数： 3回\r\n2回目の乱数： 6 6 6 6 6 6 6 6 6 6 6 6 6 6 6 8\r\n"
+       "3回目の乱数： 8 8 8 8 8 8 8 8 8 8 8 8 8 8 8 10\r\n"
+       "ダメージ： 18 ～ 24 (3回) （18.0% ～ 24.0%）\r\n設置技のダメージ： 12\r\n"
+       "ターン終了時：\r\n・(1) 砂嵐 -6\r\n1ターンで倒す確率： 0.0%\r\n"},
+      {report(Against(ROCK_GROUND_BIG, FIRE_FLYING, ROCK_BLAST, 60)),
+       "攻撃回数： 2回 (37.5%) 3回 (37.5%) 4回 (12.5%) 5回 (12.5%)\r\n"},
+      {report(Against(WATER, NORMAL, 23, 40)), "攻撃回数： 2回\r\nダメージ： 16 ～ 20 (2回)"},
+      {report(Row([](Req& r) {
+         r.stealthRock = true, r.defender->species = 291, r.defender->stat[data::STAT_HP] = 1;
+       })),
+       "設置技のダメージ： 1\r\n必要攻撃回数： 設置技で瀕死\r\n"},
+  };
+  for (const auto& [text, piece] : cases) EXPECT_NE(text.find(piece), std::string::npos) << text;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "calc/stats.h"
 #include "damage_fixture.h"
 #include "data/abilities.h"
+#include "data/moves.h"
 #include "text/cp932.h"
 
 namespace kerumina::calc {
@@ -19,13 +20,18 @@ using Req = DamageRequest;
 using RollList = std::vector<std::int64_t>;
 
 constexpr data::SpeciesId DARK = 196;
-constexpr data::MoveId ELECTRIC_SPECIAL_95 = 84;
-constexpr data::MoveId SOUND_MOVE = 303;
+constexpr data::MoveId WATER_SPECIAL_95 = 56;  // both foes and the ally
+constexpr data::MoveId ICE_SPECIAL_95 = 57;
 constexpr data::MoveId STRUGGLE = 164;
 constexpr data::MoveId DELAYED_PSYCHIC = 247;
-constexpr data::MoveId WONDER_GUARD_PIERCING = 423;
-constexpr data::MoveId HP_SCALED_FIRE = 283;
-constexpr std::int32_t SOUNDPROOF = 98;
+
+constexpr Tweak SUN = [](Req& r) { r.weather = WEATHER_SUN; };
+constexpr Tweak RAIN = [](Req& r) { r.weather = WEATHER_RAIN; };
+constexpr Tweak ACTIVE = [](Req& r) { r.abilityActive = true; };
+constexpr Tweak BERRY = [](Req& r) { r.berryActive = true; };
+constexpr Tweak BURNED = [](Req& r) { r.burned = true; };
+constexpr Tweak DOUBLE = [](Req& r) { r.doubleBattle = true; };
+constexpr Tweak CRITICAL = [](Req& r) { r.critical = r.reflect = true; };
 
 // Every IV 31, stats computed as the entry editor would.
 box::BoxEntry Built(data::SpeciesId species, std::int32_t nature, data::StatBlock ev,
@@ -41,6 +47,9 @@ box::BoxEntry Built(data::SpeciesId species, std::int32_t nature, data::StatBloc
 RollList RollsOf(const GameDamageResult& result) {
   return {result.rolls.begin(), result.rolls.end()};
 }
+RollList RollsOf(const Req& request) {
+  return RollsOf(ComputeGameDamage(request));
+}
 
 Req GroundRow() {
   return MoveRow(Built(444, 1, {4, 252, 0, 0, 0, 252}), Built(375, 20, {252, 0, 0, 0, 4, 0}), 88);
@@ -49,211 +58,129 @@ Req IceRow() {
   return MoveRow(Built(372, 10, {0, 0, 0, 252, 4, 252}), Built(226, 20, {252, 0, 4, 0, 0, 0}), 57);
 }
 
-struct WorkedCase {
-  Req (*make)();
-  RollList rolls;
-};
-
 TEST(ComputeGameDamage, WorkedRows) {
-  const WorkedCase cases[] = {
-      {GroundRow, {152, 152, 156, 156, 158, 162, 162, 164, 164, 168, 170, 170, 174, 174, 176, 180}},
-      {[] {
-         Req r = GroundRow();
-         r.attacker->item = 2, r.doubleBattle = r.reflect = true;
-         return r;
-       },
+  const std::pair<Req, RollList> cases[] = {
+      {GroundRow(),
+       {152, 152, 156, 156, 158, 162, 162, 164, 164, 168, 170, 170, 174, 174, 176, 180}},
+      {Make(GroundRow()).Items(2, 0).With([](Req& r) { r.doubleBattle = r.reflect = true; }),
        {98, 98, 98, 102, 102, 104, 104, 104, 108, 108, 110, 110, 110, 114, 114, 116}},
       // ひこう ×2 before はがね ×1/2, though the species lists はがね first.
-      {IceRow, {71, 72, 73, 73, 74, 75, 76, 77, 78, 78, 79, 80, 81, 82, 83, 84}},
-      {[] { return MoveRow(Built(241, 20, {}), Built(447, 20, {}, 100), 68); },
-       RollList(ROLL_COUNT, 50)},
+      {IceRow(), {71, 72, 73, 73, 74, 75, 76, 77, 78, 78, 79, 80, 81, 82, 83, 84}},
+      {MoveRow(Built(241, 20, {}), Built(447, 20, {}, 100), 68), RollList(ROLL_COUNT, 50)},
       // 40 × 3/2 = 60 after てだすけ, so テクニシャン still applies.
-      {[] {
-         Req r = MoveRow(Built(447, 1, {0, 252, 0, 0, 0, 0}), Built(142, 20, {252, 0, 0, 0, 0, 0}),
-                         182);
-         r.attacker->ability = data::ABILITY_TECHNICIAN, r.helpingHand = true;
-         return r;
-       },
+      {Make(MoveRow(Built(447, 1, {0, 252, 0, 0, 0, 0}), Built(142, 20, {252, 0, 0, 0, 0, 0}), 182))
+           .Abilities(data::ABILITY_TECHNICIAN, 0)
+           .With([](Req& r) { r.helpingHand = true; }),
        {212, 216, 218, 218, 222, 224, 228, 230, 234, 234, 236, 240, 242, 246, 248, 252}},
-      {[] {
-         Req r = MoveRow(Built(248, 1, {0, 252, 0, 0, 0, 0}), Built(350, 20, {}), 443);
-         r.defender->ability = data::ABILITY_FORECAST, r.weather = WEATHER_RAIN;
-         return r;
-       },
+      {Make(MoveRow(Built(248, 1, {0, 252, 0, 0, 0, 0}), Built(350, 20, {}), 443))
+           .Abilities(0, data::ABILITY_FORECAST)
+           .With(RAIN),
        {66, 67, 67, 68, 69, 70, 70, 71, 72, 73, 74, 74, 75, 76, 77, 78}},
   };
-  for (const WorkedCase& c : cases) EXPECT_EQ(RollsOf(ComputeGameDamage(c.make())), c.rolls);
-
+  for (const auto& [request, rolls] : cases) EXPECT_EQ(RollsOf(request), rolls);
   EXPECT_EQ(GameHitsCell(ComputeGameDamage(GroundRow())), "確定2発");
 }
 
-void Berry(Req& r, std::int32_t stage) {
-  r.attacker->item = 14, r.berryActive = true, r.attackStage = stage;
-}
-
-void Against(Req& r, data::SpeciesId defender, data::MoveId move, std::int32_t ability = 0) {
-  r.defender = Entry(defender), r.moveId = move, r.defender->ability = ability;
-}
-
-struct ImmuneCase {
-  data::SpeciesId defender;
-  data::MoveId move;
-  std::int32_t defenderAbility, attackerAbility;
-  bool conditions;  // "じゅうりょく" and "みやぶる／かぎわける"
-  bool immune;
-};
-
 TEST(ComputeGameDamage, Immunities) {
-  const ImmuneCase cases[] = {
+  using namespace data;
+  // Defender, move, the two abilities, "じゅうりょく" and "みやぶる／かぎわける", immune.
+  const std::tuple<SpeciesId, MoveId, std::int32_t, std::int32_t, bool, bool> cases[] = {
       {GHOST, NORMAL_PHYSICAL_35, 0, 0, false, true},
       {GHOST, NORMAL_PHYSICAL_35, 0, 0, true, false},
-      {GHOST_POISON, NORMAL_PHYSICAL_35, 0, data::ABILITY_SCRAPPY, false, false},
+      {GHOST_POISON, NORMAL_PHYSICAL_35, 0, ABILITY_SCRAPPY, false, false},
       {NORMAL_FLYING, GROUND_ALL_TARGETS, 0, 0, false, true},
       {NORMAL_FLYING, GROUND_ALL_TARGETS, 0, 0, true, false},  // a second flying type too
-      {NORMAL, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD, 0, false, true},
-      {FIRE, WATER_PHYSICAL_80, data::ABILITY_WONDER_GUARD, 0, false, false},
-      {WATER, WONDER_GUARD_PIERCING, data::ABILITY_WONDER_GUARD, 0, false, false},
-      {NORMAL, STRUGGLE, data::ABILITY_WONDER_GUARD, 0, false, false},
-      {NORMAL, FIRE_SPECIAL_95, data::ABILITY_FLASH_FIRE, 0, false, true},
-      {NORMAL, WATER_SPECIAL_40, data::ABILITY_WATER_ABSORB, 0, false, true},
-      {NORMAL, WATER_PHYSICAL_80, data::ABILITY_DRY_SKIN, 0, false, true},
-      {NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_VOLT_ABSORB, 0, false, true},
-      {NORMAL, ELECTRIC_SPECIAL_95, data::ABILITY_MOTOR_DRIVE, 0, false, true},
-      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, 0, false, true},
-      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, 0, true, false},
-      {NORMAL, GROUND_ALL_TARGETS, data::ABILITY_LEVITATE, data::ABILITY_MOLD_BREAKER, false,
-       false},
-      {NORMAL, SOUND_MOVE, SOUNDPROOF, 0, false, true},
-      {NORMAL, SOUND_MOVE, SOUNDPROOF, data::ABILITY_MOLD_BREAKER, false, false},
+      {NORMAL, WATER_PHYSICAL_80, ABILITY_WONDER_GUARD, 0, false, true},
+      {FIRE, WATER_PHYSICAL_80, ABILITY_WONDER_GUARD, 0, false, false},
+      {WATER, 423, ABILITY_WONDER_GUARD, 0, false, false},
+      {NORMAL, STRUGGLE, ABILITY_WONDER_GUARD, 0, false, false},
+      {NORMAL, FIRE_SPECIAL_95, ABILITY_FLASH_FIRE, 0, false, true},
+      {NORMAL, WATER_SPECIAL_40, ABILITY_WATER_ABSORB, 0, false, true},
+      {NORMAL, WATER_PHYSICAL_80, ABILITY_DRY_SKIN, 0, false, true},
+      {NORMAL, 84, ABILITY_VOLT_ABSORB, 0, false, true},
+      {NORMAL, 84, ABILITY_MOTOR_DRIVE, 0, false, true},
+      {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, 0, false, true},
+      {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, 0, true, false},
+      {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, ABILITY_MOLD_BREAKER, false, false},
+      {NORMAL, 303, 98, 0, false, true},  // ぼうおん
+      {NORMAL, 303, 98, ABILITY_MOLD_BREAKER, false, false},
       // Corrected: the future attacks stay typeless under ノーマルスキン, like わるあがき.
-      {GHOST, DELAYED_PSYCHIC, 0, data::ABILITY_NORMALIZE, false, false},
-      {GHOST, STRUGGLE, 0, data::ABILITY_NORMALIZE, false, false},
+      {GHOST, DELAYED_PSYCHIC, 0, ABILITY_NORMALIZE, false, false},
+      {GHOST, STRUGGLE, 0, ABILITY_NORMALIZE, false, false},
       {DARK, DELAYED_PSYCHIC, 0, 0, false, false},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const ImmuneCase& c = cases[i];
-    Req request = Row([](Req&) {});
-    Against(request, c.defender, c.move, c.defenderAbility);
-    request.attacker->ability = c.attackerAbility;
-    request.gravity = request.foresight = c.conditions;
+  for (const auto& [defender, move, defenderAbility, attackerAbility, conditions, immune] : cases) {
+    Req request = Make(WATER, defender, move).Abilities(attackerAbility, defenderAbility);
+    request.gravity = request.foresight = conditions;
     const GameDamageResult result = ComputeGameDamage(request);
-    EXPECT_EQ(result.immune, c.immune) << "row " << i;
-    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, c.immune) << "row " << i;
+    EXPECT_EQ(result.immune, immune) << defender << " " << move;
+    EXPECT_EQ(GameDamageCell(result) == IMMUNE_CELL, immune) << defender << " " << move;
   }
 }
-
-struct FixedCase {
-  data::MoveId move;
-  data::SpeciesId defender;
-  std::int64_t damage;  // every roll; 0 = immune
-};
 
 // Neither stats, stages, items nor type factors move a fixed amount; only immunity does.
 TEST(ComputeGameDamage, FixedDamage) {
-  const FixedCase cases[] = {{68, NORMAL, 37}, {68, GHOST, 0},  {100, FIRE, 37},
-                             {100, NORMAL, 0}, {48, WATER, 20}, {81, FIRE, 40}};
-  for (const FixedCase& c : cases) {
-    Req request = Row([](Req& r) {
-      r.attacker->level = 37, r.attacker->item = 2, r.attackStage = 6;
-      r.helpingHand = r.reflect = r.lightScreen = true;
-    });
-    Against(request, c.defender, c.move);
-    EXPECT_EQ(RollsOf(ComputeGameDamage(request)), RollList(ROLL_COUNT, c.damage)) << c.move;
+  const std::tuple<data::MoveId, data::SpeciesId, std::int64_t> cases[] = {
+      {68, NORMAL, 37}, {68, GHOST, 0},  {100, FIRE, 37},
+      {100, NORMAL, 0}, {48, WATER, 20}, {81, FIRE, 40}};
+  for (const auto& [move, defender, damage] : cases) {
+    const Req request =
+        Make(WATER, defender, move).Level(37).Items(2, 0).Stages(6, 0).With([](Req& r) {
+          r.helpingHand = r.reflect = r.lightScreen = true;
+        });
+    EXPECT_EQ(RollsOf(request), RollList(ROLL_COUNT, damage)) << move;
   }
 }
 
-// The typeless moves hit as a move without a type would: no factor, no bonus, but the type
-// items boost them.
-TEST(ComputeGameDamage, TypelessMoves) {
-  Req struggle = Row([](Req& r) { r.attacker = Entry(NORMAL), Against(r, GHOST, STRUGGLE); });
-  Req plain = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_PHYSICAL, 0); });
-  const GameDamageResult typeless = ComputeGameDamage(struggle);
-  EXPECT_EQ(RollsOf(typeless), RollsOf(ComputeGameDamage(plain)));
-  EXPECT_EQ(typeless.moveType, TYPELESS);
-  EXPECT_EQ(GameMultiplierCell(typeless), "1.00");
-  struggle.attacker->item = plain.attacker->item = 1;
-  EXPECT_EQ(RollsOf(ComputeGameDamage(struggle)), RollsOf(ComputeGameDamage(plain)));
-
-  // Corrected: the type items boost the future attacks too.
-  Req delayed = Row([](Req& r) { Against(r, DARK, DELAYED_PSYCHIC), r.weather = WEATHER_SUN; });
-  const RollList withoutItem = RollsOf(ComputeGameDamage(delayed));
-  delayed.attacker->item = 1;
-  EXPECT_GT(RollsOf(ComputeGameDamage(delayed)), withoutItem);
-}
-
-struct MoveCase {
-  data::MoveId move;
-  std::int32_t weather, attackerAbility, defenderAbility;
-  data::TypeId type;
-  std::int32_t power;  // 1 with a type: not computable
-};
-
+// Move, weather, the two abilities, the type and power used (1 with a type: not computable).
 TEST(ComputeGameDamage, TypeAndPowerUsed) {
-  const MoveCase cases[] = {
-      {WEATHER_TYPED, WEATHER_SANDSTORM, 0, 0, 5, 100},
-      {WEATHER_TYPED, WEATHER_RAIN, 0, data::ABILITY_CLOUD_NINE, 0, 50},  // no weather at all
-      {WEATHER_TYPED, WEATHER_HAIL, data::ABILITY_NORMALIZE, 0, 0, 100},
-      {IV_TYPED, 0, 0, 0, 17, 70},
-      {FRIENDSHIP, 0, 0, 0, 0, 102},
-      {VARIABLE_POWER, 0, 0, 0, 1, 1},
-      {HP_SCALED_FIRE, 0, 0, 0, 10, 150},
-      {HP_SCALED_FIRE, 0, data::ABILITY_BLAZE, 0, 10, 49},  // HP 100 at 33: 150 × 33 / 100
-  };
-  for (const MoveCase& c : cases) {
-    Req request = Row([](Req& r) { r.abilityActive = true; });
-    request.moveId = c.move, request.weather = c.weather;
-    request.attacker->ability = c.attackerAbility, request.defender->ability = c.defenderAbility;
+  using namespace data;
+  const std::tuple<MoveId, std::int32_t, std::int32_t, std::int32_t, TypeId, std::int32_t> cases[] =
+      {
+          {WEATHER_TYPED, WEATHER_SANDSTORM, 0, 0, 5, 100},
+          {WEATHER_TYPED, WEATHER_RAIN, 0, ABILITY_CLOUD_NINE, 0, 50},  // no weather at all
+          {WEATHER_TYPED, WEATHER_HAIL, ABILITY_NORMALIZE, 0, 0, 100},
+          {IV_TYPED, 0, 0, 0, 17, 70},
+          {FRIENDSHIP, 0, 0, 0, 0, 102},
+          {217, 0, 0, 0, 0, 102},
+          {VARIABLE_POWER, 0, 0, 0, 1, 1},
+          {STRUGGLE, 0, ABILITY_NORMALIZE, 0, TYPELESS, 50},
+          {283, 0, 0, 0, 10, 150},
+          {283, 0, ABILITY_BLAZE, 0, 10, 49},  // HP 100 at 33: 150 × 33 / 100
+          {322, 0, ABILITY_TORRENT, 0, 11, 49},
+      };
+  for (const auto& [move, weather, attacker, defender, type, power] : cases) {
+    Req request = Make(WATER, NORMAL, move).Abilities(attacker, defender).With(ACTIVE);
+    request.weather = weather;
     const GameDamageResult result = ComputeGameDamage(request);
     EXPECT_EQ(std::tuple(result.moveType, result.movePower, result.notComputable),
-              std::tuple(c.type, c.power, c.power == 1))
-        << c.move;
+              std::tuple(type, power, power == 1))
+        << move;
   }
-  Req typedIn = Row([](Req& r) { r.moveId = IV_TYPED, r.attacker->statsEntered = 1; });
-  EXPECT_TRUE(ComputeGameDamage(typedIn).notComputable);
-  // A status row deals no damage, though the classic model computes one.
-  const Req status = Row([](Req& r) { MakeDirect(r, 50, data::CATEGORY_STATUS, 0); });
-  EXPECT_TRUE(ComputeGameDamage(status).skipped);
-  EXPECT_FALSE(ComputeDamage(status).skipped);
+  EXPECT_TRUE(ComputeGameDamage(Make(WATER, NORMAL, IV_TYPED).With([](Req& r) {
+                r.attacker->statsEntered = 1;
+              })).notComputable);
   // ノーマルスキン turns the direct row's type too; it names no move.
-  const Req normalized = Row([](Req& r) {
-    MakeDirect(r, 100, data::CATEGORY_PHYSICAL, 11);
-    r.attacker->ability = data::ABILITY_NORMALIZE;
-  });
-  EXPECT_EQ(ComputeGameDamage(normalized).moveType, 0);
+  Req direct = Make(WATER, NORMAL, 0).Abilities(ABILITY_NORMALIZE, 0);
+  MakeDirect(direct, 100, CATEGORY_PHYSICAL, 11);
+  EXPECT_EQ(ComputeGameDamage(direct).moveType, 0);
 }
 
-// Rules whose effect is plainest as a comparison of two rows.
-TEST(ComputeGameDamage, RowsThatMatch) {
-  const std::pair<Tweak, Tweak> same[] = {
-      // かわらわり breaks the screen before it hits.
-      {[](Req& r) { r.moveId = 279, r.reflect = true; }, [](Req& r) { r.moveId = 279; }},
-      // てんねん ignores the berry's stage too; たんじゅん doubles the raised stage.
-      {[](Req& r) { Berry(r, 2), r.defender->ability = data::ABILITY_UNAWARE; }, [](Req&) {}},
-      {[](Req& r) { Berry(r, 1), r.attacker->ability = data::ABILITY_SIMPLE; },
-       [](Req& r) { r.attackStage = 4; }},
-      // かたやぶり: no あついしぼう.
-      {[](Req& r) { Against(r, NORMAL, FIRE_SPECIAL_95, 3), r.attacker->ability = 18; },
-       [](Req& r) { Against(r, NORMAL, FIRE_SPECIAL_95), r.attacker->ability = 18; }},
-  };
-  for (std::size_t i = 0; i < std::size(same); ++i) {
-    EXPECT_EQ(RollsOf(ComputeGameDamage(Row(same[i].first))),
-              RollsOf(ComputeGameDamage(Row(same[i].second))))
-        << "row " << i;
-  }
-}
-
-// One plain row by the base formula: the power, attack and defence a rule should give, then
-// the multipliers after the random factor in order (a reduction never makes 1 into 0).
+// One row by the plain formula: the power, attack and defence a rule should give, the
+// multipliers of the base before its +2, the critical factor after it, then the multipliers
+// after the random factor in order (a reduction never makes 1 into 0).
+using Steps = std::vector<std::pair<std::int64_t, std::int64_t>>;
 struct Expected {
   std::int64_t power, attack, defence;
-  std::vector<std::pair<std::int64_t, std::int64_t>> after;
-  std::int64_t critical = 1;  // the base's factor after the +2
+  Steps base, after;
+  std::int64_t critical = 1;
 };
 
 RollList Reference(const Req& r, const Expected& e) {
   const std::int64_t level = r.attacker->level;
-  const std::int64_t base =
-      ((2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence + 2) * e.critical;
+  std::int64_t base = (2 * level / 5 + 2) * e.power * e.attack / 50 / e.defence;
+  for (const auto& [num, den] : e.base) base = base * num / den;
+  base = (base + 2) * e.critical;
   RollList rolls;
   for (std::int64_t roll = 85; roll <= 100; ++roll) {
     std::int64_t x = base * roll / 100;
@@ -263,116 +190,254 @@ RollList Reference(const Req& r, const Expected& e) {
   return rolls;
 }
 
-struct OrderCase {
-  Req request;
-  Expected expected;
-};
-
-// The games' own order of the modifiers, each row against the plain formula.
-TEST(ComputeGameDamage, GamesOwnOrder) {
+// Each rule of the games against the plain formula, in the games' own order.
+TEST(ComputeGameDamage, RulesAgainstThePlainFormula) {
   constexpr std::pair<std::int64_t, std::int64_t> STAB{3, 2}, SUPER{2, 1}, HALF{1, 2};
   constexpr std::int32_t ATK = data::STAT_ATK, SPATK = data::STAT_SPATK;
-  const OrderCase cases[] = {
-      // こだわりメガネ at +2: 101 × 3/2 = 151, then × 2 = 302 (the stage last).
-      {Make(WATER, NORMAL, 57).Level(100).Items(4, 0).Stages(2, 0).Stat(SPATK, 101, 20),
-       {95, 302, 20, {}}},
-      // メタルパウダー at +1: 101 × 2 = 202, then × 3/2 = 303.
-      {Make(NORMAL, 131, 32).Level(100).Items(0, 13).Stages(0, 1).Stat(ATK, 999, 101),
-       {35, 999, 303, {STAB}}},
-      // ふといホネ before はりきり: 101 × 2 × 3/2.
-      {Make(104, NORMAL, 32).Level(100).Items(7, 0).Abilities(81, 0).Stat(ATK, 101, 20),
-       {35, 303, 20, {}}},
-      // しんかいのウロコ before the defender's フラワーギフト in sun.
-      {Make(NORMAL, 365, 57)
-           .Level(100)
-           .Items(0, 12)
-           .Abilities(0, 93)
-           .Stat(SPATK, 500, 101)
-           .With([](Req& r) { r.weather = WEATHER_SUN; }),
-       {95, 500, 303, {HALF}}},
-      // でんきだま doubles the power, before あついしぼう halves it; the attack stays.
-      {Make(24, 142, 6).Items(6, 0).Abilities(0, 3), {75, 100, 100, {}}},
-      {Make(24, 142, 57).Level(100).Items(6, 0).Abilities(0, 3).Stat(SPATK, 100, 20),
-       {95, 100, 20, {}}},
-      // すてみ before てだすけ: 90 × 6/5 × 3/2 × 11/10 = 178 (not 177).
-      {Make(WATER, FIRE, 35).Items(5, 0).Abilities(43, 0).With([](Req& r) {
-         r.helpingHand = true;
-       }),
-       {178, 100, 100, {}}},
-      // あついしぼう before もうか: 95 / 2 × 3/2 = 70 (not 71).
-      {Make(391, 142, 52).Abilities(data::ABILITY_BLAZE, 3).With([](Req& r) {
-         r.abilityActive = true;
-       }),
-       {70, 100, 100, {STAB}}},
-      // てつのこぶし last: 75 / 2 × 6/5 = 44 (not 45).
-      {Make(WATER, 142, 6).Level(100).Abilities(61, 3).Stat(ATK, 100, 20), {44, 100, 20, {}}},
-      // テクニシャン leaves わるあがき at 50.
-      {Make(WATER, NORMAL, STRUGGLE).Abilities(data::ABILITY_TECHNICIAN, 0), {50, 100, 100, {}}},
-      // A こおり move meets ほのお last, a ゴースト move meets ゴースト after あく.
-      {Make(WATER, FIRE_FLYING, 57), {95, 100, 100, {SUPER, HALF}}},
-      {Make(WATER, 441, 246), {80, 100, 100, {HALF, SUPER}}},
-      // Halving 1 gives 1: level 1, base 2, ½ then × 2 against みず/くさ.
-      {Make(WATER, 269, 0).Level(1).Stat(SPATK, 1, 999).With([](Req& r) {
-         MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE);
-       }),
-       {5, 1, 999, {HALF, SUPER}}},
-      // はめつのねがい: no いのちのたま, no same-type bonus; てだすけ again after the random
-      // factor.
-      {Make(378, NORMAL, 352).Items(2, 0), {120, 100, 100, {}}},
-      {Make(378, NORMAL, 352).With([](Req& r) { r.helpingHand = true; }),
-       {180, 100, 100, {{3, 2}}}},
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(RollsOf(ComputeGameDamage(cases[i].request)),
-              Reference(cases[i].request, cases[i].expected))
-        << "row " << i;
-  }
-}
-
-// A critical hit drops the attacker's lowered stage, the defender's raised one and the screens.
-TEST(ComputeGameDamage, CriticalHits) {
-  const auto row = [](std::int32_t attacker, std::int32_t defender, data::MoveId move) {
+  constexpr data::MoveId PHYSICAL = WATER_PHYSICAL_80, SPECIAL = WATER_SPECIAL_95;
+  const Expected plain{80, 100, 100, {}, {STAB}}, special{95, 100, 100, {}, {STAB}};
+  const auto water = [](data::MoveId move) { return Make(WATER, NORMAL, move); };
+  const auto critical = [](std::int32_t attacker, std::int32_t defender, data::MoveId move) {
     return Make(WATER, NORMAL, move)
         .Level(100)
         .Stages(-1, 1)
         .Abilities(attacker, defender)
-        .With([](Req& r) { r.critical = r.reflect = true; });
+        .With(CRITICAL);
   };
-  constexpr std::int32_t SNIPER = 44, SHELL_ARMOR = 33, BATTLE_ARMOR = 19;
-  const OrderCase cases[] = {
-      {row(0, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
-      {row(SNIPER, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 3}},
-      {row(data::ABILITY_MOLD_BREAKER, SHELL_ARMOR, NORMAL_PHYSICAL_35), {35, 100, 100, {}, 2}},
-      {row(0, 0, DELAYED_PSYCHIC), {80, 66, 150, {}}},
-      // ふしぎなうろこ with a status: × 3/2 after the stage.
-      {Make(WATER, NORMAL, NORMAL_PHYSICAL_35)
-           .Level(100)
-           .Stages(0, 1)
-           .Abilities(0, 88)
-           .With([](Req& r) { r.defenderStatus = DefenderStatus::Burn; }),
-       {35, 100, 225, {}}},
+  // clang-format off
+  const std::pair<Req, Expected> cases[] = {
+      // Items of the attacker, each on its category and species only.
+      {water(PHYSICAL).Items(1, 0), {96, 100, 100, {}, {STAB}}},
+      {water(PHYSICAL).Items(3, 0), {80, 150, 100, {}, {STAB}}},
+      {water(PHYSICAL).Items(5, 0), {88, 100, 100, {}, {STAB}}},
+      {water(SPECIAL).Items(8, 0), {104, 100, 100, {}, {STAB}}},
+      {Make(WATER, FIRE, PHYSICAL).Items(9, 0), {80, 100, 100, {}, {STAB, SUPER, {6, 5}}}},
+      {water(PHYSICAL).Items(9, 0), plain},
+      {Make(379, NORMAL, SPECIAL).Items(10, 0), {95, 150, 100, {}, {}}},
+      {Make(WATER, 379, SPECIAL).Items(0, 10), {95, 100, 150, {}, {STAB, HALF}}},
+      {Make(365, NORMAL, SPECIAL).Items(11, 0), {95, 200, 100, {}, {STAB}}},
+      {Make(365, NORMAL, PHYSICAL).Items(11, 0), plain},
+      {Make(WATER, 365, PHYSICAL).Items(0, 12), {80, 100, 100, {}, {STAB, HALF}}},
+      {Make(WATER, 131, SPECIAL).Items(0, 13), special},
+      {Make(104, NORMAL, SPECIAL).Items(7, 0), {95, 100, 100, {}, {}}},
+      {water(PHYSICAL).Items(3, 0).Abilities(data::ABILITY_KLUTZ, 0), plain},
+      {water(PHYSICAL).Items(14, 0).With(BERRY), {80, 150, 100, {}, {STAB}}},
+      {water(PHYSICAL).Items(14, 0).Stages(6, 0).With(BERRY), {80, 400, 100, {}, {STAB}}},
+      {water(SPECIAL).Items(15, 0).With(BERRY), {95, 150, 100, {}, {STAB}}},
+      {water(SPECIAL).Items(14, 0).With(BERRY), special},
+      // てんねん ignores the berry's stage too; たんじゅん doubles the raised stage.
+      {water(PHYSICAL).Items(14, 0).Stages(1, 0).Abilities(0, data::ABILITY_UNAWARE).With(BERRY), plain},
+      {water(PHYSICAL).Items(14, 0).Abilities(data::ABILITY_SIMPLE, 0).With(BERRY), {80, 200, 100, {}, {STAB}}},
+      {water(PHYSICAL).Stages(0, 2).Abilities(data::ABILITY_UNAWARE, 0), plain},
+      {water(PHYSICAL).Stages(4, 0).Abilities(data::ABILITY_SIMPLE, 0), {80, 400, 100, {}, {STAB}}},
+      {water(PHYSICAL).Stages(0, 1).Abilities(0, data::ABILITY_SIMPLE), {80, 100, 200, {}, {STAB}}},
+      {water(PHYSICAL).Stages(-2, -1), {80, 50, 66, {}, {STAB}}},
+      // Abilities and conditions on the attack.
+      {water(PHYSICAL).Abilities(data::ABILITY_HUGE_POWER, 0), {80, 200, 100, {}, {STAB}}},
+      {water(SPECIAL).Abilities(data::ABILITY_PURE_POWER, 0), special},
+      {water(PHYSICAL).Abilities(data::ABILITY_SLOW_START, 0).With(ACTIVE), {80, 50, 100, {}, {STAB}}},
+      {water(SPECIAL).Abilities(data::ABILITY_HUSTLE, 0), special},
+      {water(PHYSICAL).Abilities(data::ABILITY_GUTS, 0).With(ACTIVE), {80, 150, 100, {}, {STAB}}},
+      {water(PHYSICAL).Abilities(data::ABILITY_GUTS, 0).With(BURNED), {80, 150, 100, {}, {STAB}}},
+      {water(PHYSICAL).With(BURNED), {80, 100, 100, {HALF}, {STAB}}},
+      {water(SPECIAL).With(BURNED), special},
+      {water(84).Abilities(data::ABILITY_SOLAR_POWER, 0).With(SUN), {95, 150, 100, {}, {}}},
+      {water(NORMAL_PHYSICAL_35).Abilities(93, 0).With(SUN), {35, 150, 100, {}, {}}},
+      {water(NORMAL_PHYSICAL_35).With([](Req& r) { r.weather = WEATHER_SUN, r.flowerGift = true; }),
+       {35, 150, 100, {}, {}}},
+      // The defence.
+      {water(84).Abilities(0, 93).With(SUN), {95, 100, 150, {}, {}}},
+      {Make(WATER, ROCK_GROUND, SPECIAL).With([](Req& r) { r.weather = WEATHER_SANDSTORM; }),
+       {95, 100, 150, {}, {STAB, SUPER, SUPER}}},
+      {water(119), {200, 100, 50, {}, {}}},
+      {water(152), {250, 100, 50, {}, {}}},
+      {water(262).Abilities(data::ABILITY_GUTS, 0).With(ACTIVE), {140, 150, 100, {}, {}}},  // からげんき
+      // The power.
+      {water(PHYSICAL).With([](Req& r) { r.helpingHand = true; }), {120, 100, 100, {}, {STAB}}},
+      {water(WATER_SPECIAL_40).Abilities(data::ABILITY_TECHNICIAN, 0), {60, 100, 100, {}, {STAB}}},
+      {water(364).Abilities(data::ABILITY_TECHNICIAN, 0), {90, 100, 100, {}, {}}},
+      {water(PHYSICAL).Abilities(data::ABILITY_TECHNICIAN, 0), plain},
+      {Make(32, 28, NORMAL_PHYSICAL_35).Abilities(66, 0), {26, 100, 100, {}, {}}},  // とうそうしん
+      {Make(32, 31, NORMAL_PHYSICAL_35).Abilities(66, 0), {43, 100, 100, {}, {}}},
+      {Make(32, NORMAL, NORMAL_PHYSICAL_35).Abilities(66, 0), {35, 100, 100, {}, {}}},
+      {water(ICE_SPECIAL_95).Abilities(0, data::ABILITY_THICK_FAT), {47, 100, 100, {}, {}}},
+      {water(FIRE_SPECIAL_95).Abilities(0, data::ABILITY_HEATPROOF), {47, 100, 100, {}, {}}},
+      {water(FIRE_SPECIAL_95).Abilities(0, data::ABILITY_DRY_SKIN), {118, 100, 100, {}, {}}},
+      {water(PHYSICAL).Abilities(data::ABILITY_TORRENT, 0).With(ACTIVE), {120, 100, 100, {}, {STAB}}},
+      {water(PHYSICAL).Abilities(data::ABILITY_TORRENT, 0), plain},
+      {water(75).Abilities(data::ABILITY_OVERGROW, 0).With(ACTIVE), {180, 100, 100, {}, {}}},
+      // The base: weather, screens, spread moves, もらいび.
+      {water(PHYSICAL).With(RAIN), {80, 100, 100, {{3, 2}}, {STAB}}},
+      {water(PHYSICAL).With(SUN), {80, 100, 100, {HALF}, {STAB}}},
+      {water(FIRE_SPECIAL_95).With(SUN), {95, 100, 100, {{3, 2}}, {}}},
+      {water(FIRE_SPECIAL_95).With(RAIN), {95, 100, 100, {HALF}, {}}},
+      {water(75).With(RAIN), {120, 100, 100, {HALF}, {}}},
+      {water(75).With(SUN), {120, 100, 100, {}, {}}},
+      {water(FIRE_SPECIAL_95).Abilities(data::ABILITY_FLASH_FIRE, 0).With(ACTIVE), {95, 100, 100, {{3, 2}}, {}}},
+      {water(PHYSICAL).With([](Req& r) { r.reflect = true; }), {80, 100, 100, {HALF}, {STAB}}},
+      {water(PHYSICAL).With([](Req& r) { r.reflect = r.doubleBattle = true; }), {80, 100, 100, {{2, 3}}, {STAB}}},
+      {water(PHYSICAL).With([](Req& r) { r.lightScreen = true; }), plain},
+      {water(SPECIAL).With([](Req& r) { r.lightScreen = true; }), {95, 100, 100, {HALF}, {STAB}}},
+      {water(279).With([](Req& r) { r.reflect = true; }), {75, 100, 100, {}, {SUPER}}},  // かわらわり
+      {water(SPECIAL).With(DOUBLE), {95, 100, 100, {{3, 4}}, {STAB}}},
+      {water(POISON_BOTH_FOES).With(DOUBLE), {40, 100, 100, {{3, 4}}, {}}},
+      {water(PHYSICAL).With(DOUBLE), plain},
+      // After the random factor.
+      {water(PHYSICAL).Abilities(data::ABILITY_ADAPTABILITY, 0), {80, 100, 100, {}, {{2, 1}}}},
+      {Make(WATER, FIRE, PHYSICAL).Abilities(0, data::ABILITY_SOLID_ROCK), {80, 100, 100, {}, {STAB, SUPER, {3, 4}}}},
+      {Make(WATER, FIRE, PHYSICAL).Abilities(0, data::ABILITY_FILTER), {80, 100, 100, {}, {STAB, SUPER, {3, 4}}}},
+      {water(PHYSICAL).Abilities(0, data::ABILITY_FILTER), plain},
+      {Make(WATER, WATER, PHYSICAL).Abilities(data::ABILITY_TINTED_LENS, 0), {80, 100, 100, {}, {STAB, HALF, {2, 1}}}},
+      {Make(WATER, GHOST, STRUGGLE).Items(1, 0), {60, 100, 100, {}, {}}},
+      {Make(WATER, DARK, DELAYED_PSYCHIC).Items(1, 0).With(SUN), {96, 100, 100, {}, {}}},
+      // Corrected (the games' order): こだわりメガネ at +2: 101 × 3/2 = 151, then × 2 = 302.
+      {water(ICE_SPECIAL_95).Level(100).Items(4, 0).Stages(2, 0).Stat(SPATK, 101, 20), {95, 302, 20, {}, {}}},
+      // メタルパウダー at +1: 101 × 2 = 202, then × 3/2 = 303.
+      {Make(NORMAL, 131, 32).Level(100).Items(0, 13).Stages(0, 1).Stat(ATK, 999, 101), {35, 999, 303, {}, {STAB}}},
+      // ふといホネ before はりきり: 101 × 2 × 3/2.
+      {Make(103, NORMAL, 32).Level(100).Items(7, 0).Abilities(81, 0).Stat(ATK, 101, 20), {35, 303, 20, {}, {}}},
+      // しんかいのウロコ before the defender's フラワーギフト in sun.
+      {Make(NORMAL, 365, ICE_SPECIAL_95).Level(100).Items(0, 12).Abilities(0, 93).Stat(SPATK, 500, 101).With(SUN),
+       {95, 500, 303, {}, {HALF}}},
+      // でんきだま doubles the power, before あついしぼう halves it; the attack stays.
+      {Make(24, 142, 6).Items(6, 0).Abilities(0, 3), {75, 100, 100, {}, {}}},
+      {Make(24, 142, ICE_SPECIAL_95).Level(100).Items(6, 0).Abilities(0, 3).Stat(SPATK, 100, 20), {95, 100, 20, {}, {}}},
+      // すてみ before てだすけ: 90 × 6/5 × 3/2 × 11/10 = 178 (not 177).
+      {Make(WATER, FIRE, 35).Items(5, 0).Abilities(43, 0).With([](Req& r) { r.helpingHand = true; }),
+       {178, 100, 100, {}, {}}},
+      // あついしぼう before もうか: 95 / 2 × 3/2 = 70 (not 71).
+      {Make(391, 142, FIRE_SPECIAL_95).Abilities(data::ABILITY_BLAZE, 3).With(ACTIVE), {70, 100, 100, {}, {STAB}}},
+      // てつのこぶし last: 75 / 2 × 6/5 = 44 (not 45).
+      {Make(WATER, 142, 6).Level(100).Abilities(61, 3).Stat(ATK, 100, 20), {44, 100, 20, {}, {}}},
+      // テクニシャン leaves わるあがき at 50.
+      {water(STRUGGLE).Abilities(data::ABILITY_TECHNICIAN, 0), {50, 100, 100, {}, {}}},
+      // A こおり move meets ほのお last, a ゴースト move meets ゴースト after あく.
+      {Make(WATER, FIRE_FLYING, ICE_SPECIAL_95), {95, 100, 100, {}, {SUPER, HALF}}},
+      {Make(WATER, 441, 246), {80, 100, 100, {}, {HALF, SUPER}}},
+      {Make(WATER, NORMAL_FLYING, 279), {75, 100, 100, {}, {SUPER, HALF}}},
+      {Make(WATER, GHOST, 246).With([](Req& r) { r.foresight = true; }), {80, 100, 100, {}, {SUPER}}},
+      // Halving 1 gives 1: level 1, base 2, ½ then × 2 against みず/くさ.
+      {Make(WATER, 269, 0).Level(1).Stat(SPATK, 1, 999).With([](Req& r) {
+         MakeDirect(r, 5, data::CATEGORY_SPECIAL, data::TYPE_FIRE);
+       }),
+       {5, 1, 999, {}, {HALF, SUPER}}},
+      // はめつのねがい: no いのちのたま, no same-type bonus; てだすけ again after the random factor.
+      {Make(378, NORMAL, 352).Items(2, 0), {120, 100, 100, {}, {}}},
+      {Make(378, NORMAL, 352).With([](Req& r) { r.helpingHand = true; }), {180, 100, 100, {}, {{3, 2}}}},
+      // A critical hit drops the attacker's lowered stage, the defender's raised one and the
+      // screens; スナイパー triples; かたやぶり breaks シェルアーマー; no future attack is one.
+      {critical(0, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, {}, 2}},
+      {critical(44, 0, NORMAL_PHYSICAL_35), {35, 100, 100, {}, {}, 3}},
+      {critical(data::ABILITY_MOLD_BREAKER, 33, NORMAL_PHYSICAL_35), {35, 100, 100, {}, {}, 2}},
+      {critical(0, 19, NORMAL_PHYSICAL_35), {35, 66, 150, {HALF}, {}}},
+      {critical(0, 0, DELAYED_PSYCHIC), {80, 66, 150, {}, {}}},
+      {water(NORMAL_PHYSICAL_35).Stages(2, -2).With(CRITICAL), {35, 200, 50, {}, {}, 2}},
+      // ふしぎなうろこ with a status: × 3/2 after the stage; not with a status it cannot have.
+      {water(NORMAL_PHYSICAL_35).Level(100).Stages(0, 1).Abilities(0, 88).With([](Req& r) {
+         r.defenderStatus = DefenderStatus::Burn;
+       }),
+       {35, 100, 225, {}, {}}},
+      {Make(WATER, FIRE, NORMAL_PHYSICAL_35).Abilities(0, 88).With([](Req& r) {
+         r.defenderStatus = DefenderStatus::Burn;
+       }),
+       {35, 100, 100, {}, {}}},
   };
+  // clang-format on
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const GameDamageResult result = ComputeGameDamage(cases[i].request);
-    EXPECT_EQ(RollsOf(result), Reference(cases[i].request, cases[i].expected)) << "row " << i;
-    EXPECT_EQ(result.critical, cases[i].expected.critical > 1) << "row " << i;
+    const auto& [request, expected] = cases[i];
+    const GameDamageResult result = ComputeGameDamage(request);
+    EXPECT_EQ(RollsOf(result), Reference(request, expected)) << "row " << i;
+    EXPECT_EQ(result.critical, expected.critical > 1) << "row " << i;
   }
-  // The armour stops it (a note says so); the screen then halves as usual.
-  const GameDamageResult shielded = ComputeGameDamage(row(0, BATTLE_ARMOR, NORMAL_PHYSICAL_35));
-  EXPECT_FALSE(shielded.critical);
-  EXPECT_EQ(shielded.notes.front(), "防御側の「カブトアーマー」で急所に当たらない");
 }
 
-TEST(ComputeGameDamage, SoulDewAssumesAnOrdinaryBattle) {
-  Req request = MoveRow(Entry(379), Entry(NORMAL), 57);
-  const auto noted = [&request] {
-    return std::ranges::count(
-        ComputeGameDamage(request).notes,
-        std::string("「こころのしずく」はバトルフロンティア以外の対戦として計算"));
-  };
-  EXPECT_EQ(noted(), 0);
-  request.attacker->item = 10;
-  EXPECT_EQ(noted(), 1);
+// The games meet a defender's two types in one fixed order (a こおり move meets ほのお last,
+// a ゴースト move ゴースト last), truncating after each: every species and move type.
+TEST(ComputeGameDamage, TypeFactorsInTheGamesOrder) {
+  using namespace data;
+  static constexpr TypeId ORDER[] = {0, 10, 11, 13, 12, 15, 1, 3, 4, 2, 14, 6, 5, 7, 16, 17, 8};
+  for (SpeciesId species = 0; species < SPECIES_COUNT; ++species) {
+    for (TypeId type = 0; type < TYPE_COUNT; ++type) {
+      const auto rank = [type](TypeId t) {
+        const bool last =
+            (type == TYPE_ICE && t == TYPE_FIRE) || (type == TYPE_GHOST && t == TYPE_GHOST);
+        return last ? std::ssize(ORDER) : std::ranges::find(ORDER, t) - std::begin(ORDER);
+      };
+      auto [first, second] = std::pair(Species(species).type1, Species(species).type2);
+      if (rank(second) < rank(first)) std::swap(first, second);
+      const std::int32_t a = TYPE_CHART[type][first], b = TYPE_CHART[type][second];
+      if (first == second || type == PLACEHOLDER_TYPE || a * b == 0) continue;
+      Req request = Make(WATER, species, 0);
+      MakeDirect(request, 75, CATEGORY_PHYSICAL, type);
+      const Steps after =
+          type == TYPE_WATER ? Steps{{3, 2}, {a, 2}, {b, 2}} : Steps{{a, 2}, {b, 2}};
+      EXPECT_EQ(RollsOf(request), Reference(request, {75, 100, 100, {}, after}))
+          << species << " " << type;
+    }
+  }
+}
+
+// Items that do nothing for this attacker and defender: the wrong category, the wrong species.
+TEST(ComputeGameDamage, ItemsOutOfPlaceDoNothing) {
+  const std::pair<data::MoveId, std::vector<std::int32_t>> attacker[] = {
+      {WATER_PHYSICAL_80, {4, 6, 7, 8, 10, 11}}, {WATER_SPECIAL_95, {3, 5, 6, 7, 10, 11}}};
+  for (const auto& [move, items] : attacker) {
+    const RollList plain = RollsOf(Make(WATER, NORMAL, move));
+    for (const std::int32_t item : items) {
+      EXPECT_EQ(RollsOf(Make(WATER, NORMAL, move).Items(item, 0)), plain) << move << " " << item;
+    }
+    for (const std::int32_t item : {10, 12, 13}) {
+      EXPECT_EQ(RollsOf(Make(WATER, NORMAL, move).Items(0, item)), plain) << move << " " << item;
+    }
+  }
+}
+
+// Each halving berry by name: a super-effective hit of its type, ホズのみ any ノーマル hit.
+TEST(ComputeGameDamage, HalvingBerries) {
+  using namespace data;
+  const std::pair<const char*, TypeId> berries[] = {
+      {"オッカのみ", 10}, {"イトケのみ", 11}, {"ソクノのみ", 13}, {"リンドのみ", 12},
+      {"ヤチェのみ", 15}, {"ヨプのみ", 1},    {"ビアーのみ", 3},  {"シュカのみ", 4},
+      {"バコウのみ", 2},  {"ウタンのみ", 14}, {"タンガのみ", 6},  {"ヨロギのみ", 5},
+      {"カシブのみ", 7},  {"ハバンのみ", 16}, {"ナモのみ", 17},   {"リリバのみ", 8},
+      {"ホズのみ", 0}};
+  for (const auto& [name, type] : berries) {
+    ItemId item = 0;
+    while (ItemName(item) != name) ++item;
+    for (const SpeciesId defender : {0, 3, 6, 18, 73, 196, 199, 207, 269, 372}) {
+      const SpeciesRecord& s = Species(defender);
+      for (TypeId move = 0; move < TYPE_COUNT; ++move) {
+        if (move == PLACEHOLDER_TYPE) continue;
+        const std::int32_t product =
+            TYPE_CHART[move][s.type1] * (s.type1 == s.type2 ? 2 : TYPE_CHART[move][s.type2]);
+        Req request = Make(NORMAL, defender, 0).Items(0, item);
+        MakeDirect(request, 80, CATEGORY_PHYSICAL, move);
+        EXPECT_EQ(ComputeGameDamage(request).berryHalved,
+                  move == type && product > (type == TYPE_NORMAL ? 0 : 4))
+            << name << " " << defender << " " << move;
+      }
+    }
+  }
+}
+
+// てつのこぶし boosts the punches, すてみ the moves with recoil or crash damage, and ぼうおん
+// stops the sound moves; no other move.
+TEST(ComputeGameDamage, AbilitiesActOnTheirMovesOnly) {
+  constexpr std::string_view SOUNDS[] = {"いびき", "さわぐ", "ハイパーボイス", "むしのさざめき",
+                                         "おしゃべり"};
+  for (data::MoveId move = 0; move < data::MOVE_COUNT; ++move) {
+    const std::string_view name = data::MoveName(move);
+    const bool punch = name.find("パンチ") != std::string_view::npos || name == "スカイアッパー" ||
+                       name == "アームハンマー";
+    const bool recoil =
+        std::ranges::count(std::array{45, 48, 198, 253, 262, 269}, data::Move(move).effect) > 0;
+    const RollList plain = RollsOf(Make(NORMAL, WATER, move));
+    EXPECT_EQ(RollsOf(Make(NORMAL, WATER, move).Abilities(61, 0)) != plain, punch) << name;
+    EXPECT_EQ(RollsOf(Make(NORMAL, WATER, move).Abilities(43, 0)) != plain, recoil) << name;
+    EXPECT_EQ(ComputeGameDamage(Make(NORMAL, WATER, move).Abilities(0, 98)).immune,
+              std::ranges::count(SOUNDS, name) > 0)
+        << name;
+  }
 }
 
 // Every n-hit sequence, counted one by one.
@@ -391,14 +456,12 @@ std::int64_t CountByEnumeration(const RollList& rolls, int hits, std::int64_t hp
 
 TEST(ComputeGameDamage, KoChancesCountEverySequence) {
   Req request = IceRow();  // rolls 71..84 with ties
-  const std::int32_t hps[] = {1, 71, 72, 84, 150, 160, 230, 250, 300, 336, 337, 999};
-  for (const std::int32_t hp : hps) {
+  for (const std::int32_t hp : {1, 71, 72, 84, 150, 160, 230, 250, 300, 336, 337, 999}) {
     request.defender->stat[data::STAT_HP] = hp;
     const GameDamageResult result = ComputeGameDamage(request);
-    const RollList rolls = RollsOf(result);
     EXPECT_EQ(result.koChance[0].numerator, 0);
     for (int hits = 1; hits <= KO_HITS_MAX; ++hits) {
-      EXPECT_EQ(result.koChance[hits].numerator, CountByEnumeration(rolls, hits, hp))
+      EXPECT_EQ(result.koChance[hits].numerator, CountByEnumeration(RollsOf(result), hits, hp))
           << "HP " << hp << ", " << hits << " hits";
     }
   }
@@ -413,13 +476,8 @@ TEST(GameCells, Texts) {
     if (hitsMin <= KO_HITS_MAX) r.koChance[hitsMin] = chance;
     return r;
   };
-  const struct {
-    GameDamageResult result;
-    const char* damage;
-    const char* hits;
-  } cases[] = {
+  const std::tuple<GameDamageResult, const char*, const char*> cases[] = {
       {make(50, 50, 4, 4, {65536, 65536}), "50", "確定4発"},
-      {make(71, 84, 2, 3, {205, 256}), "71 ～ 84", "乱数2発 (80.1%)"},
       // A chance that is neither sure nor impossible never reads as one.
       {make(30, 40, 3, 4, {4095, 4096}), "30 ～ 40", "乱数3発 (99.9%)"},
       {make(30, 40, 4, 5, {1, 65536}), "30 ～ 40", "乱数4発 (0.1%)"},
@@ -427,9 +485,21 @@ TEST(GameCells, Texts) {
       {make(0, 0, 0, 0, {}), IMMUNE_CELL, IMMUNE_CELL},
       {make(0, 0, 0, 0, {}, true), NO_VALUE_CELL, NO_VALUE_CELL},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(GameDamageCell(c.result), c.damage);
-    EXPECT_EQ(GameHitsCell(c.result), c.hits);
+  for (const auto& [result, damage, hits] : cases) {
+    EXPECT_EQ(GameDamageCell(result), damage);
+    EXPECT_EQ(GameHitsCell(result), hits);
+  }
+  // Same-type factor × type factors; a fixed amount and a typeless move show 1.
+  const std::pair<Req, const char*> multipliers[] = {
+      {Make(WATER, FIRE, WATER_PHYSICAL_80), "3.00"},
+      {Make(WATER, FIRE, WATER_PHYSICAL_80).Abilities(data::ABILITY_ADAPTABILITY, 0), "4.00"},
+      {Make(WATER, FIRE_FLYING, 57), "1.00"},
+      {Make(WATER, NORMAL, STRUGGLE), "1.00"},
+      {Make(WATER, FIRE_FLYING, 68), "1.00"},
+      {Make(WATER, GHOST, 68), "0.00"},
+  };
+  for (const auto& [request, cell] : multipliers) {
+    EXPECT_EQ(GameMultiplierCell(ComputeGameDamage(request)), cell) << cell;
   }
 }
 
