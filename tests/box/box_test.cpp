@@ -284,38 +284,5 @@ TEST_F(BoxFileTest, ImportCountsAddedRegisteredAndLeftOut) {
   EXPECT_TRUE(SameBytes(before, *box_));
 }
 
-// Values near the edges of each range, and anything at all, so both sides of every check
-// are taken.
-std::int32_t FuzzValue(std::mt19937& random) {
-  const std::int64_t u = random();
-  const std::int64_t choices[] = {u, u % 1100 - 50, 0xFFFF + u % 3 - 1, u % 30};
-  return static_cast<std::int32_t>(choices[random() % 4]);
-}
-
-TEST_F(BoxFileTest, RandomRecordsLoadAndShowWithoutReadingOutsideATable) {
-  std::mt19937 random(20240601);
-  auto source = std::make_unique<Box>();
-  for (int round = 0; round < 4; ++round) {
-    for (BoxEntry& entry : source->entries) {
-      auto* words = reinterpret_cast<std::int32_t*>(&entry);
-      for (std::size_t w = 0; w < sizeof(BoxEntry) / 4; ++w) words[w] = FuzzValue(random);
-      if (entry.name[0] == 0) entry.name[0] = 'n';  // keep every record in the list
-    }
-    WriteBox(PathOf("fuzz.vbd"), *source);
-    ASSERT_TRUE(LoadBox(*box_, PathOf("fuzz.vbd")));
-    const std::vector<BoxListRow> rows = ListRows(*box_);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(BOX_CAPACITY));
-    int valid = 0;
-    for (int i = 0; i < BOX_CAPACITY; ++i) {
-      EXPECT_EQ(rows[i].species == "－", !HasValidSpecies(box_->entries[i]));
-      valid += IsValidEntry(box_->entries[i]);
-    }
-    EXPECT_LT(valid, BOX_CAPACITY);
-    ASSERT_TRUE(SaveBox(*box_, PathOf("fuzz2.vbd")));
-    EXPECT_EQ(ReadBytes(PathOf("fuzz.vbd")), ReadBytes(PathOf("fuzz2.vbd")));
-    EXPECT_EQ(ImportBoxFile(*box_, PathOf("fuzz.vbd")).alreadyRegistered, BOX_CAPACITY);
-  }
-}
-
 }  // namespace
 }  // namespace kerumina::box

@@ -1,6 +1,6 @@
 // The lookups that live with the tables against plain scans of the data set: evolution
-// walks, battle rules, type matchups, CanLearnAny, MatchLearnConditions and the box's
-// move-picker lines.
+// walks, battle rules, type matchups, MatchLearnConditions and the box's move-picker lines
+// (CanLearnAny).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,7 +95,7 @@ TEST(BattleRules, EachRuleAgreesWithAPlainReading) {
   }
 }
 
-// The placeholder type never shows: it is immune to everything.
+// The placeholder type, immune to everything, never shows.
 TEST(TypeMatchup, WorkedExamples) {
   struct Case {
     TypeId type1, type2;
@@ -186,32 +186,9 @@ TEST(MatchLearnConditions, SearchesExactlyTheTablesOfTheChosenMethodsAndVersions
   }
 }
 
-TEST(MatchLearnConditions, MarksFoundMovesAcrossCalls) {
-  constexpr LearnMethods all{true, true, true, true};
-  constexpr GameVersions every{true, true, true};
-  MoveConditions none{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, true, LearnMethods{}, GameVersions{}, none));
-  EXPECT_TRUE(MatchLearnConditions(0, false, LearnMethods{}, GameVersions{}, none));
-
-  // All mode: species 0 learns 112 (egg) but not 102; species 290 learns 102. Once all is
-  // marked the answer is true whatever the species.
-  MoveConditions conds{112, NO_MOVE, 102, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, false, all, every, conds));
-  EXPECT_EQ(conds, (MoveConditions{NO_MOVE, NO_MOVE, 102, NO_MOVE}));
-  EXPECT_TRUE(MatchLearnConditions(290, false, all, every, conds));
-  EXPECT_EQ(conds, none);
-  EXPECT_TRUE(MatchLearnConditions(EGG_SPECIES, false, LearnMethods{}, GameVersions{}, conds));
-
-  // Any mode stops at the first found move and marks only that one.
-  conds = {102, 112, 32, NO_MOVE};
-  EXPECT_TRUE(MatchLearnConditions(0, true, all, every, conds));
-  EXPECT_EQ(conds, (MoveConditions{102, NO_MOVE, 32, NO_MOVE}));
-  conds = {102, NO_MOVE, NO_MOVE, NO_MOVE};
-  EXPECT_FALSE(MatchLearnConditions(0, true, all, every, conds));
-}
-
-// The whole line counts, and 291 learns what 290 learns.
-TEST(CanLearnAny, AgreesWithTheLearnsetsOfTheWholeLine) {
+// " 無指定", every move the whole line learns (291 also what 290 learns), the separator and
+// the older game's tutor moves, in the sorted picker's order.
+TEST(LearnableMoveItems, EveryMoveOfTheLineThenTheOlderTutorMoves) {
   const std::vector<SpeciesId> pre = data_set::PreEvolutions();
   const Sources& sources = DataSetSources();
   const auto learns = [&](SpeciesId s, MoveId m) {
@@ -220,24 +197,12 @@ TEST(CanLearnAny, AgreesWithTheLearnsetsOfTheWholeLine) {
     }
     return false;
   };
-  int mismatches = 0;
-  for (SpeciesId s = 0; s < SPECIES_COUNT; ++s) {
-    for (MoveId m = 0; m < MOVE_COUNT; ++m) {
-      const bool expected = learns(s, m) || (s == SHARED_LEARNSET_SPECIES && learns(290, m));
-      mismatches += CanLearnAny(s, m) != expected;
-    }
-  }
-  EXPECT_EQ(mismatches, 0);
-}
-
-// " 無指定", every learnable move, the separator and the older game's tutor moves, in the
-// sorted picker's order.
-TEST(LearnableMoveItems, EveryLearnableMoveThenTheOlderTutorMoves) {
   for (SpeciesId s = -1; s < SPECIES_COUNT; ++s) {
     std::vector<std::pair<std::string, MoveId>> expected = {{" 無指定", NO_MOVE},
                                                             {"― Em 教え技 ―", NO_MOVE}};
     for (MoveId m = 0; s >= 0 && m < MOVE_COUNT; ++m) {
-      if (CanLearnAny(s, m)) expected.emplace_back(MoveName(m), m);
+      if (learns(s, m) || (s == SHARED_LEARNSET_SPECIES && learns(290, m)))
+        expected.emplace_back(MoveName(m), m);
     }
     for (MoveId m : EM_TUTOR_LIST) expected.emplace_back("―" + std::string(MoveName(m)), m);
     std::vector<std::pair<std::string, MoveId>> items;

@@ -112,14 +112,6 @@ TEST(Utf8, EncodesAndDecodesEachLengthToItsEnds) {
   }
 }
 
-TEST(Cp932Length, CountsBytesOfTheCp932Form) {
-  EXPECT_EQ(Cp932Length(""), 0u);
-  EXPECT_EQ(Cp932Length("ノーマル"), 8u);
-  EXPECT_EQ(Cp932Length("ｶﾀｶﾅ"), 4u);
-  EXPECT_EQ(Cp932Length("１０まんボルト"), 14u);
-  EXPECT_EQ(Cp932Length("a\U0001F600"), 2u);  // no code: one byte
-}
-
 TEST(Cp932Cut, NeverEndsInsideADoubleByteCharacter) {
   const std::string sjis = Utf8ToCp932("aアイ").bytes;  // 1 + 2 + 2 bytes
   const std::size_t kept[] = {0, 1, 1, 3, 3, 5};        // by limit 0..5
@@ -128,15 +120,7 @@ TEST(Cp932Cut, NeverEndsInsideADoubleByteCharacter) {
   }
   EXPECT_EQ(CutCp932(sjis, 99), sjis);
   EXPECT_EQ(CutCp932(Bytes({0x41, 0x83}), 5), "A");  // a lead byte without its trail
-
-  // The 31-byte name cut: 16 full-width characters are 32 bytes, so 15 stay (30 bytes).
-  const std::string sixteen = "アイウエオカキクケコサシスセソタ";
-  EXPECT_EQ(CutUtf8ToCp932Bytes(sixteen, 31), "アイウエオカキクケコサシスセソ");
-  EXPECT_EQ(CutCp932(Utf8ToCp932(sixteen).bytes, 31).size(), 30u);
-  EXPECT_EQ(Cp932Length(CutUtf8ToCp932Bytes("a" + sixteen, 31)), 31u);
-  EXPECT_EQ(CutUtf8ToCp932Bytes(std::string(40, 'x'), 31).size(), 31u);
   EXPECT_EQ(CutUtf8ToCp932Bytes("ｱｲｳ", 2), "ｱｲ");
-  EXPECT_EQ(CutUtf8ToCp932Bytes("short", 31), "short");
 }
 
 }  // namespace

@@ -7,50 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "tests/case_file.h"
+
 namespace kerumina::text {
 namespace {
 
-// Each pair is in order; the comment names the rule the pair pins. (The ability table's own
-// order is checked with the data tables.)
-struct Pair {
-  const char* first;
-  const char* second;
-};
-
-TEST(SortOrderJapanese, Rules) {
-  const Pair pairs[] = {
-      {" 無指定", "―はたく"},            // leading blank before symbols
-      {"　全角", "!"},                   // an ideographic space is a blank too
-      {"― Em 教え技 ―", "―あなをほる"},  // separator heads the "―" entries
-      {"―ねこだまし", "あなをほる"},     // symbols before kana
-      {"＃", "１０まんボルト"},          // symbols before digits
-      {"！", "#"},                       // full-width forms read as ASCII
-      {"ゝ", "１"},                      // an iteration mark after no kana is a symbol
-      {"１０まんボルト", "あなをほる"},  // digits before kana
-      {"ん", "ABC"},                     // kana before everything else
-      {"ん", "\u0080"},                  // a control character is no symbol
-      {"ABC", "漢字"},
-      {"アクア", "あくび"},            // katakana read as hiragana
-      {"ァ", "い"},                    // small ones too
-      {"ハードロック", "はっこう"},    // ハー = はあ
-      {"ヴォルテッカー", "うずしお"},  // ヴォ = うお
-      {"かそく", "がんじょう"},        // voiced marks ignored...
-      {"てんき", "でんき"},            // ... until all else is equal
-      {"でんき", "テンキ"},            // hiragana codes before katakana codes
-      {"しゃんぷ", "しやんぷ"},        // small ゃ read as や; ゃ is the smaller code
-      {"きゅう", "きよ"},
-      {"ﾊｰﾄﾞ", "ﾊﾝﾄﾞ"},  // half-width kana read the same way
-      {"ﾊｰﾄﾞ", "はあとし"},
-      {"のお", "ノー"},  // のお (82CC 82A8) before ノー (836D 815B)
-      {"ア", "アア"},    // a prefix first
-      {"", " "},
-  };
-  for (const Pair& p : pairs) {
-    EXPECT_LT(CompareJapanese(p.first, p.second), 0) << p.first << " < " << p.second;
-    EXPECT_GT(CompareJapanese(p.second, p.first), 0) << p.second << " > " << p.first;
+TEST(SortOrder, PairsKeepTheirOrderEitherWayRound) {
+  for (const test::Case& c : test::ReadCases("sort_pairs.tsv", 4)) {
+    const auto compare = c[0] == "cp932" ? CompareCp932Codes : CompareJapanese;
+    EXPECT_LT(compare(c[1], c[2]), 0) << c[0] << ": " << c[1] << " < " << c[2];
+    EXPECT_GT(compare(c[2], c[1]), 0) << c[0] << ": " << c[2] << " > " << c[1];
   }
+  EXPECT_LT(CompareJapanese("ん", "\u0080"), 0);  // a control character is no symbol
   EXPECT_EQ(CompareJapanese("ノーマル", "ノーマル"), 0);
+  EXPECT_EQ(CompareCp932Codes("ロトム", "ロトム"), 0);
+}
 
+TEST(SortOrderJapanese, SortsThePickersNames) {
   // clang-format off
   const std::vector<std::string> picker = {
       " 無指定", "― Em 教え技 ―", "―ずつき", "１０まんボルト", "アイアンテール", "アンコール",
@@ -78,23 +51,6 @@ TEST(SortOrderJapanese, OddTextIsOrderedConsistently) {
       EXPECT_EQ(CompareJapanese(x, y), -CompareJapanese(y, x)) << x << " " << y;
     }
   }
-}
-
-TEST(SortOrderCp932, ComparesShiftJisBytes) {
-  const Pair pairs[] = {
-      {"あ", "ア"},              // 82A0 < 8341
-      {"ア", "ｱ"},               // 8341 < B1: bytes, not character codes
-      {"z", "ア"},               // 7A < 83
-      {"ノーマル", "ノコッチ"},  // 815B < 8352
-      {"ア", "アア"},
-      {"アン", "ア\U0001F600"},  // no cp932 code: after every code, by code point
-      {"\U00017F00", "\U00018000"},
-  };
-  for (const Pair& p : pairs) {
-    EXPECT_LT(CompareCp932Codes(p.first, p.second), 0) << p.first << " < " << p.second;
-    EXPECT_GT(CompareCp932Codes(p.second, p.first), 0) << p.second << " > " << p.first;
-  }
-  EXPECT_EQ(CompareCp932Codes("ロトム", "ロトム"), 0);
 }
 
 }  // namespace
