@@ -14,7 +14,8 @@ struct Formatted {
   const char* expected;
 };
 
-TEST(FormatText, TextPadsAndCutsByCp932Bytes) {
+// Text pads and cuts by cp932 bytes.
+TEST(FormatText, TextAndBadDirectives) {
   const Formatted cases[] = {
       {Format("%-10s|", "ノーマル"), "ノーマル  |"},  // 8 bytes + 2 blanks
       {Format("%10s|", "ノーマル"), "  ノーマル|"},
@@ -32,8 +33,20 @@ TEST(FormatText, TextPadsAndCutsByCp932Bytes) {
       {Format("[%c]", "ノーマル"), "[ノ]"},
       {Format("[%c][%c]", 0, 1), "[][\x01]"},  // NUL is no character
       {Format("%3.1f％ %d～%d 100%%", 12.5, 0, 1), "12.5％ 0～1 100%"},
+      // A missing or mismatched argument is left out and a malformed directive stays as
+      // written; neither may ever read an argument wrongly or write through one.
+      {Format("%d-%d", 1), "1-"},
+      {Format("[%s][%d][%d]", 5, "text", 1.5), "[][][]"},
+      {Format("[%f]", 2), "[]"},
+      {Format("[%*d]", "x", 3), "[3]"},  // a bad '*' means no width
+      {Format("%s %s", "a", "b", "c"), "a b"},
+      {Format("50%-"), "50%-"},
+      {Format("%y%d", 3), "%y3"},
+      {Format("%n", 3), "%n"},
   };
   for (const Formatted& c : cases) EXPECT_EQ(c.got, c.expected);
+  EXPECT_LE(Format("%999999999d", 1).size(), 4096u);
+  EXPECT_LE(Format("%.999999999f", 1.0).size(), 8192u);
 }
 
 // Numbers print exactly as the C library prints them (with "ll" for the 64-bit argument).
@@ -55,24 +68,6 @@ TEST(FormatText, NumbersMatchPrintf) {
     std::snprintf(expected, sizeof expected, format, value);
     EXPECT_EQ(Format(format, value), expected) << format;
   }
-}
-
-// A missing or mismatched argument is left out and a malformed directive stays as written;
-// neither may ever read an argument wrongly or write through one.
-TEST(FormatText, BadDirectivesAndArgumentsAreHarmless) {
-  const Formatted cases[] = {
-      {Format("%d-%d", 1), "1-"},
-      {Format("[%s][%d][%d]", 5, "text", 1.5), "[][][]"},
-      {Format("[%f]", 2), "[]"},
-      {Format("[%*d]", "x", 3), "[3]"},  // a bad '*' means no width
-      {Format("%s %s", "a", "b", "c"), "a b"},
-      {Format("50%-"), "50%-"},
-      {Format("%y%d", 3), "%y3"},
-      {Format("%n", 3), "%n"},
-  };
-  for (const Formatted& c : cases) EXPECT_EQ(c.got, c.expected);
-  EXPECT_LE(Format("%999999999d", 1).size(), 4096u);
-  EXPECT_LE(Format("%.999999999f", 1.0).size(), 8192u);
 }
 
 }  // namespace
