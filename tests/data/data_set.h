@@ -66,11 +66,12 @@ inline void ExpectSameRows(const std::string& file, std::vector<std::string> ren
 }
 
 // One learnset entry: the level, the machine slot or the special kind it was listed with,
-// and the method text the detail view shows for it.
+// and the method text and class (level-up, machine, special, egg) the detail view shows.
 struct Entry {
   int key;
   MoveId move;
   std::string method;
+  int methodClass;
 };
 using Entries = std::vector<Entry>;
 
@@ -87,7 +88,7 @@ inline const std::vector<Learnset>& Learnsets() {
     for (const Row& r : ReadTsv("levelup.tsv")) {
       const int v = level.at(r[1]);
       s[Int(r, 0)].levelUp[v].push_back(
-          {Int(r, 3), Int(r, 4), text::Format(" %s-LV:%d", versions[v], Int(r, 3))});
+          {Int(r, 3), Int(r, 4), text::Format(" %s-LV:%d", versions[v], Int(r, 3)), 0});
     }
     std::map<std::string, std::array<MoveId, MACHINE_SLOTS>> lists;
     for (const Row& r : ReadTsv("machines.tsv")) lists[r[0]][Int(r, 1)] = Int(r, 3);
@@ -98,22 +99,22 @@ inline const std::vector<Learnset>& Learnsets() {
         const std::string method =
             text::Format(" %s-%s:%d", hgss ? "GS" : "DPPT", j < 92 ? "マシン" : "ひでん",
                          j < 92 ? j + 1 : j - 91);
-        s[Int(r, 0)].machines[hgss].push_back({j, lists[r[1]][j], method});
+        s[Int(r, 0)].machines[hgss].push_back({j, lists[r[1]][j], method, 1});
       }
     }
     for (const Row& r : ReadTsv("tutors.tsv")) {
       const bool hgss = r[1] == "HGSS";
       s[Int(r, 0)].tutors[hgss].push_back(
-          {0, Int(r, 3), hgss ? " GS:教え屋教え技" : " PT:教え屋教え技"});
+          {0, Int(r, 3), hgss ? " GS:教え屋教え技" : " PT:教え屋教え技", 2});
     }
     for (const Row& r : ReadTsv("eggmoves.tsv")) {
       const bool hgss = r[1] == "HGSS";
-      s[Int(r, 0)].eggs[hgss].push_back({0, Int(r, 3), hgss ? " GS-遺伝" : " DPPT-遺伝"});
+      s[Int(r, 0)].eggs[hgss].push_back({0, Int(r, 3), hgss ? " GS-遺伝" : " DPPT-遺伝", 3});
     }
     const char* kinds[] = {"", "でんきだま遺伝", "ドラゴン教え技", "御三家教え技"};
     for (const Row& r : ReadTsv("special_learn.tsv")) {
       s[Int(r, 0)].special.push_back(
-          {Int(r, 3), Int(r, 2), std::string(" 共通:") + kinds[Int(r, 3)]});
+          {Int(r, 3), Int(r, 2), std::string(" 共通:") + kinds[Int(r, 3)], 2});
     }
     return s;
   }();

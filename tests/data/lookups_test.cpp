@@ -95,24 +95,17 @@ TEST(BattleRules, EachRuleAgreesWithAPlainReading) {
   }
 }
 
-// The placeholder type, immune to everything, never shows.
+// Resistances, then weaknesses; the placeholder type, immune to everything, never shows.
 TEST(TypeMatchup, WorkedExamples) {
-  struct Case {
-    TypeId type1, type2;
-    const char* resistance;
-    const char* weakness;
-  };
-  const Case cases[] = {
-      {12, 3, "　1/2：闘水電　1/4：草", "　２倍：飛炎超氷"},
-      {7, 7, "　1/2：毒虫　無効：ノ闘", "　２倍：霊悪"},
-      {0, 0, "　無効：霊", "　２倍：闘"},
-      {10, 10, "　1/2：虫鋼炎草氷", "　２倍：地岩水"},  // single type: no ４倍 group
-      {6, 12, "　1/2：闘水電　1/4：地草", "　４倍：飛炎　２倍：毒岩虫氷"},
-  };
-  for (const Case& c : cases) {
-    const TypeMatchup m = TypeMatchupText(c.type1, c.type2);
-    EXPECT_EQ(m.resistance, c.resistance) << c.type1 << "/" << c.type2;
-    EXPECT_EQ(m.weakness, c.weakness) << c.type1 << "/" << c.type2;
+  const std::tuple<TypeId, TypeId, std::string> cases[] = {
+      {12, 3, "　1/2：闘水電　1/4：草 | 　２倍：飛炎超氷"},
+      {7, 7, "　1/2：毒虫　無効：ノ闘 | 　２倍：霊悪"},
+      {0, 0, "　無効：霊 | 　２倍：闘"},
+      {10, 10, "　1/2：虫鋼炎草氷 | 　２倍：地岩水"},  // single type: no ４倍 group
+      {6, 12, "　1/2：闘水電　1/4：地草 | 　４倍：飛炎　２倍：毒岩虫氷"}};
+  for (const auto& [type1, type2, text] : cases) {
+    const TypeMatchup m = TypeMatchupText(type1, type2);
+    EXPECT_EQ(m.resistance + " | " + m.weakness, text);
   }
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -21,22 +19,6 @@ TEST(SortOrder, PairsKeepTheirOrderEitherWayRound) {
   EXPECT_LT(CompareJapanese("ん", "\u0080"), 0);  // a control character is no symbol
   EXPECT_EQ(CompareJapanese("ノーマル", "ノーマル"), 0);
   EXPECT_EQ(CompareCp932Codes("ロトム", "ロトム"), 0);
-}
-
-TEST(SortOrderJapanese, SortsThePickersNames) {
-  // clang-format off
-  const std::vector<std::string> picker = {
-      " 無指定", "― Em 教え技 ―", "―ずつき", "１０まんボルト", "アイアンテール", "アンコール",
-      "ヴォルテッカー", "スピードスター", "スプーンまげ", "テンキ", "でんきショック",
-      "ハードプラント", "ばかぢから", "はっぱカッター", "Ｚ", "毒"};
-  // clang-format on
-  std::vector<std::string> names = picker;
-  std::mt19937 random(7);
-  for (int round = 0; round < 5; ++round) {
-    std::shuffle(names.begin(), names.end(), random);
-    std::sort(names.begin(), names.end(), JapaneseLess);
-    EXPECT_EQ(names, picker);
-  }
 }
 
 // Malformed UTF-8 and characters without a cp932 code still get a strict, total order.
