@@ -5,32 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/learnsets.h"
+#include "tests/case_file.h"
 #include "text/format.h"
 
 namespace kerumina::data::data_set {
 
-using Row = std::vector<std::string>;
+using Row = test::Case;
 
-// The rows of a file without its header, each split at its tabs.
+// The rows of a file without its header.
 inline std::vector<Row> ReadTsv(const std::string& file) {
-  std::ifstream in(std::string(KERUMINA_TABLE_DIR) + "/" + file, std::ios::binary);
-  std::vector<Row> rows;
-  std::string line;
-  std::getline(in, line);
-  while (std::getline(in, line)) {
-    std::stringstream fields(line);
-    Row& row = rows.emplace_back();
-    for (std::string field; std::getline(fields, field, '\t');) row.push_back(field);
-  }
-  EXPECT_FALSE(rows.empty()) << file;
-  return rows;
+  return test::ReadRows(std::string(KERUMINA_TABLE_DIR) + "/" + file, 0, 1);
 }
 
 inline int Int(const Row& row, std::size_t column) {

@@ -15,28 +15,6 @@ std::string Bytes(std::initializer_list<int> values) {
   return out;
 }
 
-// Every decodable double-byte code comes back unchanged; the duplicate NEC/IBM codes encode
-// to the one canonical code and stay there.
-TEST(Cp932Codec, EveryDoubleByteCodeRoundTrips) {
-  int decoded = 0;
-  for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (lead > 0x9F && lead < 0xE0) continue;
-    for (int trail = 0x40; trail <= 0xFC; ++trail) {
-      const std::string utf8 = Cp932ToUtf8(Bytes({lead, trail}));
-      if (trail == 0x7F || utf8 == "\uFFFD") continue;
-      ++decoded;
-      const Cp932Conversion back = Utf8ToCp932(utf8);
-      ASSERT_TRUE(back.ok && back.bytes.size() == 2u) << std::hex << lead << trail;
-      EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(back.bytes)).bytes, back.bytes) << std::hex << lead;
-      size_t pos = 0;
-      EXPECT_EQ(Cp932CodeOf(NextUtf8Char(utf8, pos)),
-                (back.bytes[0] & 0xFF) << 8 | (back.bytes[1] & 0xFF));
-    }
-  }
-  // JIS X 0208, the NEC and IBM extensions and the user-defined (private-use) rows.
-  EXPECT_EQ(decoded, 9604);
-}
-
 TEST(Cp932Codec, SpecialMappings) {
   for (const test::Case& c : test::ReadCases("cp932_mappings.tsv", 3)) {
     std::string cp932;
