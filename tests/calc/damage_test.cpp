@@ -101,7 +101,8 @@ void Change(Req& r, const std::string& words) {
       {"flower", &Req::flowerGift},       {"reflect", &Req::reflect},
       {"lightscreen", &Req::lightScreen}, {"gravity", &Req::gravity},
       {"foresight", &Req::foresight},     {"active", &Req::abilityActive},
-      {"berry", &Req::berryActive},       {"double", &Req::doubleBattle}};
+      {"berry", &Req::berryActive},       {"double", &Req::doubleBattle},
+      {"critical", &Req::critical},       {"stealthrock", &Req::stealthRock}};
   std::istringstream in(words);
   for (std::string word; in >> word && word != "-";) {
     const std::size_t eq = word.find('=');

@@ -523,12 +523,10 @@ TEST(SpeciesDetailTexts, HatchStepsFemaleRatioAndTypeFilter) {
   const std::pair<SpeciesId, const char*> ratios[] = {{0, "12.5％"}, {27, "50.0％"}, {28, "特殊"},
                                                       {33, "特殊"},  {34, "75.0％"}, {291, "－"}};
   for (const auto& [species, text] : ratios) EXPECT_EQ(FemaleRatioText(species), text);
-  for (int position = -1; position <= TYPE_FILTER_COUNT; ++position) {
-    const TypeId expected = position <= 0 || position >= 18 ? -1
-                            : position <= 9                 ? position - 1
-                                                            : position;
-    EXPECT_EQ(TypeAtFilterPosition(position), expected) << position;
-  }
+  // The type filter skips the placeholder type; 0 and positions outside mean none.
+  for (const auto& [position, type] :
+       {std::pair{-1, -1}, {0, -1}, {1, 0}, {9, 8}, {10, 10}, {17, 17}, {TYPE_FILTER_COUNT, -1}})
+    EXPECT_EQ(TypeAtFilterPosition(position), type) << position;
 }
 
 }  // namespace
