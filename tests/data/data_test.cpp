@@ -306,19 +306,9 @@ TEST(TypeMatchup, WorkedExamples) {
   }
 }
 
-// Where a species learns a move, one bit per table.
-enum Source {
-  LEVEL_DP,
-  LEVEL_PT,
-  LEVEL_HGSS,
-  MACHINE_DPPT,
-  MACHINE_HGSS,
-  SPECIAL,
-  TUTOR_PT,
-  TUTOR_HGSS,
-  EGG_DPPT,
-  EGG_HGSS
-};
+// Where a species learns a move, one bit per table: level-up DP, PT, HGSS, machines DPPT,
+// HGSS, special learning, tutors PT, HGSS and egg moves DPPT, HGSS.
+enum Source { LEVEL = 0, MACHINE = 3, SPECIAL = 5, TUTOR = 6, EGG = 8 };
 using Sources = std::vector<std::array<int, MOVE_COUNT>>;
 
 const Sources& DataSetSources() {
@@ -329,11 +319,11 @@ const Sources& DataSetSources() {
       const auto mark = [&](const Entries& entries, int source) {
         for (const Entry& e : entries) bits[s][e.move] |= 1 << source;
       };
-      for (int i = 0; i < 3; ++i) mark(l.levelUp[i], LEVEL_DP + i);
+      for (int i = 0; i < 3; ++i) mark(l.levelUp[i], LEVEL + i);
       for (int i = 0; i < 2; ++i) {
-        mark(l.machines[i], MACHINE_DPPT + i);
-        mark(l.tutors[i], TUTOR_PT + i);
-        mark(l.eggs[i], EGG_DPPT + i);
+        mark(l.machines[i], MACHINE + i);
+        mark(l.tutors[i], TUTOR + i);
+        mark(l.eggs[i], EGG + i);
       }
       mark(l.special, SPECIAL);
     }
@@ -350,16 +340,16 @@ TEST(MatchLearnConditions, SearchesExactlyTheTablesOfTheChosenMethodsAndVersions
     int searched;
   };
   const Case cases[] = {{{.levelUp = true}, {}, 0},
-                        {{.levelUp = true}, {.dp = true}, 1 << LEVEL_DP},
-                        {{.levelUp = true}, {.pt = true}, 1 << LEVEL_PT},
-                        {{.levelUp = true}, {.hgss = true}, 1 << LEVEL_HGSS},
-                        {{.machine = true}, {}, 1 << MACHINE_DPPT},
-                        {{.machine = true}, {.hgss = true}, 1 << MACHINE_DPPT | 1 << MACHINE_HGSS},
+                        {{.levelUp = true}, {.dp = true}, 1 << LEVEL},
+                        {{.levelUp = true}, {.pt = true}, 1 << (LEVEL + 1)},
+                        {{.levelUp = true}, {.hgss = true}, 1 << (LEVEL + 2)},
+                        {{.machine = true}, {}, 1 << MACHINE},
+                        {{.machine = true}, {.hgss = true}, 1 << MACHINE | 1 << (MACHINE + 1)},
                         {{.tutor = true}, {}, 1 << SPECIAL},
-                        {{.tutor = true}, {.pt = true}, 1 << SPECIAL | 1 << TUTOR_PT},
-                        {{.tutor = true}, {.hgss = true}, 1 << SPECIAL | 1 << TUTOR_HGSS},
-                        {{.egg = true}, {}, 1 << EGG_DPPT},
-                        {{.egg = true}, {.hgss = true}, 1 << EGG_DPPT | 1 << EGG_HGSS},
+                        {{.tutor = true}, {.pt = true}, 1 << SPECIAL | 1 << TUTOR},
+                        {{.tutor = true}, {.hgss = true}, 1 << SPECIAL | 1 << (TUTOR + 1)},
+                        {{.egg = true}, {}, 1 << EGG},
+                        {{.egg = true}, {.hgss = true}, 1 << EGG | 1 << (EGG + 1)},
                         {{}, {true, true, true}, 0}};
   const Sources& sources = DataSetSources();
   for (const Case& c : cases) {

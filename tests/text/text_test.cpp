@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,13 +32,8 @@ TEST(Cp932Codec, SpecialMappings) {
 }
 
 TEST(Cp932Codec, ReportsTheFirstCharacterWithoutCode) {
-  struct BadInput {
-    std::string utf8;
-    char32_t badChar;
-    std::size_t badOffset;
-    std::string convertedBefore;
-  };
-  const BadInput cases[] = {
+  // The text, the character without code, its offset and what was converted before it.
+  const std::tuple<std::string, char32_t, std::size_t, std::string> cases[] = {
       {"ab\U0001F600c", 0x1F600, 2, "ab"},
       {"ア한", 0xD55C, 3, Bytes({0x83, 0x41})},
       {"¥", 0xA5, 0, ""},
@@ -47,12 +43,10 @@ TEST(Cp932Codec, ReportsTheFirstCharacterWithoutCode) {
       {"a\xED\xA0\x80", 0xFFFD, 1, "a"},  // surrogates
       {"a\xED\xBF\xBF", 0xFFFD, 1, "a"},
   };
-  for (const BadInput& c : cases) {
-    const Cp932Conversion sjis = Utf8ToCp932(c.utf8);
-    EXPECT_FALSE(sjis.ok) << c.utf8;
-    EXPECT_EQ(sjis.badChar, c.badChar) << c.utf8;
-    EXPECT_EQ(sjis.badOffset, c.badOffset) << c.utf8;
-    EXPECT_EQ(sjis.bytes, c.convertedBefore) << c.utf8;
+  for (const auto& c : cases) {
+    const Cp932Conversion sjis = Utf8ToCp932(std::get<0>(c));
+    EXPECT_EQ(std::tuple(std::get<0>(c), sjis.badChar, sjis.badOffset, sjis.bytes), c);
+    EXPECT_FALSE(sjis.ok) << std::get<0>(c);
   }
 }
 
