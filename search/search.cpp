@@ -1,7 +1,5 @@
 #include "search/search.h"
 
-#include <algorithm>
-
 #include "text/sort_order.h"
 
 namespace kerumina::search {
@@ -163,14 +161,6 @@ bool SortsDescending(int sortState, int column) {
 
 int NextSortState(int sortState, int column) {
   return SortsDescending(sortState, column) ? 0 : column + 1;
-}
-
-void SortResultRows(std::vector<SearchResultRow>& rows, int column, bool descending) {
-  std::stable_sort(rows.begin(), rows.end(),
-                   [&](const SearchResultRow& a, const SearchResultRow& b) {
-                     const int order = CompareByColumn(column, a.species, b.species);
-                     return descending ? order > 0 : order < 0;
-                   });
 }
 
 }  // namespace kerumina::search

