@@ -121,7 +121,7 @@ void WalkAccessibleTrees(const std::vector<CDialog*>& windows) {
 void HoldForScreenshots(const std::vector<CDialog*>& windows, int seconds) {
   for (int i = 0; i < 2; ++i) ClickHeading(*windows[1], res::IDC_SEARCH_RESULTS, 11);
   static_cast<CDataViewDlg*>(windows[2])->ShowSpecies(1);
-  const wxPoint places[] = {{10, 10}, {670, 10}, {1470, 10}, {10, 760}, {1110, 760}, {10, 200}};
+  const wxPoint places[] = {{10, 10}, {670, 10}, {1470, 10}, {10, 760}, {1110, 760}, {1560, 760}};
   for (std::size_t i = 0; i < windows.size(); ++i) {
     const platform::Rect was = windows[i]->GetWindowPlacement().normalPosition;
     const auto [x, y] = places[i];
