@@ -115,6 +115,7 @@ TEST(FormatText, TextAndBadDirectives) {
       {Format("[%s][%d][%d]", 5, "text", 1.5), "[][][]"},
       {Format("[%f]", 2), "[]"},
       {Format("[%*d]", "x", 3), "[3]"},  // a bad '*' means no width
+      {Format("[%*d]"), "[]"},
       {Format("%s %s", "a", "b", "c"), "a b"},
       {Format("50%-"), "50%-"},
       {Format("%y%d", 3), "%y3"},
