@@ -123,7 +123,7 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
 
     host.ScriptModal([&](platform::CDialog& about) {
       versionText = about.GetDlgItemText(res::IDC_ABOUT_VERSION);
-      about.Item<platform::Button>(platform::ID_OK).UserClick();
+      about.UserPressEnter();
     });
     launcher.UserSystemCommand(res::IDM_ABOUTBOX);
     launcher.UserPressEnter();
