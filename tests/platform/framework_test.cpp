@@ -120,39 +120,6 @@ TEST(ColumnFitter, WidensEachColumnToItsWidestTextMeasuringEachTextOnce) {
   EXPECT_LE(measured, 6 + 12 + 12);
 }
 
-constexpr int IDC_FIRST = 101, IDC_SECOND = 102;
-
-const ControlTemplate CONTROLS[] = {
-    {IDC_FIRST, ControlKind::Edit, "", STYLE_NONE, {50, 0, 20, 12}},
-    {IDC_SECOND, ControlKind::Edit, "", STYLE_NONE, {50, 20, 20, 12}},
-};
-const DialogTemplate TEMPLATE{500, "caption", 100, 90, DIALOG_SYSTEM_MENU, CONTROLS};
-
-class TestDialog : public CDialog {
- public:
-  using CDialog::CDialog;
-  int first = 3;
-  int second = 4;
-
- protected:
-  void DoDataExchange(CDataExchange& dx) override {
-    ExchangeInt(dx, IDC_FIRST, first);
-    ValidateMinMaxInt(dx, first, 0, 255);
-    ExchangeInt(dx, IDC_SECOND, second);
-    ValidateMinMaxInt(dx, second, 1, 999);
-  }
-};
-
-class DialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    host.SetApplicationTitle("ケルミナ");
-    ASSERT_TRUE(dialog.Create());
-  }
-  HeadlessHost host{"/opt/kerumina/kerumina"};
-  TestDialog dialog{host, TEMPLATE};
-};
-
 TEST(ParseDialogInteger, AcceptsWhatTheFrameworkAccepts) {
   const std::optional<int> no;
   const std::pair<const char*, std::optional<int>> cases[] = {
@@ -161,24 +128,6 @@ TEST(ParseDialogInteger, AcceptsWhatTheFrameworkAccepts) {
       {"1 2", no}, {"-", no},  {"2147483648", no}, {"-2147483648", -2147483647 - 1},
       {"１２", no}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDialogInteger(text), value) << text;
-}
-
-// Bad text stops the exchange at its box with the framework's message, selected for retyping.
-TEST_F(DialogTest, DataExchangeStopsAtTheFirstBadBox) {
-  dialog.Item<Edit>(IDC_FIRST).UserType("abc");
-  dialog.Item<Edit>(IDC_SECOND).UserType("1000");
-  EXPECT_FALSE(dialog.UpdateData(true));
-  ASSERT_EQ(host.messages().size(), 1u);
-  const HeadlessHost::ShownMessage& message = host.messages()[0];
-  EXPECT_EQ(message.text + "|" + message.caption, "整数を入力してください。|ケルミナ");
-  EXPECT_EQ(message.icon, MessageBoxIcon::Warning);
-  auto& edit = dialog.Item<Edit>(IDC_FIRST);
-  EXPECT_EQ(std::tuple(dialog.GetFocus(), edit.selectionStart(), edit.selectionEnd()),
-            std::tuple(&edit, 0, 3));
-  edit.UserType("255");
-  dialog.Item<Edit>(IDC_SECOND).UserType("999");
-  EXPECT_TRUE(dialog.UpdateData(true));
-  EXPECT_EQ(dialog.first + dialog.second, 255 + 999);
 }
 
 // Names ignore case; a write keeps every other key. Paths are UTF-8 (a narrow path on Windows

@@ -327,6 +327,16 @@ TEST_F(DataEditTest, ChecksAndTheQuestionStopRegistration) {
   }
   // 252 + 252 + 6 = 510 and an IV above 31 pass; the IV goes into the formula.
   Type(editor(), res::IDC_DATAEDIT_NAME, "abあいうえおかきくけこさしすせそ");  // 2 + 30 bytes
+  // The exchange stops at its first bad box, selected for retyping.
+  Type(editor(), res::DATAEDIT_IV[1], "x");
+  Type(editor(), res::DATAEDIT_EV[0], "x");
+  ASSERT_EQ(Register(), 1u);
+  const auto& message = host.messages().back();
+  EXPECT_TRUE(message.caption == "ケルミナ" && message.icon == platform::MessageBoxIcon::Warning);
+  const auto& bad = editor().Item<platform::Edit>(res::DATAEDIT_IV[1]);
+  EXPECT_EQ(std::tuple(editor().GetFocus(), bad.selectionStart(), bad.selectionEnd()),
+            std::tuple(&bad, 0, 1));
+  Type(editor(), res::DATAEDIT_EV[0], "252");
   Type(editor(), res::DATAEDIT_EV[2], "6");
   Type(editor(), res::DATAEDIT_IV[1], "255");
   Press(editor(), res::IDC_DATAEDIT_COMPUTE_MODE);
@@ -335,11 +345,11 @@ TEST_F(DataEditTest, ChecksAndTheQuestionStopRegistration) {
   editor().GotoDlgCtrl(registerButton);
   editor().GotoDlgCtrl(editor().Item<platform::Edit>(res::IDC_DATAEDIT_NAME));
   editor().UserPressEnter();
-  EXPECT_EQ(host.messages().size(), std::size(cases));
+  EXPECT_EQ(host.messages().size(), std::size(cases) + 1);
   host.ScriptMessageBoxAnswer(platform::ID_NO);
   editor().GotoDlgCtrl(registerButton);
   editor().UserPressEnter();
-  EXPECT_EQ(host.messages().size(), std::size(cases) + 1);
+  EXPECT_EQ(host.messages().size(), std::size(cases) + 2);
   EXPECT_TRUE(host.messages().back().text.ends_with("\nこれでいいですか？"));
   EXPECT_EQ(Rows(), 0);
   EXPECT_FALSE(window().HasUnsavedChanges());
