@@ -1,4 +1,4 @@
-// The headless framework's contract, which the windows and both toolkits' backends rely on.
+// The framework's controls, parsers, settings file and folders (its dialogs: the window tests).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,9 +13,7 @@
 #include "platform/column_fit.h"
 #include "platform/controls.h"
 #include "platform/data_exchange.h"
-#include "platform/dialog.h"
 #include "platform/file_locations.h"
-#include "platform/headless_host.h"
 #include "platform/profile.h"
 
 namespace kerumina::platform {
