@@ -33,8 +33,7 @@ box::BoxEntry MakeEntry(std::string_view name, data::SpeciesId species,
   entry.species = species;
   entry.level = 50;
   entry.ability = data::SPECIES_ABILITIES[species].ability1;
-  data::StatBlock ivs;
-  ivs.fill(31);
+  constexpr data::StatBlock ivs{31, 31, 31, 31, 31, 31};
   std::ranges::copy(ivs, entry.iv);
   std::ranges::copy(calc::CalcStatBlock(species, 50, 0, ivs, data::StatBlock{}), entry.stat);
   moves.resize(4, data::NO_MOVE);
@@ -44,10 +43,11 @@ box::BoxEntry MakeEntry(std::string_view name, data::SpeciesId species,
 
 class BoxWindowTest : public WindowTest<CDamageDlg> {
  protected:
-  void WriteBoxFile(const std::vector<box::BoxEntry>& entries) const {
+  // The program's box file, or another one.
+  void WriteBoxFile(const std::vector<box::BoxEntry>& entries, const fs::path& path = {}) const {
     auto image = std::make_unique<box::Box>();
     std::ranges::copy(entries, image->entries.begin());
-    ASSERT_TRUE(box::SaveBox(*image, app->BoxFilePath()));
+    ASSERT_TRUE(box::SaveBox(*image, path.empty() ? fs::path(app->BoxFilePath()) : path));
   }
   CDataEditDlg& editor() { return *window().editDlg(); }
   platform::ListView& List() { return window().Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST); }
@@ -194,10 +194,7 @@ TEST_F(BoxWindowTest, ADamagedEntryImportAndSave) {
   damaged.species = 9999;
   damaged.nature = -3;
   damaged.iv[0] = 300;
-  auto image = std::make_unique<box::Box>();
-  image->entries[0] = MakeEntry("バナ", 2);
-  image->entries[1] = MakeEntry("ルカ", 447);
-  ASSERT_TRUE(box::SaveBox(*image, folder / "other.vbd"));
+  WriteBoxFile({MakeEntry("バナ", 2), MakeEntry("ルカ", 447)}, folder / "other.vbd");
   WriteBoxFile({damaged, MakeEntry("バナ", 2)});
   Open();
   SetSides(0, 1);
@@ -210,7 +207,7 @@ TEST_F(BoxWindowTest, ADamagedEntryImportAndSave) {
 
   host.ScriptOpenFile(std::nullopt);
   host.ScriptOpenFile((folder / "missing.vbd").string());
-  host.ScriptOpenFile((folder / "other.vbd").string());
+  host.ScriptOpenFile(folder / "other.vbd");
   for (int i = 0; i < 3; ++i) Press(window(), res::IDC_DAMAGE_IMPORT);
   ASSERT_EQ(host.messages().size(), 2u);
   EXPECT_EQ(host.messages()[0].text, "ファイルオープン失敗");
