@@ -1,4 +1,4 @@
-// The headless framework's contract, which the windows and both toolkits' backends rely on.
+// The framework's controls, parsers, settings file and folders (its dialogs: the window tests).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,14 +7,13 @@
 #include <limits>
 #include <random>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "platform/column_fit.h"
 #include "platform/controls.h"
 #include "platform/data_exchange.h"
-#include "platform/dialog.h"
 #include "platform/file_locations.h"
-#include "platform/headless_host.h"
 #include "platform/profile.h"
 
 namespace kerumina::platform {
@@ -119,64 +118,6 @@ TEST(ColumnFitter, WidensEachColumnToItsWidestTextMeasuringEachTextOnce) {
   EXPECT_LE(measured, 6 + 12 + 12);
 }
 
-constexpr int IDC_GO = 100, IDC_FIRST = 101, IDC_SECOND = 102;
-
-const ControlTemplate CONTROLS[] = {
-    {IDC_GO, ControlKind::Button, "go", STYLE_NONE, {0, 0, 40, 14}},
-    {IDC_FIRST, ControlKind::Edit, "", STYLE_NONE, {50, 0, 20, 12}},
-    {IDC_SECOND, ControlKind::Edit, "", STYLE_NONE, {50, 20, 20, 12}},
-    {ID_OK, ControlKind::Button, "OK", STYLE_NONE, {0, 70, 40, 14}},
-};
-const DialogTemplate TEMPLATE{500, "caption", 100, 90, DIALOG_SYSTEM_MENU, CONTROLS};
-
-class TestDialog : public CDialog {
- public:
-  using CDialog::CDialog;
-  int goClicks = 0;
-  int oks = 0;
-  int first = 3;
-  int second = 4;
-  void OnGo() { ++goClicks; }
-
- protected:
-  const MessageMap* GetMessageMap() const override {
-    static const MessageMapEntry entries[] = {
-        OnNotify(IDC_GO, Notification::Clicked, &TestDialog::OnGo),
-    };
-    static const MessageMap map{CDialog::GetMessageMap(), entries};
-    return &map;
-  }
-  void OnOK() override {
-    ++oks;
-    CDialog::OnOK();
-  }
-  void DoDataExchange(CDataExchange& dx) override {
-    ExchangeInt(dx, IDC_FIRST, first);
-    ValidateMinMaxInt(dx, first, 0, 255);
-    ExchangeInt(dx, IDC_SECOND, second);
-    ValidateMinMaxInt(dx, second, 1, 999);
-  }
-};
-
-class DialogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    host.SetApplicationTitle("ケルミナ");
-    ASSERT_TRUE(dialog.Create());
-  }
-  HeadlessHost host{"/opt/kerumina/kerumina"};
-  TestDialog dialog{host, TEMPLATE};
-};
-
-TEST_F(DialogTest, EnterPressesTheFocusedButtonElseOk) {
-  dialog.GotoDlgCtrl(dialog.Item<Button>(IDC_GO));
-  dialog.UserPressEnter();
-  EXPECT_EQ(std::pair(dialog.goClicks, dialog.oks), std::pair(1, 0));
-  dialog.GotoDlgCtrl(dialog.Item<Edit>(IDC_FIRST));
-  dialog.UserPressEnter();  // the focus left the button: no stale press
-  EXPECT_EQ(std::pair(dialog.goClicks, dialog.oks), std::pair(1, 1));
-}
-
 TEST(ParseDialogInteger, AcceptsWhatTheFrameworkAccepts) {
   const std::optional<int> no;
   const std::pair<const char*, std::optional<int>> cases[] = {
@@ -187,28 +128,9 @@ TEST(ParseDialogInteger, AcceptsWhatTheFrameworkAccepts) {
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseDialogInteger(text), value) << text;
 }
 
-// Bad text stops the exchange at its box with the framework's message, selected for retyping.
-TEST_F(DialogTest, DataExchangeStopsAtTheFirstBadBox) {
-  dialog.Item<Edit>(IDC_FIRST).UserType("abc");
-  dialog.Item<Edit>(IDC_SECOND).UserType("1000");
-  EXPECT_FALSE(dialog.UpdateData(true));
-  ASSERT_EQ(host.messages().size(), 1u);
-  EXPECT_EQ(host.messages()[0].text, "整数を入力してください。");
-  EXPECT_EQ(host.messages()[0].caption, "ケルミナ");
-  EXPECT_EQ(host.messages()[0].icon, MessageBoxIcon::Warning);
-  auto& edit = dialog.Item<Edit>(IDC_FIRST);
-  EXPECT_EQ(dialog.GetFocus(), &edit);
-  EXPECT_EQ(edit.selectionStart(), 0);
-  EXPECT_EQ(edit.selectionEnd(), 3);
-  dialog.Item<Edit>(IDC_FIRST).UserType("255");
-  dialog.Item<Edit>(IDC_SECOND).UserType("999");
-  EXPECT_TRUE(dialog.UpdateData(true));
-  EXPECT_EQ(dialog.first + dialog.second, 255 + 999);
-}
-
 // Names ignore case; a write keeps every other key. Paths are UTF-8 (a narrow path on Windows
-// would lose the Japanese folder). A folder in the file's place (it once made the INI library
-// ask for an exabyte buffer) or no path at all gives the defaults and takes no write.
+// would lose the Japanese folder). No path gives the defaults and takes no write; a folder in
+// the file's place (it once made the INI library ask for an exabyte buffer): the shell tests.
 TEST(Profile, WriteKeepsOtherSectionsAndKeys) {
   const fs::path folder =
       fs::temp_directory_path() / ("kerumina-profile-" + std::to_string(::getpid()));
@@ -231,10 +153,6 @@ TEST(Profile, WriteKeepsOtherSectionsAndKeys) {
   EXPECT_EQ(text.str().find("10"), std::string::npos) << text.str();  // one key, not two
   EXPECT_TRUE(profile.DeleteFile());
   EXPECT_FALSE(fs::exists(path));
-
-  fs::create_directories(path);
-  EXPECT_EQ(profile.GetProfileInt("Main", "Version", 1), 1);
-  EXPECT_FALSE(profile.WriteProfileInt("Main", "Version", 60));
   fs::remove_all(folder);
   Profile nowhere;
   EXPECT_EQ(nowhere.GetProfileInt("Main", "Version", 5), 5);
@@ -266,11 +184,10 @@ TEST(FileLocations, WritableCopyKeepsFilesBesideElseTheUserFoldersHoldThem) {
       {{"/usr/bin/", false, false, "/cfg", "", "home"}, {"/cfg/kerumina/", "/usr/bin/", false}},
   };
   for (const auto& [facts, expected] : cases) {
-    SCOPED_TRACE(facts.executableFolder + "|" + facts.xdgConfigHome + "|" + facts.home);
     const FileLocations got = ResolveFileLocations(facts);
-    EXPECT_EQ(got.settingsFolder, expected.settingsFolder);
-    EXPECT_EQ(got.dataFolder, expected.dataFolder);
-    EXPECT_EQ(got.besideExecutable, expected.besideExecutable);
+    EXPECT_EQ(std::tie(got.settingsFolder, got.dataFolder, got.besideExecutable),
+              std::tie(expected.settingsFolder, expected.dataFolder, expected.besideExecutable))
+        << facts.executableFolder << "|" << facts.xdgConfigHome << "|" << facts.home;
   }
 }
 

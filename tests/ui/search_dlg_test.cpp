@@ -25,9 +25,8 @@ ListView& Results(CSearchDlg& dlg) {
 
 std::vector<int> Selections(CSearchDlg& dlg) {
   std::vector<int> positions;
-  for (const auto& control : dlg.controls()) {
+  for (const auto& control : dlg.controls())
     if (auto* box = dynamic_cast<ComboBox*>(control.get())) positions.push_back(box->GetCurSel());
-  }
   return positions;
 }
 
@@ -48,15 +47,11 @@ TEST_F(SearchDlgTest, MethodBoxesDecideTheMoveFilterAndHeadingsSort) {
     for (int i = 0; i < 505; ++i) EXPECT_EQ(Results(dlg).GetItemData(i), i < 493 ? i : i + 2);
     ChooseMove(dlg, 1, move);
     EXPECT_EQ(Results(dlg).GetItemCount(), 0);
-    Press(dlg, res::IDC_SEARCH_MACHINE);  // alone, without any version box
-    ASSERT_GT(Results(dlg).GetItemCount(), 0);
-    for (int i = 0; i < Results(dlg).GetItemCount(); ++i) {
-      auto s = static_cast<data::SpeciesId>(Results(dlg).GetItemData(i));
-      bool learns = false;
-      for (; s != data::NO_SPECIES && !learns; s = data::PreEvolutionOf(s))
-        learns = data::ByMachine(data::MACHINE_LIST_DPPT, data::MACHINE_COMPAT_DPPT, s, move);
-      EXPECT_TRUE(learns) << Results(dlg).GetItemText(i, 1);
-    }
+    Press(dlg, res::IDC_SEARCH_MACHINE);                      // alone, without any version box
+    const search::SearchConditions c = dlg.ReadConditions();  // the rows themselves: tests/search
+    EXPECT_TRUE(c.methods.machine && !c.methods.levelUp && !c.versions.dp && c.moves[1] == move);
+    EXPECT_EQ(Results(dlg).GetItemCount(), static_cast<int>(search::RunSearch(c).size()));
+    EXPECT_GT(Results(dlg).GetItemCount(), 0);
     ChooseData(dlg, SEARCH_MOVE_ROWS[1].type, 2);  // a new type resets the row
     EXPECT_EQ(Results(dlg).GetItemCount(), 505);
 
@@ -85,16 +80,12 @@ TEST_F(SearchDlgTest, EveryChoiceSurvivesARestart) {
     CSearchDlg& dlg = *launcher.searchDlg();
     for (int id : {res::IDC_SEARCH_ALL_MODE, res::IDC_SEARCH_EGG, res::IDC_SEARCH_HGSS})
       Press(dlg, id);
-    ChooseMove(dlg, 2, 55);
-    for (const auto& [id, position] : {std::pair{res::IDC_SEARCH_UPPER_FIRST + 3, 4},
-                                       {res::IDC_SEARCH_LOWER_FIRST + 5, 9},
-                                       {res::IDC_SEARCH_TYPE2, 17},
-                                       {res::IDC_SEARCH_ABILITY, 123},
-                                       {res::IDC_SEARCH_EGG_GROUP, 3},
-                                       {res::IDC_SEARCH_RULE, 6}}) {
-      dlg.Item<ComboBox>(id).UserChoose(position);
-    }
+    int k = 0;  // every picker off its first entry (a move row's type comes before its move)
+    for (const auto& control : dlg.controls())
+      if (auto* box = dynamic_cast<ComboBox*>(control.get()))
+        box->UserChoose(1 + ++k % (box->GetCount() - 1));
     positions = Selections(dlg);
+    ASSERT_EQ(std::ranges::count(positions, 0), 0);
     CDataViewDlg& detail = *dlg.detailView();
     Press(detail, res::IDC_DATAVIEW_LEVEL_UP);
     detail.Item<ComboBox>(res::IDC_DATAVIEW_LEVEL).UserChoose(0);

@@ -8,6 +8,7 @@
 #include "res/data_edit_dlg.h"
 #include "res/top_window_dlg.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/damage_dlg.h"
 #include "ui/para_check_dlg.h"
 #include "ui/search_dlg.h"
 
@@ -101,17 +102,15 @@ TEST_F(ShellTest, MinimiseHidesExactlyTheVisibleWindowsAndRestoreShowsThem) {
 TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
   std::string versionText;
   RunProgram([&](CTopWindowDlg& launcher) {
-    const std::vector<CToolWindowDlg*> windows = ToolWindows(launcher);
-    const int closeIds[] = {1004, 1004, 1004, 1004, res::IDC_DATAEDIT_CANCEL};
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-      CToolWindowDlg* window = windows[i];
+    for (CToolWindowDlg* window : ToolWindows(launcher)) {
+      const bool editor = window == launcher.damageDlg()->editDlg();
       window->ShowWindow(platform::SHOW_NORMAL);
       window->UserPressEnter();
       ASSERT_TRUE(window->IsWindowVisible()) << window->section();
       window->UserPressEscape();
       EXPECT_FALSE(window->IsWindowVisible()) << window->section();
       window->ShowWindow(platform::SHOW_NORMAL);
-      EXPECT_TRUE(Press(*window, closeIds[i]));
+      Press(*window, editor ? res::IDC_DATAEDIT_CANCEL : 1004);
       EXPECT_FALSE(window->IsWindowVisible()) << window->section();
     }
     CSearchDlg* search = launcher.searchDlg();
@@ -122,7 +121,7 @@ TEST_F(ShellTest, ToolWindowsOnlyHideAndEscapeEndsTheLauncher) {
 
     host.ScriptModal([&](platform::CDialog& about) {
       versionText = about.GetDlgItemText(res::IDC_ABOUT_VERSION);
-      about.Item<platform::Button>(platform::ID_OK).UserClick();
+      about.UserPressEnter();
     });
     launcher.UserSystemCommand(res::IDM_ABOUTBOX);
     launcher.UserPressEnter();

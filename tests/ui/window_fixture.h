@@ -5,33 +5,28 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "box/box.h"
-#include "calc/stats.h"
 #include "platform/headless_host.h"
 #include "platform/profile.h"
-#include "ui/damage_dlg.h"
 #include "ui/main_app.h"
 #include "ui/top_window_dlg.h"
 
 namespace kerumina::ui {
 
-// A click on the button, check box or radio button with this id; whether it was taken.
-inline bool Press(platform::CDialog& dialog, int id) {
+// A click on the button, check box or radio button with this id, which must take it.
+inline void Press(platform::CDialog& dialog, int id) {
   platform::Control* control = dialog.GetDlgItem(id);
-  if (auto* button = dynamic_cast<platform::Button*>(control)) return button->UserClick();
-  if (auto* check = dynamic_cast<platform::CheckBox*>(control)) return check->UserClick();
-  if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) return radio->UserClick();
-  ADD_FAILURE() << "no button with id " << id;
-  return false;
+  bool taken = false;
+  if (auto* button = dynamic_cast<platform::Button*>(control)) taken = button->UserClick();
+  if (auto* check = dynamic_cast<platform::CheckBox*>(control)) taken = check->UserClick();
+  if (auto* radio = dynamic_cast<platform::RadioButton*>(control)) taken = radio->UserClick();
+  EXPECT_TRUE(taken) << "no live button with id " << id;
 }
 
 inline void Type(platform::CDialog& dialog, int id, std::string_view text) {
@@ -61,23 +56,6 @@ inline std::string Selected(platform::CDialog& dialog, int id) {
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// A valid entry: stats computed from all-31 IVs and no EVs at level 50.
-inline box::BoxEntry MakeEntry(std::string_view name, data::SpeciesId species,
-                               std::vector<data::MoveId> moves = {}) {
-  box::BoxEntry entry{};
-  box::SetNameUtf8(entry, name);
-  entry.species = species;
-  entry.level = 50;
-  entry.ability = data::SPECIES_ABILITIES[species].ability1;
-  data::StatBlock ivs;
-  ivs.fill(31);
-  std::ranges::copy(ivs, entry.iv);
-  std::ranges::copy(calc::CalcStatBlock(species, 50, 0, ivs, data::StatBlock{}), entry.stat);
-  moves.resize(4, data::NO_MOVE);
-  std::ranges::copy(moves, entry.move);
-  return entry;
 }
 
 class ShellTest : public ::testing::Test {
@@ -147,44 +125,11 @@ class WindowTest : public ShellTest {
     window_.reset();
   }
   Window& window() { return *window_; }
-  void Click(platform::CDialog& dialog, int id) { EXPECT_TRUE(Press(dialog, id)) << id; }
 
   std::unique_ptr<CMainApp> app;
 
  private:
   std::unique_ptr<Window> window_;
-};
-
-class BoxWindowTest : public WindowTest<CDamageDlg> {
- protected:
-  void WriteBoxFile(const std::vector<box::BoxEntry>& entries) const {
-    auto image = std::make_unique<box::Box>();
-    std::ranges::copy(entries, image->entries.begin());
-    ASSERT_TRUE(box::SaveBox(*image, app->BoxFilePath()));
-  }
-  CDataEditDlg& editor() { return *window().editDlg(); }
-  platform::ListView& List() { return window().Item<platform::ListView>(res::IDC_DAMAGE_BOX_LIST); }
-  void SelectRow(int row) { List().UserClickItem(row, 0); }
-  // Selects the rows and presses "→攻撃側" and "→防御側" (a side of -1 is left alone).
-  void SetSides(int attacker, int defender) {
-    for (auto [row, button] : {std::pair{attacker, res::IDC_DAMAGE_TO_ATTACKER},
-                               std::pair{defender, res::IDC_DAMAGE_TO_DEFENDER}}) {
-      if (row < 0) continue;
-      SelectRow(row);
-      Click(window(), button);
-    }
-  }
-  std::vector<std::string> ResultCells(int row) {
-    return {window().GetDlgItemText(res::DAMAGE_MULTIPLIER[row]),
-            window().GetDlgItemText(res::DAMAGE_RANGE[row]),
-            window().GetDlgItemText(res::DAMAGE_HITS[row])};
-  }
-  std::vector<std::string> ListNames() {
-    std::vector<std::string> names;
-    for (int row = 0; row < List().GetItemCount(); ++row)
-      names.push_back(List().GetItemText(row, 0));
-    return names;
-  }
 };
 
 }  // namespace kerumina::ui
