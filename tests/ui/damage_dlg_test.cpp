@@ -104,6 +104,7 @@ TEST_F(BoxWindowTest, RowsFollowTheModelTheBattleAroundTheHitAndTheListMove) {
       const calc::DamageResult core = calc::ComputeDamage(request);
       const calc::GameDamageResult model = calc::ComputeGameBattle(request);
       ASSERT_FALSE(core.skipped || model.skipped) << row;
+      EXPECT_TRUE(request.attacker->species == 444 && request.defender->species == 375) << row;
       EXPECT_EQ(ResultCells(row),
                 (game ? Cells{calc::GameMultiplierCell(model), calc::GameDamageCell(model),
                               calc::GameHitsCell(model)}
