@@ -204,65 +204,38 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
   EXPECT_EQ(std::pair(used.minPercent, used.maxPercent), std::pair(53.3, 200.0));
 }
 
-struct TurnCase {
-  Tweak tweak;
-  std::vector<std::string> lines;
-};
-
-// The end-of-turn steps a defender of HP 240 meets, in the games' order.
+// The end-of-turn steps a defender of HP 240 meets, in the games' order; the last six meet
+// nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, マジックガード.
 TEST(ComputeGameBattle, EndOfTurnSteps) {
   using D = DefenderStatus;
-  const TurnCase cases[] = {
-      {[](Req& r) {
-         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
-         r.defender->item = 17;
-       },
+  // clang-format off
+  const std::pair<Tweak, std::vector<std::string>> cases[] = {
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison, r.defender->item = 17; },
        {"(1) 砂嵐 -15", "(2) たべのこし +15", "(3) やどりぎのタネ -30", "(4) どく -30"}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->item = 18, r.defenderStatus = D::Toxic; },
        {"(1) 霰 -15", "(2) くろいヘドロ -30", "(4) もうどく -15×ターン数"}},
-      {[](Req& r) {
-         r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON;
-         r.defender->item = 18, r.defenderStatus = D::Burn;
-       },
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON, r.defender->item = 18, r.defenderStatus = D::Burn; },
        {"(1) アイスボディ +15", "(2) くろいヘドロ +15", "(4) やけど -30"}},
       {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +15"}},
-      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
-       {"(1) かんそうはだ +30"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; }, {"(1) かんそうはだ +30"}},
       {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -30"}},
-      {[](Req& r) {
-         r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
-       },
-       {"(1) うるおいボディ： 状態異常が治る"}},
-      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
-       {"(4) ポイズンヒール +30"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic; }, {"(1) うるおいボディ： 状態異常が治る"}},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; }, {"(4) ポイズンヒール +30"}},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -15"}},
-      // Nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, and
-      // マジックガード against every loss.
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
       {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
       {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
-      {[](Req& r) {
-         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
-         r.defender->item = 18, r.defender->ability = 104;
-       },
-       {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison, r.defender->item = 18, r.defender->ability = 104; }, {}},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    Req request = Row(cases[i].tweak);
-    request.defender->stat[data::STAT_HP] = 240;
-    EXPECT_EQ(ComputeGameBattle(request).endOfTurn, cases[i].lines) << "row " << i;
-  }
+  // clang-format on
+  for (const auto& [tweak, lines] : cases)
+    EXPECT_EQ(ComputeGameBattle(Make(Row(tweak)).Hp(240)).endOfTurn, lines) << lines.size();
 }
 
-struct EntryCase {
-  Tweak tweak;
-  std::int64_t damage;
-};
-
 TEST(ComputeGameBattle, EntryHazards) {
-  const EntryCase cases[] = {
+  const std::pair<Tweak, std::int64_t> cases[] = {
       {[](Req& r) { r.stealthRock = true, r.defender->species = FIRE_FLYING; }, 50},  // ×4
       {[](Req& r) { r.stealthRock = true, r.defender->species = STEEL_GROUND; }, 3},  // ×1/4
       {[](Req& r) { r.stealthRock = true; }, 12},
@@ -275,15 +248,13 @@ TEST(ComputeGameBattle, EntryHazards) {
       {[](Req& r) { r.spikes = 1, r.stealthRock = true, r.defender->ability = 104; }, 0},
       {[](Req& r) { r.spikes = 1, r.stealthRock = true; }, 24},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).entryDamage, cases[i].damage) << "row " << i;
-  }
-  // ヌケニン's 1 HP goes on entry, whatever the move would do.
+  for (const auto& [tweak, damage] : cases)
+    EXPECT_EQ(ComputeGameBattle(Row(tweak)).entryDamage, damage) << damage;
+  // ヌケニン's 1 HP goes on entry, whatever the move would do (its cell: the report rows).
   const GameDamageResult fainted = ComputeGameBattle(Row([](Req& r) {
     r.stealthRock = true, r.defender->species = 291, r.defender->ability = 89;
     r.defender->stat[data::STAT_HP] = 1;
   }));
-  EXPECT_EQ(GameHitsCell(fainted), "設置技で瀕死");
   EXPECT_EQ(GameDamageCell(fainted), IMMUNE_CELL);
   EXPECT_EQ(fainted.koProbability[1], 1.0);
   // Moves that may take the item are never counted as a lone strike.
