@@ -31,17 +31,10 @@ bool SameBytes(const box::BoxEntry& a, const box::BoxEntry& b) {
 }
 
 TEST(BuildText, WorkedExampleWritesEveryFieldAndReadsBack) {
-  box::BoxEntry expected{{},
-                         444,
-                         50,
-                         1,
-                         46,
-                         3,
-                         0,
-                         {31, 31, 31, 31, 31, 31},
-                         {4, 252, 0, 0, 0, 252},
-                         {184, 200, 115, 90, 105, 154},
-                         {88, 336, 199, 14}};
+  // clang-format off
+  box::BoxEntry expected{{}, 444, 50, 1, 46, 3, 0, {31, 31, 31, 31, 31, 31}, {4, 252, 0, 0, 0, 252},
+                         {184, 200, 115, 90, 105, 154}, {88, 336, 199, 14}};
+  // clang-format on
   box::SetNameUtf8(expected, "ガブ");
   EXPECT_TRUE(SameBytes(Parsed(CANONICAL), expected));
   EXPECT_EQ(BuildText(expected), CANONICAL);
@@ -50,11 +43,7 @@ TEST(BuildText, WorkedExampleWritesEveryFieldAndReadsBack) {
 
 // Each variant reads as the export notation reads, and is written back in that notation.
 TEST(BuildText, VariantsReadAsTheExportNotation) {
-  struct Case {
-    const char* variant;
-    const char* canonical;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"\xEF\xBB\xBFガブ （ ガブリアス ） @ こだわりハチマキ \r\n特性 :すながくれ\r\n"
        "性格：いじっぱり\r\nＬｖ．５０\r\n実数値：１８４－２００－１１５－９０－１０５－１５４\r\n"
        "努力値:Ｈ４ / Ａ２５２,Ｓ２５２\r\n技:\r\nじしん/ドラゴンクロー・げきりん\r\n- いあいぎり",
@@ -82,24 +71,19 @@ TEST(BuildText, VariantsReadAsTheExportNotation) {
        "\\ \\\\\\＠\\@\\（）\\n\\r\\　（ガブリアス）\n特性：すながくれ\n性格：まじめ\nLv50\n"
        "実数値：1-2-3-4-5-6\n"},
   };
-  for (const Case& c : cases) {
-    const box::BoxEntry entry = Parsed(c.variant);
-    EXPECT_TRUE(SameBytes(entry, Parsed(c.canonical))) << c.variant;
-    EXPECT_EQ(BuildText(entry), c.canonical) << c.variant;
+  for (const auto& [variant, canonical] : cases) {
+    const box::BoxEntry entry = Parsed(variant);
+    EXPECT_TRUE(SameBytes(entry, Parsed(canonical))) << variant;
+    EXPECT_EQ(BuildText(entry), canonical) << variant;
   }
-  EXPECT_EQ(box::NameUtf8(Parsed(std::end(cases)[-1].canonical)), " \\＠@（）\n\r　");
+  EXPECT_EQ(box::NameUtf8(Parsed(std::end(cases)[-1].second)), " \\＠@（）\n\r　");
 }
 
 TEST(BuildText, RefusesWithLineAndReason) {
   const char* const SHORTHAND =
       "「6V」「5V(A抜け)」のような略記は読めません。個体値は「31-31-31-31-31-31」か「A0 S30」"
       "の形で書いてください";
-  struct Case {
-    const char* text;
-    int line;
-    const char* reason;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, int, const char*> cases[] = {
       {"（ガブリアス）\n性格：まじめ", 1, "名前を入力してください"},
       {"😀（ガブリアス）\n性格：まじめ", 1, "名前に使えない文字があります"},
       {"ガブ\\", 1, "「\\」の後に文字がありません"},
@@ -135,12 +119,12 @@ TEST(BuildText, RefusesWithLineAndReason) {
       {"ガブ（ガブリアス）\n性格：いじっぱり\n実数値：183-200-115-90-105-154\n努力値：H4 A252 S252",
        3, "書かれた実数値 183-200-115-90-105-154 は計算した 184-200-115-90-105-154 と合いません"},
   };
-  for (const Case& c : cases) {
-    const ParsedBuilds parsed = ParseBuilds(c.text);
-    ASSERT_TRUE(parsed.error) << c.text;
+  for (const auto& [text, line, reason] : cases) {
+    const ParsedBuilds parsed = ParseBuilds(text);
+    ASSERT_TRUE(parsed.error) << text;
     EXPECT_TRUE(parsed.entries.empty());
-    EXPECT_EQ(parsed.error->line, c.line) << c.text;
-    EXPECT_EQ(parsed.error->reason, c.reason) << c.text;
+    EXPECT_EQ(parsed.error->line, line) << text;
+    EXPECT_EQ(parsed.error->reason, reason) << text;
   }
   const ParsedBuilds parsed =
       ParseBuilds("ガブリアス\r\n性格：まじめ\r\n\r\n  \r\nガブリアス\r\nLv0\r\n");

@@ -33,21 +33,11 @@ IvMask Ivs(std::int32_t lo, std::int32_t hi, std::int32_t step = 1) {
   return mask;
 }
 
-TEST(BuildIvCandidates, WorkedListsAndTexts) {
-  const IvCandidateList hp50 = BuildIvCandidates(MEW, 50, SERIOUS, STAT_HP);
-  ASSERT_EQ(hp50.size(), 16u);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(hp50[i], (IvCandidate{160 + i, 2 * i, 2 * i + 1}));
-  EXPECT_EQ(IvCandidateText(hp50[0]), "160：0～1");
+// The lists themselves: the stat formula below.
+TEST(BuildIvCandidates, TextsAndPacking) {
+  EXPECT_EQ(IvCandidateText(BuildIvCandidates(MEW, 50, SERIOUS, STAT_HP)[0]), "160：0～1");
   EXPECT_EQ(IvCandidateText(BuildIvCandidates(MEW, 100, SERIOUS, 0).back()), "341：31");
-  // HP 10 at level 1: (20 + IV) / 100 = 0 for every IV.
-  EXPECT_EQ(BuildIvCandidates(DIGLETT, 1, SERIOUS, STAT_HP), (IvCandidateList{{11, 0, 31}}));
-  const IvCandidateList fixed = BuildIvCandidates(FIXED_HP_SPECIES, 50, SERIOUS, STAT_HP);
-  EXPECT_EQ(std::pair(fixed.front().stat, fixed.back().stat), std::pair(61, 76));
   EXPECT_EQ(UnpackIvCandidate(PackIvCandidate({714, 30, 31})), (IvCandidate{714, 30, 31}));
-  // EV 252: (200 + IV + 63) × 50 / 100 + 60.
-  const IvCandidateList ev = BuildIvCandidates(MEW, 50, SERIOUS, STAT_HP, 252);
-  EXPECT_EQ(std::pair(ev.front(), ev.back()),
-            std::pair(IvCandidate{191, 0, 0}, IvCandidate{207, 31, 31}));
 }
 
 // Every list covers 0..31 once in rising order, each candidate's IVs giving its stat; the
