@@ -9,6 +9,7 @@
 #include "calc/iv_possible.h"
 #include "calc/iv_report.h"
 #include "calc/stats.h"
+#include "tests/case_file.h"
 #include "text/cp932.h"
 
 namespace kerumina::calc {
@@ -137,24 +138,14 @@ TEST(HiddenPower, OpenLimitAndThreeOpenStats) {
   }
 }
 
-// In the games' order of stats (Speed before SpAtk), five remainders each.
 TEST(Characteristic, EachTextNamesItsStatAndRemainder) {
-  const char* const texts[] = {
-      "たべるのが だいすき",   "ひるねを よくする",     "いねむりが おおい",
-      "ものを よく ちらかす",  "のんびりするのが すき", "ちからが じまん",
-      "あばれることが すき",   "ちょっと おこりっぽい", "ケンカを するのが すき",
-      "ちのけが おおい",       "からだが じょうぶ",     "うたれ づよい",
-      "ねばり づよい",         "しんぼう づよい",       "がまん づよい",
-      "かけっこが すき",       "ものおとに びんかん",   "おっちょこちょい",
-      "すこし おちょうしもの", "にげるのが はやい",     "こうきしんが つよい",
-      "イタズラが すき",       "ぬけめが ない",         "かんがえごとが おおい",
-      "とても きちょうめん",   "きが つよい",           "ちょっぴり みえっぱり",
-      "まけんきが つよい",     "まけずぎらい",          "ちょっぴり ごうじょう"};
-  const int stats[] = {STAT_HP, STAT_ATK, STAT_DEF, STAT_SPEED, STAT_SPATK, STAT_SPDEF};
-  for (int index = 0; index < CHARACTERISTIC_COUNT; ++index) {
-    EXPECT_STREQ(CharacteristicText(index), texts[index]);
-    EXPECT_EQ(CharacteristicOf(index), (Characteristic{stats[index / 5], index % 5})) << index;
+  int index = 0;
+  for (const test::Case& c : test::ReadCases("characteristics.tsv", 3)) {
+    EXPECT_EQ(CharacteristicText(index), c[0]);
+    EXPECT_EQ(CharacteristicOf(index), (Characteristic{std::stoi(c[1]), std::stoi(c[2])})) << index;
+    ++index;
   }
+  EXPECT_EQ(index, CHARACTERISTIC_COUNT);
 }
 
 // Characteristics 4: HP remainder 4, 6: Atk 1, 9: Atk 4, 16: Speed 1.
