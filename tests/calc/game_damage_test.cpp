@@ -10,6 +10,7 @@
 #include "damage_fixture.h"
 #include "data/abilities.h"
 #include "data/moves.h"
+#include "tests/case_file.h"
 #include "text/cp932.h"
 
 namespace kerumina::calc {
@@ -68,7 +69,6 @@ TEST(ComputeGameDamage, WorkedRows) {
        {98, 98, 98, 102, 102, 104, 104, 104, 108, 108, 110, 110, 110, 114, 114, 116}},
       // ひこう ×2 before はがね ×1/2, though the species lists はがね first.
       {IceRow(), {71, 72, 73, 73, 74, 75, 76, 77, 78, 78, 79, 80, 81, 82, 83, 84}},
-      {MoveRow(Built(241, 20, {}), Built(447, 20, {}, 100), 68), RollList(ROLL_COUNT, 50)},
       // 40 × 3/2 = 60 after てだすけ, so テクニシャン still applies.
       {Make(MoveRow(Built(447, 1, {0, 252, 0, 0, 0, 0}), Built(142, 20, {252, 0, 0, 0, 0, 0}), 182))
            .Abilities(data::ABILITY_TECHNICIAN, 0)
@@ -104,8 +104,7 @@ TEST(ComputeGameDamage, Immunities) {
       {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, 0, false, true},
       {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, 0, true, false},
       {NORMAL, GROUND_ALL_TARGETS, ABILITY_LEVITATE, ABILITY_MOLD_BREAKER, false, false},
-      {NORMAL, 303, 98, 0, false, true},  // ぼうおん
-      {NORMAL, 303, 98, ABILITY_MOLD_BREAKER, false, false},
+      {NORMAL, 303, 98, ABILITY_MOLD_BREAKER, false, false},  // ぼうおん: every move below
       // Corrected: the future attacks stay typeless under ノーマルスキン, like わるあがき.
       {GHOST, DELAYED_PSYCHIC, 0, ABILITY_NORMALIZE, false, false},
       {GHOST, STRUGGLE, 0, ABILITY_NORMALIZE, false, false},
@@ -385,13 +384,9 @@ TEST(ComputeGameDamage, ItemsOutOfPlaceDoNothing) {
 // Each halving berry by name: a super-effective hit of its type, ホズのみ any ノーマル hit.
 TEST(ComputeGameDamage, HalvingBerries) {
   using namespace data;
-  const std::pair<const char*, TypeId> berries[] = {
-      {"オッカのみ", 10}, {"イトケのみ", 11}, {"ソクノのみ", 13}, {"リンドのみ", 12},
-      {"ヤチェのみ", 15}, {"ヨプのみ", 1},    {"ビアーのみ", 3},  {"シュカのみ", 4},
-      {"バコウのみ", 2},  {"ウタンのみ", 14}, {"タンガのみ", 6},  {"ヨロギのみ", 5},
-      {"カシブのみ", 7},  {"ハバンのみ", 16}, {"ナモのみ", 17},   {"リリバのみ", 8},
-      {"ホズのみ", 0}};
-  for (const auto& [name, type] : berries) {
+  for (const test::Case& c : test::ReadCases("halving_berries.tsv", 2)) {
+    const std::string& name = c[0];
+    const TypeId type = std::stoi(c[1]);
     ItemId item = 0;
     while (ItemName(item) != name) ++item;
     for (const SpeciesId defender : {0, 3, 6, 18, 73, 196, 199, 207, 269, 372}) {
