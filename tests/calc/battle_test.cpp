@@ -289,8 +289,6 @@ TEST(ComputeGameBattle, Notes) {
   const std::vector<std::string> plain{"急所には当たらない", "防御側のHPは満タン"};
   EXPECT_EQ(ComputeGameBattle(Row([](Req&) {})).notes, plain);
   EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = r.reflect = true; })).notes, plain);
-  const std::string SOUL_DEW = "「こころのしずく」はバトルフロンティア以外の対戦として計算";
-  const std::string STAGES = "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）";
   const std::string TURN_END = "攻撃側のターン終了時の変化は計算に入れない";
   // clang-format off
   const std::pair<Tweak, std::string> cases[] = {
@@ -303,11 +301,11 @@ TEST(ComputeGameBattle, Notes) {
       {[](Req& r) { r.attacker->ability = 66; }, "性別が決まらないため「とうそうしん」は計算に入れない"},
       {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 31; }, "「とうそうしん」は同じ性別として計算"},
       {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 28; }, "「とうそうしん」は異なる性別として計算"},
-      {[](Req& r) { r.defender->ability = 8; }, STAGES},
+      {[](Req& r) { r.defender->ability = 8; }, "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）"},
       {[](Req& r) { r.moveId = 370; }, "「しっぺがえし」は相手より先に行動したときの威力"},
       {[](Req& r) { r.moveId = 164; }, "「わるあがき」はタイプなし（相性・タイプ一致なし）"},
       {[](Req& r) { r.moveId = 279, r.lightScreen = true; }, "「かわらわり」で壁を破ってから攻撃"},
-      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, SOUL_DEW},
+      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, "「こころのしずく」はバトルフロンティア以外の対戦として計算"},
       {[](Req& r) { r.attacker->item = 10; }, "攻撃側の「こころのしずく」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.defender->item = 10; }, "防御側の「こころのしずく」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.attacker->ability = 63; }, "攻撃側の「てんきや」はポワルン以外には効果がない"},
