@@ -3,7 +3,7 @@
 // rows hold; a line loop never stops at a bad line, and what the writer writes a parser reads.
 #include <gtest/gtest.h>
 
-#include <span>
+#include <map>
 #include <sstream>
 
 #include "app/cli/commands.h"
@@ -11,6 +11,7 @@
 #include "calc/iv.h"
 #include "calc/stats.h"
 #include "data/species_detail.h"
+#include "tests/case_file.h"
 
 namespace kerumina::cli {
 namespace {
@@ -128,66 +129,33 @@ TEST(Commands, RefusalsNameTheField) {
   EXPECT_NO_THROW(Answered(AnswerDamage, entry("name", R"("あいうえおかきくけこa")")));
 }
 
-// The answer of a command to one input: the values at the given places ("absent": no such
-// field), nulls included.
-struct Answer {
-  AnswerFunction answer;
-  std::string input;
-  const char* expected;
-};
-
-void ExpectAnswers(std::span<const Answer> cases) {
-  for (const auto& [answer, input, expected] : cases) {
-    const Json got = Answered(answer, input);
-    const Json wanted = Json::parse(expected);
-    for (const auto& [where, value] : wanted.items()) {
+// The answers in data/answers.jsonl; a damage input without an attacker or a defender gets
+// ATTACKER or FLYING_DEFENDER.
+TEST(Commands, AnswerWithTheCoresValues) {
+  const std::map<std::string, AnswerFunction> commands{{"iv", AnswerIv},
+                                                       {"search", AnswerSearch},
+                                                       {"learn", AnswerLearn},
+                                                       {"species", AnswerSpecies},
+                                                       {"damage", AnswerDamage}};
+  for (const test::Case& line : test::ReadCases("data/answers.jsonl", 1)) {
+    const Json c = Json::parse(line[0]);
+    Json input = c["input"];
+    if (c["command"] == "damage") {
+      input.emplace("attacker", Json::parse(ATTACKER));
+      input.emplace("defender", Json::parse(FLYING_DEFENDER));
+    }
+    const Json got = Answered(commands.at(c["command"]), input.dump());
+    for (const auto& [where, value] : c["expect"].items()) {
       const Json::json_pointer at(where);
-      EXPECT_EQ(got.contains(at) ? got.at(at) : Json("absent"), value) << input << " " << where;
+      EXPECT_EQ(got.contains(at) ? got.at(at) : Json("absent"), value) << line[0] << " " << where;
     }
   }
-}
-
-TEST(Commands, AnswerWithTheCoresValues) {
   const Json stats = Answered(AnswerStats, R"({"species":291,"level":100,"nature":3,
       "iv":[31,31,31,31,31,31],"ev":[0,252,0,0,0,252]})");
   EXPECT_EQ(stats["stats"], Json(calc::CalcStatBlock(291, 100, 3, {31, 31, 31, 31, 31, 31},
-                                                     {0, 252, 0, 0, 0, 252})));
-  EXPECT_EQ(stats["stats"][0], 1);  // fixed HP
-  const std::string iv = R"({"species":0,"level":50,"nature":0)";
-  const std::string hp = iv + R"(,"hiddenPower":true,"bounds":)";
-  const std::string atk28 = iv + R"(,"bounds":[[0,31],[28,31],[0,31],[0,31],[0,31],[0,31]])";
-  const Answer cases[] = {
-      {AnswerIv, iv + "}",
-       R"({"/candidates/0/0":{"stat":105,"ivLo":0,"ivHi":1,"text":"105：0～1"},"/thresholds/0":[8,4],
-           "/confirm/0":{"candies":0,"dopings":2,"stat":123},"/hiddenPower":null,"/possible":"absent"})"},
-      {AnswerIv, hp + "[[31,31],[31,31],[31,31],[31,31],[31,31],[31,31]]}",
-       R"({"/hiddenPower":[{"type":17,"min":70,"max":70}]})"},
-      {AnswerIv, hp + "[[20,10],[31,31],[31,31],[31,31],[31,31],[31,31]]}",
-       R"({"/hiddenPower":[]})"},
-      {AnswerIv, hp + "[[0,31],[0,31],[0,31],[0,31],[31,31],[31,31]]}", R"({"/hiddenPower":null})"},
-      // Either fact adds the possible IVs; a characteristic also says whether it fits.
-      {AnswerIv, iv + R"(,"ev":[252,0,0,0,0,0]})",
-       R"({"/candidates/0/0/stat":136,"/possible/0/0":0,"/characteristicConsistent":null})"},
-      {AnswerIv, atk28 + R"(,"characteristic":9})",
-       R"({"/possible/1":[29],"/characteristicConsistent":true})"},
-      {AnswerIv, atk28 + R"(,"characteristic":7})", R"({"/characteristicConsistent":false})"},
-      {AnswerSearch, "{}", R"({"/rows/0/species":0,"/rows/493/species":495,"/rows/505":"absent"})"},
-      {AnswerSearch, R"({"moves":[88]})", R"({"/rows":[]})"},  // no method flag
-      {AnswerLearn, R"({"species":291,"move":102})", R"({"/canLearn":true})"},
-      {AnswerLearn, R"({"species":289,"move":102})", R"({"/canLearn":false})"},
-      // The view's formula: no fixed HP.
-      {AnswerSpecies, R"({"species":291})",
-       R"({"/stats/0":61,"/femaleRatio":"－","/preEvolutions":[{"id":289,"name":"ツチニン"}],
-           "/moves/0/method":" ヌケニン DP-LV:1"})"},
-      {AnswerSpecies, R"({"species":0,"level":1})",
-       R"({"/stats/0":11,"/hatchSteps":"5120歩","/descendants/2":"absent"})"},
-      {AnswerSpecies, R"({"species":28})", R"({"/femaleRatio":"特殊"})"},
-  };
-  ExpectAnswers(cases);
+                                                     {0, 252, 0, 0, 0, 252})));  // HP 1
   const Json fire = Answered(AnswerSearch, R"({"type1":10,"type2":10})");
-  for (const Json& row : fire["rows"]) {
-    EXPECT_EQ(row["cells"][3], "－");  // both types fire: single-typed only
-  }
+  for (const Json& row : fire["rows"]) EXPECT_EQ(row["cells"][3], "－");  // single-typed only
   const Json quake =
       Answered(AnswerSearch, R"({"moves":[88],"methods":{"machine":true},"versions":{"dp":true}})");
   EXPECT_GT(quake["rows"].size(), 0u);
@@ -196,48 +164,15 @@ TEST(Commands, AnswerWithTheCoresValues) {
             data::BuildLearnableMoves(291, data::MoveListOptions{}).rows.size());
 }
 
-// Each row kind and model, nulls included.
-TEST(DamageCommand, RowsAndModels) {
+// The classic report and trace (the rows: data/answers.jsonl).
+TEST(DamageCommand, ClassicReportAndTrace) {
   const std::string direct = R"("row":"direct","power":80,"category":0,"type":0)";
-  const std::string game = direct + R"(,"model":"game")";
-  const Answer cases[] = {
-      {AnswerDamage, Damage(direct),
-       R"({"/skipped":false,"/multiplier":"1.00","/type":0,"/power":80,"/trace/0":"相性補正： *1.00","/model":"absent"})"},
-      {AnswerDamage, Damage(R"("row":"own","move":88)"),  // ground against flying
-       R"({"/immune":true,"/maxDamage":0,"/minDamage":null,"/hitsMax":null,"/multiplier":"0.00","/damageCell":"無効"})"},
-      {AnswerDamage, Damage(R"("row":"own","move":88)", "null"),
-       R"({"/skipped":true,"/multiplier":null,"/maxDamage":null,"/minDamage":null,"/type":null,"/power":null,
-           "/damageCell":"－","/report":""})"},
-      {AnswerDamage, Damage(R"("row":"own","move":65535)"), R"({"/skipped":true})"},
-      {AnswerDamage, Damage(R"("row":"list","move":44)"), R"({"/skipped":true})"},  // a status move
-      {AnswerDamage, Damage(R"("row":"own","move":11)"),
-       R"({"/notComputable":true,"/multiplier":null,"/maxDamage":null,"/power":1})"},
-      // 160 HP against 58..69.
-      {AnswerDamage, Damage(game),
-       R"({"/model":"game","/minDamage":58,"/maxDamage":69,"/ko":[[0,16],[0,256],[4096,4096],[65536,65536]],
-           "/hitsCell":"確定3発","/type":0,"/power":80,"/notes/0":"急所には当たらない","/strikes":"absent"})"},
-      {AnswerDamage, Damage(R"("row":"own","move":88,"model":"game")"),
-       R"({"/immune":true,"/rolls":[0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0],"/hitsMin":null,"/hitsMax":null,"/ko":null,
-           "/damageCell":"無効"})"},
-      {AnswerDamage, Damage(R"("row":"direct","power":80,"category":2,"type":0,"model":"game")"),
-       R"({"/skipped":true,"/rolls":null,"/minPercent":null,"/ko":null,"/multiplier":null,"/type":null,"/power":null})"},
-      {AnswerDamage, Damage(R"("row":"own","move":164,"model":"game")"),
-       R"({"/type":null,"/power":50})"},
-      {AnswerDamage, Damage(game + R"(,"critical":false,"spikes":0)"),
-       R"({"/koChance":[0.0,0.0,1.0,1.0]})"},
-      // 40 from the rocks, then 117..138 from a critical hit.
-      {AnswerDamage, Damage(game + R"(,"critical":true,"stealthRock":true)"),
-       R"j({"/entryDamage":40,"/ko":null,"/strikes":{"count":[1],"weight":[8]},"/hitsCell":"乱数1発 (87.5%)",
-           "/koChance":[0.875,1.0,1.0,1.0],"/notes/0":"急所に当たる"})j"},
-  };
-  ExpectAnswers(cases);
   const Json classic = Answered(AnswerDamage, Damage(direct));
   EXPECT_EQ(classic["report"].get<std::string>().rfind("ダメージ算出 by ケルミナ\r\n", 0), 0u);
   EXPECT_EQ(Answered(AnswerDamage, Damage(direct + R"(,"model":"classic")")), classic);
   const Json immune = Answered(AnswerDamage, Damage(R"("row":"own","move":88)"));
-  for (const Json& line : immune["trace"]) {  // the result lines stay out of the trace
+  for (const Json& line : immune["trace"])  // the result lines stay out of the trace
     EXPECT_EQ(line.get<std::string>().find("無効"), std::string::npos);
-  }
   EXPECT_NE(immune["report"].get<std::string>().find("ダメージ： 無効\r\n必要攻撃回数： 無効\r\n"),
             std::string::npos);
 }

@@ -24,11 +24,13 @@ constexpr data::MoveId TRIPLE_KICK = 166;
 constexpr data::MoveId SONIC_BOOM = 48;
 constexpr data::MoveId SEISMIC_TOSS = 68;
 constexpr data::MoveId KNOCK_OFF = 281;
-constexpr data::MoveId ITEM_TAKING[] = {KNOCK_OFF, 167, 342, 364, 449};
 constexpr std::int32_t SKILL_LINK = 42;
 constexpr std::int32_t SASH = 19, SITRUS = 20, ROCK_BERRY = 32, LEFTOVERS = 17;
 
-// ---- The battle by brute force: every strike count and roll of every use, played out ----
+RollList RollsOf(const Req& request, std::int32_t power = 0, bool lost = false) {
+  const Rolls rolls = ComputeGameDamage(request, {power, lost}).rolls;
+  return {rolls.begin(), rolls.end()};
+}
 
 struct Step {
   int slot;
@@ -39,52 +41,61 @@ struct Step {
 
 enum class Held { Plain, Sash, Sitrus };
 
-struct Script {
-  std::int64_t hp = 0;
-  std::int64_t entry = 0;
-  std::vector<StrikeCount> counts{StrikeCount{}};
-  std::vector<RollList> held{}, gone{};  // by strike
-  bool holding = false;
-  Held item = Held::Plain;
-  bool lostAfterFirst = false;  // a berry eaten, an item taken
-  std::vector<Step> steps{};
+struct BattleCase {
+  const char* what;
+  Req request;
+  Held item;            // what the defender's item does, if it holds one
+  bool lostAfterFirst;  // a berry eaten, an item taken
+  std::vector<Step> steps;
+  std::int64_t entry;
+  int turns;
+  const char* hitsCell;
+  const char* damageCell;
 };
 
+// The battle by brute force: every strike count and roll of every use, played out with the
+// row's own strikes (トリプルキック: 10, 20, 30) and the case's rules around them.
 class Playout {
  public:
-  Playout(const Script& s, int turns) : s_(s), turns_(turns) {}
+  explicit Playout(const BattleCase& c)
+      : c_(c), hp_(c.request.defender->stat[data::STAT_HP]), counts_(StrikeCounts(c.request)) {
+    for (int j = 0; j < counts_.back().count; ++j) {
+      const std::int32_t power = c.request.moveId == TRIPLE_KICK ? 10 * (j + 1) : 0;
+      held_.push_back(RollsOf(c.request, power)), gone_.push_back(RollsOf(c.request, power, true));
+    }
+  }
 
   std::vector<double> Run() {
-    const std::int64_t hp = s_.hp - s_.entry;
+    const std::int64_t hp = hp_ - c_.entry;
     if (hp <= 0) return Faint(1, 1.0), ko_;
-    bool holding = s_.holding;
+    bool holding = c_.request.defender->item != 0;
     Use(1, Sitrus(hp, holding), holding, 1.0);
     return ko_;
   }
 
  private:
   void Faint(int turn, double p) {
-    for (int t = turn; t <= turns_; ++t) ko_[t] += p;
+    for (int t = turn; t <= c_.turns; ++t) ko_[t] += p;
   }
   std::int64_t Sitrus(std::int64_t hp, bool& holding) const {
-    if (!holding || s_.item != Held::Sitrus || hp > s_.hp / 2) return hp;
+    if (!holding || c_.item != Held::Sitrus || hp > hp_ / 2) return hp;
     holding = false;
-    return std::min(s_.hp, hp + s_.hp / 4);
+    return std::min(hp_, hp + hp_ / 4);
   }
   void Use(int turn, std::int64_t hp, bool holding, double p) {
-    if (turn > turns_) return;
-    const bool ready = holding && s_.item == Held::Sash && hp == s_.hp;
-    for (const StrikeCount& c : s_.counts) {
+    if (turn > c_.turns) return;
+    const bool ready = holding && c_.item == Held::Sash && hp == hp_;
+    for (const StrikeCount& c : counts_) {
       Strike(turn, 0, c.count, hp, holding, ready, false, p * c.weight / 8);
     }
   }
   void Strike(int turn, int j, int k, std::int64_t hp, bool holding, bool ready, bool used,
               double p) {
     if (j == k) {
-      if (used || s_.lostAfterFirst) holding = false;
+      if (used || c_.lostAfterFirst) holding = false;
       return EndTurn(turn, hp, holding, p);
     }
-    const RollList& rolls = (holding ? s_.held : s_.gone)[j];
+    const RollList& rolls = (holding ? held_ : gone_)[j];
     for (std::size_t i = 0; i < rolls.size(); ++i) {
       if (i > 0 && rolls[i] == rolls[i - 1]) continue;  // equal rolls share one branch
       const double q = p * static_cast<double>(std::ranges::count(rolls, rolls[i])) / 16;
@@ -96,15 +107,15 @@ class Playout {
       }
       if (h <= 0) h = 1, u = true;
       h = Sitrus(h, hold);
-      if (j == 0 && s_.lostAfterFirst && s_.item != Held::Sash) hold = false;
+      if (j == 0 && c_.lostAfterFirst && c_.item != Held::Sash) hold = false;
       Strike(turn, j + 1, k, h, hold, ready, u, q);
     }
   }
   void EndTurn(int turn, std::int64_t hp, bool holding, double p) {
     for (int slot = 1; slot <= 4; ++slot) {
-      for (const Step& step : s_.steps) {
+      for (const Step& step : c_.steps) {
         if (step.slot != slot || (step.needsItem && !holding)) continue;
-        hp = std::min(s_.hp, hp + step.change * (step.growing ? turn : 1));
+        hp = std::min(hp_, hp + step.change * (step.growing ? turn : 1));
         if (hp <= 0) return Faint(turn, p);
       }
       if (slot == 1 || slot == 4) hp = Sitrus(hp, holding);
@@ -112,40 +123,12 @@ class Playout {
     Use(turn + 1, hp, holding, p);
   }
 
-  const Script& s_;
-  int turns_;
+  const BattleCase& c_;
+  std::int64_t hp_;
+  std::vector<StrikeCount> counts_;
+  std::vector<RollList> held_, gone_;  // by strike
   std::vector<double> ko_ = std::vector<double>(KO_HITS_MAX + 1, 0.0);
 };
-
-RollList RollsOf(const Req& request, std::int32_t power = 0, bool lost = false) {
-  const Rolls rolls = ComputeGameDamage(request, {power, lost}).rolls;
-  return {rolls.begin(), rolls.end()};
-}
-
-struct BattleCase {
-  const char* what;
-  Req request;
-  Held item;  // what the defender's item does, if it holds one
-  bool lostAfterFirst;
-  std::vector<Step> steps;
-  std::int64_t entry;
-  int turns;
-  const char* hitsCell;
-  const char* damageCell;
-};
-
-// The row's own strikes (トリプルキック: 10, 20, 30) and the case's rules around them.
-Script ScriptOf(const BattleCase& c) {
-  Script s;
-  s.hp = c.request.defender->stat[data::STAT_HP], s.entry = c.entry, s.steps = c.steps;
-  s.counts = StrikeCounts(c.request);
-  s.holding = c.request.defender->item != 0, s.item = c.item, s.lostAfterFirst = c.lostAfterFirst;
-  for (int j = 0; j < s.counts.back().count; ++j) {
-    const std::int32_t power = c.request.moveId == TRIPLE_KICK ? 10 * (j + 1) : 0;
-    s.held.push_back(RollsOf(c.request, power)), s.gone.push_back(RollsOf(c.request, power, true));
-  }
-  return s;
-}
 
 // A sturdy defender: few distinct rolls keep the playout small.
 Make Against(data::SpeciesId attacker, data::SpeciesId defender, data::MoveId move,
@@ -207,7 +190,7 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
   // clang-format on
   for (const BattleCase& c : cases) {
     const GameDamageResult result = ComputeGameBattle(c.request);
-    const std::vector<double> expected = Playout(ScriptOf(c), c.turns).Run();
+    const std::vector<double> expected = Playout(c).Run();
     for (int n = 1; n <= c.turns; ++n) {
       EXPECT_NEAR(result.koProbability[n], expected[n], 1e-13) << c.what << ", turn " << n;
     }
@@ -221,65 +204,38 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
   EXPECT_EQ(std::pair(used.minPercent, used.maxPercent), std::pair(53.3, 200.0));
 }
 
-struct TurnCase {
-  Tweak tweak;
-  std::vector<std::string> lines;
-};
-
-// The end-of-turn steps a defender of HP 240 meets, in the games' order.
+// The end-of-turn steps a defender of HP 240 meets, in the games' order; the last six meet
+// nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, マジックガード.
 TEST(ComputeGameBattle, EndOfTurnSteps) {
   using D = DefenderStatus;
-  const TurnCase cases[] = {
-      {[](Req& r) {
-         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
-         r.defender->item = 17;
-       },
+  // clang-format off
+  const std::pair<Tweak, std::vector<std::string>> cases[] = {
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison, r.defender->item = 17; },
        {"(1) 砂嵐 -15", "(2) たべのこし +15", "(3) やどりぎのタネ -30", "(4) どく -30"}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->item = 18, r.defenderStatus = D::Toxic; },
        {"(1) 霰 -15", "(2) くろいヘドロ -30", "(4) もうどく -15×ターン数"}},
-      {[](Req& r) {
-         r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON;
-         r.defender->item = 18, r.defenderStatus = D::Burn;
-       },
+      {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 1, r.defender->species = GHOST_POISON, r.defender->item = 18, r.defenderStatus = D::Burn; },
        {"(1) アイスボディ +15", "(2) くろいヘドロ +15", "(4) やけど -30"}},
       {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 5; }, {"(1) あめうけざら +15"}},
-      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; },
-       {"(1) かんそうはだ +30"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 22, r.moveId = 32; }, {"(1) かんそうはだ +30"}},
       {[](Req& r) { r.weather = WEATHER_SUN, r.defender->ability = 32; }, {"(1) サンパワー -30"}},
-      {[](Req& r) {
-         r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic;
-       },
-       {"(1) うるおいボディ： 状態異常が治る"}},
-      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; },
-       {"(4) ポイズンヒール +30"}},
+      {[](Req& r) { r.weather = WEATHER_RAIN, r.defender->ability = 12, r.defenderStatus = D::Toxic; }, {"(1) うるおいボディ： 状態異常が治る"}},
+      {[](Req& r) { r.defenderStatus = D::Toxic, r.defender->ability = 97; }, {"(4) ポイズンヒール +30"}},
       {[](Req& r) { r.defenderStatus = D::Burn, r.defender->ability = 51; }, {"(4) やけど -15"}},
-      // Nothing: a sand-proof type, すながくれ, ゆきがくれ, ぶきよう, a seed on くさ, and
-      // マジックガード against every loss.
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->species = ROCK_GROUND; }, {}},
       {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.defender->ability = 46; }, {}},
       {[](Req& r) { r.weather = WEATHER_HAIL, r.defender->ability = 116; }, {}},
       {[](Req& r) { r.defender->item = 17, r.defender->ability = data::ABILITY_KLUTZ; }, {}},
       {[](Req& r) { r.leechSeed = true, r.defender->species = 0; }, {}},
-      {[](Req& r) {
-         r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison;
-         r.defender->item = 18, r.defender->ability = 104;
-       },
-       {}},
+      {[](Req& r) { r.weather = WEATHER_SANDSTORM, r.leechSeed = true, r.defenderStatus = D::Poison, r.defender->item = 18, r.defender->ability = 104; }, {}},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    Req request = Row(cases[i].tweak);
-    request.defender->stat[data::STAT_HP] = 240;
-    EXPECT_EQ(ComputeGameBattle(request).endOfTurn, cases[i].lines) << "row " << i;
-  }
+  // clang-format on
+  for (const auto& [tweak, lines] : cases)
+    EXPECT_EQ(ComputeGameBattle(Make(Row(tweak)).Hp(240)).endOfTurn, lines) << lines.size();
 }
 
-struct EntryCase {
-  Tweak tweak;
-  std::int64_t damage;
-};
-
 TEST(ComputeGameBattle, EntryHazards) {
-  const EntryCase cases[] = {
+  const std::pair<Tweak, std::int64_t> cases[] = {
       {[](Req& r) { r.stealthRock = true, r.defender->species = FIRE_FLYING; }, 50},  // ×4
       {[](Req& r) { r.stealthRock = true, r.defender->species = STEEL_GROUND; }, 3},  // ×1/4
       {[](Req& r) { r.stealthRock = true; }, 12},
@@ -292,23 +248,18 @@ TEST(ComputeGameBattle, EntryHazards) {
       {[](Req& r) { r.spikes = 1, r.stealthRock = true, r.defender->ability = 104; }, 0},
       {[](Req& r) { r.spikes = 1, r.stealthRock = true; }, 24},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(ComputeGameBattle(Row(cases[i].tweak)).entryDamage, cases[i].damage) << "row " << i;
-  }
-  // ヌケニン's 1 HP goes on entry, whatever the move would do.
+  for (const auto& [tweak, damage] : cases)
+    EXPECT_EQ(ComputeGameBattle(Row(tweak)).entryDamage, damage) << damage;
+  // ヌケニン's 1 HP goes on entry, whatever the move would do (its cell: the report rows).
   const GameDamageResult fainted = ComputeGameBattle(Row([](Req& r) {
     r.stealthRock = true, r.defender->species = 291, r.defender->ability = 89;
     r.defender->stat[data::STAT_HP] = 1;
   }));
-  EXPECT_EQ(GameHitsCell(fainted), "設置技で瀕死");
   EXPECT_EQ(GameDamageCell(fainted), IMMUNE_CELL);
   EXPECT_EQ(fainted.koProbability[1], 1.0);
   // Moves that may take the item are never counted as a lone strike.
-  for (const data::MoveId move : ITEM_TAKING) {
-    Req request = Row([](Req&) {});
-    request.moveId = move;
-    EXPECT_FALSE(ComputeGameBattle(request).koExact) << move;
-  }
+  for (const data::MoveId move : {KNOCK_OFF, 167, 342, 364, 449})
+    EXPECT_FALSE(ComputeGameBattle(Make(WATER, NORMAL, move)).koExact) << move;
 }
 
 // Every move strikes as its effect says: 2 to 5 times (スキルリンク: 5), twice, or トリプルキック.
@@ -338,8 +289,6 @@ TEST(ComputeGameBattle, Notes) {
   const std::vector<std::string> plain{"急所には当たらない", "防御側のHPは満タン"};
   EXPECT_EQ(ComputeGameBattle(Row([](Req&) {})).notes, plain);
   EXPECT_EQ(ComputeGameBattle(Row([](Req& r) { r.stealthRock = r.reflect = true; })).notes, plain);
-  const std::string SOUL_DEW = "「こころのしずく」はバトルフロンティア以外の対戦として計算";
-  const std::string STAGES = "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）";
   const std::string TURN_END = "攻撃側のターン終了時の変化は計算に入れない";
   // clang-format off
   const std::pair<Tweak, std::string> cases[] = {
@@ -352,11 +301,11 @@ TEST(ComputeGameBattle, Notes) {
       {[](Req& r) { r.attacker->ability = 66; }, "性別が決まらないため「とうそうしん」は計算に入れない"},
       {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 31; }, "「とうそうしん」は同じ性別として計算"},
       {[](Req& r) { r.attacker->ability = 66, r.attacker->species = 32, r.defender->species = 28; }, "「とうそうしん」は異なる性別として計算"},
-      {[](Req& r) { r.defender->ability = 8; }, STAGES},
+      {[](Req& r) { r.defender->ability = 8; }, "ランク補正は入力どおり（「いかく」「ダウンロード」は反映済みとする）"},
       {[](Req& r) { r.moveId = 370; }, "「しっぺがえし」は相手より先に行動したときの威力"},
       {[](Req& r) { r.moveId = 164; }, "「わるあがき」はタイプなし（相性・タイプ一致なし）"},
       {[](Req& r) { r.moveId = 279, r.lightScreen = true; }, "「かわらわり」で壁を破ってから攻撃"},
-      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, SOUL_DEW},
+      {[](Req& r) { r.attacker->species = 380, r.attacker->item = 10; }, "「こころのしずく」はバトルフロンティア以外の対戦として計算"},
       {[](Req& r) { r.attacker->item = 10; }, "攻撃側の「こころのしずく」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.defender->item = 10; }, "防御側の「こころのしずく」はこのヴォルミルには効果がない"},
       {[](Req& r) { r.attacker->ability = 63; }, "攻撃側の「てんきや」はポワルン以外には効果がない"},

@@ -9,6 +9,7 @@
 #include "data/abilities.h"
 #include "data/moves.h"
 #include "data/types.h"
+#include "tests/case_file.h"
 #include "text/cp932.h"
 
 namespace kerumina::calc {
@@ -31,17 +32,10 @@ bool SameBytes(const box::BoxEntry& a, const box::BoxEntry& b) {
 }
 
 TEST(BuildText, WorkedExampleWritesEveryFieldAndReadsBack) {
-  box::BoxEntry expected{{},
-                         444,
-                         50,
-                         1,
-                         46,
-                         3,
-                         0,
-                         {31, 31, 31, 31, 31, 31},
-                         {4, 252, 0, 0, 0, 252},
-                         {184, 200, 115, 90, 105, 154},
-                         {88, 336, 199, 14}};
+  // clang-format off
+  box::BoxEntry expected{{}, 444, 50, 1, 46, 3, 0, {31, 31, 31, 31, 31, 31}, {4, 252, 0, 0, 0, 252},
+                         {184, 200, 115, 90, 105, 154}, {88, 336, 199, 14}};
+  // clang-format on
   box::SetNameUtf8(expected, "ガブ");
   EXPECT_TRUE(SameBytes(Parsed(CANONICAL), expected));
   EXPECT_EQ(BuildText(expected), CANONICAL);
@@ -50,11 +44,7 @@ TEST(BuildText, WorkedExampleWritesEveryFieldAndReadsBack) {
 
 // Each variant reads as the export notation reads, and is written back in that notation.
 TEST(BuildText, VariantsReadAsTheExportNotation) {
-  struct Case {
-    const char* variant;
-    const char* canonical;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"\xEF\xBB\xBFガブ （ ガブリアス ） @ こだわりハチマキ \r\n特性 :すながくれ\r\n"
        "性格：いじっぱり\r\nＬｖ．５０\r\n実数値：１８４－２００－１１５－９０－１０５－１５４\r\n"
        "努力値:Ｈ４ / Ａ２５２,Ｓ２５２\r\n技:\r\nじしん/ドラゴンクロー・げきりん\r\n- いあいぎり",
@@ -82,65 +72,23 @@ TEST(BuildText, VariantsReadAsTheExportNotation) {
        "\\ \\\\\\＠\\@\\（）\\n\\r\\　（ガブリアス）\n特性：すながくれ\n性格：まじめ\nLv50\n"
        "実数値：1-2-3-4-5-6\n"},
   };
-  for (const Case& c : cases) {
-    const box::BoxEntry entry = Parsed(c.variant);
-    EXPECT_TRUE(SameBytes(entry, Parsed(c.canonical))) << c.variant;
-    EXPECT_EQ(BuildText(entry), c.canonical) << c.variant;
+  for (const auto& [variant, canonical] : cases) {
+    const box::BoxEntry entry = Parsed(variant);
+    EXPECT_TRUE(SameBytes(entry, Parsed(canonical))) << variant;
+    EXPECT_EQ(BuildText(entry), canonical) << variant;
   }
-  EXPECT_EQ(box::NameUtf8(Parsed(std::end(cases)[-1].canonical)), " \\＠@（）\n\r　");
+  EXPECT_EQ(box::NameUtf8(Parsed(std::end(cases)[-1].second)), " \\＠@（）\n\r　");
 }
 
 TEST(BuildText, RefusesWithLineAndReason) {
-  const char* const SHORTHAND =
-      "「6V」「5V(A抜け)」のような略記は読めません。個体値は「31-31-31-31-31-31」か「A0 S30」"
-      "の形で書いてください";
-  struct Case {
-    const char* text;
-    int line;
-    const char* reason;
-  };
-  const Case cases[] = {
-      {"（ガブリアス）\n性格：まじめ", 1, "名前を入力してください"},
-      {"😀（ガブリアス）\n性格：まじめ", 1, "名前に使えない文字があります"},
-      {"ガブ\\", 1, "「\\」の後に文字がありません"},
-      {"ガブ（ガブリアスX）", 1, "「ガブリアスX」というヴォルミルはいません"},
-      {"ロトム#480\n性格：まじめ", 1, "「ロトム#480」というヴォルミルはいません"},
-      {"ガブ（ ）", 1, "「」というヴォルミルはいません"},
-      {"ガブリアス＠ハチマキ", 1, "「ハチマキ」という持ち物はありません"},
-      {"ガブリアス＠", 1, "「」という持ち物はありません"},
-      {"ガブリアス\n特性：さめはだX", 2, "「さめはだX」という特性はありません"},
-      {"ガブリアス\n性格：いじっぱ", 2, "「いじっぱ」という性格はありません"},
-      {"ガブリアス\n性格：まじめ\n性格：まじめ", 3, "同じ項目が二度書かれています"},
-      {"ガブリアス\nLv0", 2, "1 から 100 までの整数を入力してください。"},
-      {"ガブリアス\nLv101", 2, "1 から 100 までの整数を入力してください。"},
-      {"ガブリアス\n実数値：1-2-3-4-5", 2,
-       "6つの数を「-」でつないで書いてください（使わない能力は「×」）"},
-      {"ガブリアス\n実数値：1-2-3-4-5-a", 2,
-       "6つの数を「-」でつないで書いてください（使わない能力は「×」）"},
-      {"ガブリアス\n実数値：0-2-3-4-5-6", 2, "1 から 999 までの整数を入力してください。"},
-      {"ガブリアス\n実数値：1-2-3-4-5-1000", 2, "1 から 999 までの整数を入力してください。"},
-      {"ガブリアス\n努力値：H256", 2, "0 から 255 までの整数を入力してください。"},
-      {"ガブリアス\n個体値：A1 A2", 2,
-       "6つの数を「-」でつなぐか、H A B C D S と数で書いてください"},
-      {"ガブリアス\n個体値：9V", 2, SHORTHAND},
-      {"ガブリアス\n5V(A抜け)", 2, SHORTHAND},
-      {"ガブリアス\n性格：まじめ\n努力値：H252 A252 S7", 3, "努力値が多すぎます"},
-      {"ガブリアス\n技：じしん／じしん／じしん／じしん／じしん", 2, "技は4つまでです"},
-      {"ガブリアス\n技：じしん\nじしんX", 3, "「じしんX」という技はありません"},
-      {"ガブリアス\nじしん", 2, "読めない行です"},
-      {"ガブリアス\n特性：すながくれ", 1, "性格が書かれていません"},
-      // Three builds, the last one broken: none is taken.
-      {"ガブリアス\n性格：まじめ\n\nガブリアス\n性格：まじめ\n\nガブリアス\nLv1000", 8,
-       "1 から 100 までの整数を入力してください。"},
-      {"ガブ（ガブリアス）\n性格：いじっぱり\n実数値：183-200-115-90-105-154\n努力値：H4 A252 S252",
-       3, "書かれた実数値 183-200-115-90-105-154 は計算した 184-200-115-90-105-154 と合いません"},
-  };
-  for (const Case& c : cases) {
-    const ParsedBuilds parsed = ParseBuilds(c.text);
-    ASSERT_TRUE(parsed.error) << c.text;
+  for (const test::Case& c : test::ReadCases("build_refusals.tsv", 3)) {
+    std::string text = c[0];
+    for (std::size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
+    const ParsedBuilds parsed = ParseBuilds(text);
+    ASSERT_TRUE(parsed.error) << text;
     EXPECT_TRUE(parsed.entries.empty());
-    EXPECT_EQ(parsed.error->line, c.line) << c.text;
-    EXPECT_EQ(parsed.error->reason, c.reason) << c.text;
+    EXPECT_EQ(parsed.error->line, std::stoi(c[1])) << text;
+    EXPECT_EQ(parsed.error->reason, c[2]) << text;
   }
   const ParsedBuilds parsed =
       ParseBuilds("ガブリアス\r\n性格：まじめ\r\n\r\n  \r\nガブリアス\r\nLv0\r\n");
