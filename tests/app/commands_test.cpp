@@ -1,13 +1,21 @@
 // The JSON mapping of each command: refusals name the field, fields reach the core unchanged,
 // answers carry the core's values, the null conventions of skipped, not computable and immune
-// rows hold; a line loop never stops at a bad line, and what the writer writes a parser reads.
+// rows hold; a line loop never stops at a bad line, what the writer writes a parser reads, and
+// box entries are checked whole before anything is written.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <sstream>
 
+#include "app/cli/box_commands.h"
 #include "app/cli/commands.h"
+#include "app/cli/entry_json.h"
 #include "app/cli/json_lines.h"
+#include "calc/build_text.h"
 #include "calc/iv.h"
 #include "calc/stats.h"
 #include "data/species_detail.h"
@@ -15,6 +23,8 @@
 
 namespace kerumina::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 using AnswerFunction = void (*)(const Json&, JsonWriter&);
 
@@ -216,6 +226,68 @@ TEST(JsonWriter, WritesWhatAParserReadsBack) {
     EXPECT_NO_THROW(Json::parse(line.Text())) << line.Text();
   }
   EXPECT_EQ(Dump(Json{{"name", std::string("a\xff")}}), "{\"name\":\"a\xEF\xBF\xBD\"}");
+}
+
+TEST(EntriesFromJson, ReportsEveryBadEntryByIndexAndKeepsNone) {
+  const ParsedEntries parsed = EntriesFromJson("[" + ATTACKER + "," + With(ATTACKER, "level", "0") +
+                                               "," + With(ATTACKER, "nature", "-1") + "]");
+  EXPECT_TRUE(parsed.entries.empty());
+  EXPECT_EQ(parsed.errors,
+            (std::vector<std::string>{R"("entries[1].level": expected an integer from 1 to 100)",
+                                      R"("entries[2].nature": expected an integer from 0 to 24)"}));
+  EXPECT_EQ(EntriesFromJson("{}").errors.front(), "expected a JSON array of entries");
+}
+
+// A damaged entry shows as it is; a name that would not come back the same is not valid.
+TEST(BoxList, ShowsDamagedEntriesAsTheyAre) {
+  const fs::path file =
+      fs::temp_directory_path() / ("kerumina_cli_box_" + std::to_string(::getpid()) + ".vbd");
+  box::Box damaged;
+  box::SetNameUtf8(damaged.entries[0], "こわれ");
+  damaged.entries[0].species = 9999;
+  damaged.entries[0].level = 0;
+  ASSERT_TRUE(box::SaveBox(damaged, file));
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBoxList(file, out, err), 0);
+  fs::remove(file);
+  const Json line = Json::parse(out.str());
+  EXPECT_EQ(std::tuple(line["species"], line["speciesName"], line["valid"]),
+            std::tuple(9999, "－", false));
+  EXPECT_EQ(RunBoxList(file, out, err), 1);  // gone now
+
+  const box::BoxEntry good = EntryFromJson(Json::parse(ATTACKER), "e");
+  EXPECT_EQ(BoxListLine(good, 0)["valid"], true);
+  const std::string_view names[] = {
+      {"abcdefghijklmnopqrstuvwxyz012345", 32},  // no NUL
+      {"ab\0\0\0x", 6},                          // junk behind the NUL
+      {"\x81\x7f", 2},                           // a lead byte with a bad trail
+      {"A\x82", 2},                              // a lead byte cut by the NUL
+      {"\x85\x40", 2},                           // a code without a character
+  };
+  for (const std::string_view name : names) {
+    box::BoxEntry entry = good;
+    std::memset(entry.name, 0, box::NAME_BYTES);
+    std::memcpy(entry.name, name.data(), name.size());
+    EXPECT_EQ(BoxListLine(entry, 0)["valid"], false) << name;
+  }
+}
+
+TEST(BoxText, ExportLeavesOutDamagedEntriesAndImportNeedsRoomForAll) {
+  const fs::path file =
+      fs::temp_directory_path() / ("kerumina_cli_text_" + std::to_string(::getpid()) + ".vbd");
+  const std::string build = "ガブリアス\n性格：まじめ\n";
+  auto image = std::make_unique<box::Box>();
+  image->entries.fill(calc::ParseBuilds(build).entries.at(0));
+  image->entries[1].level = 0;
+  image->entries[box::BOX_CAPACITY - 1] = box::BoxEntry{};
+  ASSERT_TRUE(box::SaveBox(*image, file));
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBoxExportText(file, out, err), 1);
+  EXPECT_EQ(err.str(), "{\"error\":\"not a valid box entry: left out\",\"index\":1}\n");
+  std::istringstream two(build + "\n" + build);
+  EXPECT_EQ(RunBoxImportText(file, two, out, err), 1);
+  EXPECT_NE(err.str().find("2 builds: the box has room for 1"), std::string::npos);
+  fs::remove(file);
 }
 
 }  // namespace
