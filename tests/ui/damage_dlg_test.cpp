@@ -208,7 +208,7 @@ TEST_F(BoxWindowTest, ADamagedEntryImportAndSave) {
 
   host.ScriptOpenFile(std::nullopt);
   host.ScriptOpenFile((folder / "missing.vbd").string());
-  host.ScriptOpenFile(folder / "other.vbd");
+  host.ScriptOpenFile((folder / "other.vbd").string());
   for (int i = 0; i < 3; ++i) Press(window(), res::IDC_DAMAGE_IMPORT);
   ASSERT_EQ(host.messages().size(), 2u);
   EXPECT_EQ(host.messages()[0].text, "ファイルオープン失敗");
