@@ -168,6 +168,8 @@ TEST(ComputeGameBattle, KoChancesMatchAPlayout) {
            .With([](Req& r) { r.defenderStatus = D::Poison; }),
        Held::Sitrus, false, {{4, -10}}, 0, 3, "確定3発", "35"},
       {"ついばむ", Against(WATER, NORMAL, 364, 20).Items(0, SITRUS), Held::Sitrus, true, {}, 0, 4, "", ""},
+      {"ついばむ, no berry", Make(knock).Hp(255).With([](Req& r) { r.moveId = 364; }), Held::Plain,
+       false, {{2, 15, false, true}}, 0, 3, "", ""},
       // At 3 HP every step is 1: the berry waits for the poison, which faints it first.
       {"slots", Against(WATER, NORMAL, SEISMIC_TOSS, 3).Level(1).Items(0, SITRUS).With([](Req& r) {
          r.leechSeed = true, r.defenderStatus = D::Poison;
