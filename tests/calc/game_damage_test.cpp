@@ -526,6 +526,9 @@ TEST(ComputeGameDamageProperty, RandomRows) {
     }
   }
   EXPECT_GT(computed, 1000);
+  // The two largest first rolls leave every pair of rolls enough for 640 HP.
+  const GameDamageResult four = ComputeGameDamage(Make(GroundRow()).Hp(640));
+  EXPECT_EQ(four.koChance[4].numerator, CountByEnumeration(RollsOf(four), 4, 640));
 }
 
 }  // namespace

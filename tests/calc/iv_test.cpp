@@ -233,6 +233,8 @@ TEST(JudgePossibleIvs, MatchesPlainEnumerationOfJointPossibilities) {
               any ? hiddenPower : HiddenPowerCandidatesByEnumeration(b))
         << round;
   }
+  // IV 0 the highest: every other IV is 0 too.
+  EXPECT_TRUE(HiddenPowerCandidates(Uniform(0, 5), JudgePossibleIvs(Uniform(0, 5), 0)));
 }
 
 // Reports leave the program as cp932: compare there, so a character without a code fails.

@@ -122,7 +122,7 @@ TEST(FormatText, TextAndBadDirectives) {
       {Format("%n", 3), "%n"},
   };
   for (const Formatted& c : cases) EXPECT_EQ(c.got, c.expected);
-  EXPECT_LE(Format("%999999999d", 1).size(), 4096u);
+  EXPECT_EQ(Format("%999999999d", 1).size(), 4096u);  // widths stop at 4096
   EXPECT_LE(Format("%.999999999f", 1.0).size(), 8192u);
 }
 
