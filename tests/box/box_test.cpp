@@ -67,10 +67,6 @@ class BoxFileTest : public ::testing::Test {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   }
-  static void WriteBox(const fs::path& path, const Box& box) {
-    const char* raw = reinterpret_cast<const char*>(box.entries.data());
-    WriteBytes(path, Bytes(raw, raw + BOX_FILE_BYTES));
-  }
 
   fs::path dir_;
   std::unique_ptr<Box> box_ = std::make_unique<Box>();
@@ -219,12 +215,12 @@ TEST_F(BoxFileTest, ImportCountsAddedRegisteredAndLeftOut) {
   box_->entries[0] = MakeEntry("A", 1);
   box_->entries[1] = MakeEntry("B", 2);
   Box file{};
-  file.entries[0] = MakeEntry("A", 1);  // registered
-  file.entries[1] = MakeEntry("A", 3);  // same name, other species: new
-  file.entries[3] = MakeEntry("C", 4);  // after an empty record: still read
-  file.entries[4] = MakeEntry("C", 4);  // registered by the record before it
-  file.entries[4].level = 7;            // other fields do not matter
-  WriteBox(PathOf("in.vbd"), file);
+  file.entries[0] = MakeEntry("A", 1);           // registered
+  file.entries[1] = MakeEntry("A", 3);           // same name, other species: new
+  file.entries[3] = MakeEntry("C", 4);           // after an empty record: still read
+  file.entries[4] = MakeEntry("C", 4);           // registered by the record before it
+  file.entries[4].level = 7;                     // other fields do not matter
+  ASSERT_TRUE(SaveBox(file, PathOf("in.vbd")));  // the raw image, as checked above
   ImportResult result = ImportBoxFile(*box_, PathOf("in.vbd"));
   EXPECT_EQ(result.status, ImportStatus::OK);
   EXPECT_EQ((std::array{result.added, result.alreadyRegistered, result.leftOut}),
@@ -238,7 +234,7 @@ TEST_F(BoxFileTest, ImportCountsAddedRegisteredAndLeftOut) {
   file = Box{};
   file.entries[0] = MakeEntry("e5", 5);  // registered
   for (int i = 1; i <= 3; ++i) file.entries[i] = MakeEntry(("new" + std::to_string(i)).c_str(), 1);
-  WriteBox(PathOf("in.vbd"), file);
+  ASSERT_TRUE(SaveBox(file, PathOf("in.vbd")));
   result = ImportBoxFile(*box_, PathOf("in.vbd"));
   EXPECT_EQ((std::array{result.added, result.alreadyRegistered, result.leftOut}),
             (std::array{1, 1, 2}));

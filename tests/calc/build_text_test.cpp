@@ -99,9 +99,7 @@ TEST(BuildText, RefusesWithLineAndReason) {
 // Entries the editor can make: typed-in stats store IVs and EVs as 0, computed ones store
 // the formula's stats; moves fill the first slots.
 box::BoxEntry RandomEntry(std::mt19937& random) {
-  auto pick = [&random](int lo, int hi) {
-    return std::uniform_int_distribution<int>(lo, hi)(random);
-  };
+  auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(random); };
   static const char32_t NAME_CHARS[] = {U'ア', U'ｶ', U'a',  U'＠', U'@', U'（', U'）', U'\\', U'\n',
                                         U'\r', U' ', U'　', U'\t', U'#', U'：', U'-',  U'・', U'Z'};
   box::BoxEntry entry{};

@@ -89,9 +89,7 @@ bool Passes(const SearchConditions& c, SpeciesId s) {
 
 TEST(RunSearch, RandomConditionsKeepExactlyThePassingSpecies) {
   std::mt19937 random(11);
-  const auto pick = [&random](int lo, int hi) {
-    return std::uniform_int_distribution(lo, hi)(random);
-  };
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(random); };
   int nonEmpty = 0;
   for (int round = 0; round < 400; ++round) {
     SearchConditions c{.methods = ALL_METHODS, .versions = ALL_VERSIONS};
